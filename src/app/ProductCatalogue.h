@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace app {
+
+// One product as the Product List needs it, decoded once per file content.
+struct ProductEntry
+{
+    int record = 0;      // record number in the product file, from 1
+    QString name;        // item, trimmed: the row text
+    QString nameLower;   // for the quick search
+    QString category;    // category, trimmed
+    QString categoryKey; // category, trimmed and upper-cased, for the category filter
+    bool fat = false;
+    bool carb = false;
+};
+
+// What narrows the Product List.
+struct ProductFilter
+{
+    QString search;              // the Quick Search text as typed
+    bool loFat = false;          // hide products marked high-fat
+    bool loCarb = false;         // hide products marked high-carb
+    QString category = "ALL";    // "ALL" (any case) or the category viewed
+};
+
+// The decoded product file: entries in file order and their order by name. Rebuilding it
+// is the expensive part of a Product List rebuild, so it is redone only when the file's
+// bytes differ from those it was built from.
+class ProductCatalogue
+{
+public:
+    // Decodes the whole records of a product file; returns false when the bytes were
+    // the same as last time and nothing had to be done.
+    bool load(const QByteArray& bytes);
+
+    int size() const { return int(entries_.size()); }
+    const ProductEntry& entry(int index) const { return entries_[size_t(index)]; }
+    // Entry indices sorted by name, by character code; equal names keep their file order.
+    const std::vector<int>& byName() const { return byName_; }
+
+private:
+    QByteArray bytes_;
+    std::vector<ProductEntry> entries_;
+    std::vector<int> byName_;
+};
+
+// The rows of the Product List: entry indices in name order that pass every filter.
+std::vector<int> filterProducts(const ProductCatalogue& catalogue, const ProductFilter& filter);
+
+// The category box's entries after "All": every distinct non-blank category, compared
+// upper-cased, in the form first met in file order, sorted by character code.
+QStringList collectCategories(const ProductCatalogue& catalogue);
+
+} // namespace app

@@ -1,0 +1,33 @@
+#include "ProductListModel.h"
+
+namespace app {
+
+ProductListModel::ProductListModel(const ProductCatalogue& catalogue, QObject* parent)
+    : QAbstractListModel(parent)
+    , catalogue_(catalogue)
+{
+}
+
+void ProductListModel::setRows(std::vector<int> rows)
+{
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+}
+
+int ProductListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : int(rows_.size());
+}
+
+QVariant ProductListModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+        return entryAt(index.row()).name;
+    return {};
+}
+
+} // namespace app
+

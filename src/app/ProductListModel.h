@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ProductCatalogue.h"
+
+#include <QAbstractListModel>
+
+#include <vector>
+
+namespace app {
+
+// The rows of the Product List: each shows one product's trimmed name. Rows are indices
+// into the catalogue, so a rebuild swaps a vector of ints and nothing is copied.
+class ProductListModel : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    explicit ProductListModel(const ProductCatalogue& catalogue, QObject* parent = nullptr);
+
+    // Replaces all rows at once.
+    void setRows(std::vector<int> rows);
+    // Empties the view, as when the product file holds no products.
+    void clear() { setRows({}); }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+    const ProductEntry& entryAt(int row) const { return catalogue_.entry(rows_[size_t(row)]); }
+    // The row's record number in the product file.
+    int recordAt(int row) const { return entryAt(row).record; }
+
+private:
+    const ProductCatalogue& catalogue_;
+    std::vector<int> rows_;
+};
+
+} // namespace app

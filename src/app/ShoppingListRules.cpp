@@ -1,0 +1,87 @@
+#include "ShoppingListRules.h"
+
+#include "StoreFiles.h"
+#include "data/Numbers.h"
+
+#include <algorithm>
+
+namespace app {
+
+using data::ShoppingItemRecord;
+
+ShoppingListView buildShoppingList(const std::vector<ShoppingItemRecord>& records, int listOrder)
+{
+    ShoppingListView view;
+    view.rows.reserve(records.size());
+    double total = 0;
+    for (size_t i = 0; i < records.size(); ++i) {
+        const ShoppingItemRecord& r = records[i];
+        ShoppingRow row;
+        row.record = int(i) + 1;
+        row.item = r.get(ShoppingItemRecord::item);
+        row.category = r.get(ShoppingItemRecord::category);
+        const QString quantity = r.text(ShoppingItemRecord::quantity);
+        row.prefix = data::parseLenient(quantity) != 1 ? QStringLiteral("(%1) ").arg(quantity) : QStringLiteral("     ");
+        const double coupon = data::parseLenient(r.get(ShoppingItemRecord::coupon));
+        if (coupon > 0) {
+            row.couponText = QStringLiteral("%1 (coupon %2)")
+                                 .arg(data::trimBlanks(row.item), data::formatPattern(coupon, u"###.00"));
+            view.couponTotal += coupon;
+        }
+        const double cost = data::parseLenient(r.get(ShoppingItemRecord::price)) - coupon;
+        row.costText = data::formatPattern(cost, u"###.00");
+        // The total adds up the costs as the rows show them.
+        total += data::parseLenient(row.costText);
+        view.rows.push_back(std::move(row));
+    }
+    if (!records.empty())
+        view.totalText = data::formatPattern(total, u"###.00");
+
+    if (listOrder == 1)
+        std::stable_sort(view.rows.begin(), view.rows.end(),
+                         [](const ShoppingRow& a, const ShoppingRow& b) { return a.category < b.category; });
+    else
+        std::stable_sort(view.rows.begin(), view.rows.end(),
+                         [](const ShoppingRow& a, const ShoppingRow& b) { return a.item < b.item; });
+
+    for (ShoppingRow& row : view.rows) {
+        row.text = row.prefix + (row.couponText.isEmpty() ? data::trimBlanks(row.item) : row.couponText);
+        if (listOrder == 1)
+            row.text += QStringLiteral("   (%1)").arg(data::trimBlanks(row.category));
+    }
+    return view;
+}
+
+QString listCaption(const QString& listFile, const QString& totalText)
+{
+    return QStringLiteral("%1 ($%2)").arg(storeBaseName(listFile), data::trimBlanks(totalText));
+}
+
+QString couponSavingsCaption(double couponTotal)
+{
+    return QStringLiteral("Coupon savings = ") + data::formatPattern(couponTotal, u"$###.00");
+}
+
+ShoppingItemRecord makeShoppingItem(const data::ProductRecord& product, const QString& quantity)
+{
+    const QString price = product.text(data::ProductRecord::price);
+    const double extended = data::isNumber(price) ? data::parseLenient(price) * data::parseLenient(quantity) : 0;
+    ShoppingItemRecord item;
+    item.set(ShoppingItemRecord::item, product.get(data::ProductRecord::item));
+    item.set(ShoppingItemRecord::quantity, quantity);
+    item.set(ShoppingItemRecord::price, data::plainNumber(extended));
+    item.set(ShoppingItemRecord::category, product.get(data::ProductRecord::category));
+    return item;
+}
+
+void changeQuantity(ShoppingItemRecord& item, const QString& quantity)
+{
+    const QString oldQuantity = item.text(ShoppingItemRecord::quantity);
+    const double price = data::parseLenient(item.get(ShoppingItemRecord::price));
+    const double old = data::isNumber(oldQuantity) ? data::parseLenient(oldQuantity) : 0;
+    const double unit = old != 0 ? price / old : price;
+    item.set(ShoppingItemRecord::quantity, quantity);
+    item.set(ShoppingItemRecord::price, data::plainNumber(unit * data::parseLenient(quantity)));
+}
+
+} // namespace app

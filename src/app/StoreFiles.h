@@ -1,0 +1,52 @@
+#pragma once
+
+#include "data/FileResult.h"
+
+#include <QString>
+#include <QStringList>
+
+// Names of a store's files and the file work of start-up and shut-down.
+namespace app {
+
+inline const QString kDefaultList = QStringLiteral("grocery.lst");
+inline const QString kDefaultProducts = QStringLiteral("grocery.dat");
+inline const QString kNameFile = QStringLiteral("namefile.dat");
+inline const QString kLegacyList = QStringLiteral("pantlist.dat");
+inline const QString kStartupBackup = QStringLiteral("grocery.bak");
+
+// The file's name up to its first ".", without any folder: "corner" for /x/corner.lst.
+// This is what captions and log entries show.
+QString storeBaseName(const QString& fileName);
+// The same with the folder kept, for naming sibling files. The first "." is looked for
+// in the file name only, so a dot in a folder name does not cut the path.
+QString storeStem(const QString& fileName);
+// The product file a list file names: grocery.dat for exactly grocery.lst, otherwise
+// the list's stem with ".dat" (Market.lst → Market.dat, My.Store.lst → My.dat).
+QString ownProductFile(const QString& listFile);
+// The merge file of a product file: its stem with ".mrg".
+QString mergeFileFor(const QString& productFile);
+
+// First load of a run, before the current list is opened: backs grocery.dat up to
+// grocery.bak when it holds products, carries a legacy pantlist.dat over to grocery.lst,
+// and otherwise takes the list remembered in namefile.dat. Returns the list file to open;
+// problems on the way are appended to errors and the start goes on.
+QString prepareFirstLoad(QStringList* errors);
+
+// How a list name is kept in namefile.dat: a list inside the working folder is kept by its
+// bare name; one elsewhere by its full path, continued over further 30-byte records when it
+// is longer than one record (older editions read record 1 only and never wrote more).
+QByteArray rememberedListBytes(const QString& listFile);
+QString rememberedListFrom(const QByteArray& bytes);
+data::FileResult rememberList(const QString& listFile);
+
+// Whether quitting offers to eliminate the store: no products, no items, not the default list.
+bool storeIsEliminable(int productCount, int itemCount, const QString& listFile);
+// Deletes an eliminated store: its list file, its own (empty) product file and namefile.dat.
+// The shared grocery.dat is never deleted.
+data::FileResult eliminateStore(const QString& listFile, const QString& productFile);
+
+// Counts a merge file's records; an empty one (also one the count itself created) is
+// deleted again. Returns whether it holds records.
+bool probeMergeFile(const QString& mergeFile);
+
+} // namespace app

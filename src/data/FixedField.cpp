@@ -1,0 +1,40 @@
+#include "FixedField.h"
+
+#include "Cp1252.h"
+
+namespace data {
+
+QString trimBlanks(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
+    return text.mid(begin, end - begin).toString();
+}
+
+bool isBlankOrUnwritten(QStringView text)
+{
+    for (QChar c : text) {
+        if (c != u' ' && c != QChar(0))
+            return false;
+    }
+    return true;
+}
+
+QString FixedField::read(const char* record) const
+{
+    return cp1252::decode(record + offset, width);
+}
+
+void FixedField::write(char* record, QStringView value) const
+{
+    const QByteArray encoded = cp1252::encode(value);
+    const int n = std::min<int>(int(encoded.size()), width);
+    std::memcpy(record + offset, encoded.constData(), n);
+    std::memset(record + offset + n, ' ', width - n);
+}
+
+} // namespace data

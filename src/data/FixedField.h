@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <cstring>
+
+namespace data {
+
+// Removes blanks (spaces only) from both ends. Zero bytes are not blanks: a field that was
+// never written keeps them, and a number parsed from it is 0.
+QString trimBlanks(QStringView text);
+
+// True when the text holds nothing but blanks and zero bytes, i.e. no value was ever stored.
+bool isBlankOrUnwritten(QStringView text);
+
+// One fixed-width text field of a record: Windows-1252, one byte per character,
+// left-aligned and padded with blanks, cut to its width.
+struct FixedField
+{
+    int offset;
+    int width;
+
+    // The field as stored, fill included.
+    QString read(const char* record) const;
+    // The field trimmed of blanks, as it is shown, compared and converted to a number.
+    QString text(const char* record) const { return trimBlanks(read(record)); }
+    // Stores the value left-aligned, blank-padded, cut to the width.
+    void write(char* record, QStringView value) const;
+    // Copies the raw bytes of this field from another record of the same layout.
+    void copyRaw(char* record, const char* from) const { std::memcpy(record + offset, from + offset, width); }
+    // Sets the field back to zero bytes, as if never written.
+    void clear(char* record) const { std::memset(record + offset, 0, width); }
+};
+
+// A record built from an all-zero buffer: fields nobody writes stay zero bytes.
+template <int N>
+struct FixedRecord
+{
+    static constexpr int Length = N;
+    std::array<char, N> bytes{};
+
+    QString get(FixedField f) const { return f.read(bytes.data()); }
+    QString text(FixedField f) const { return f.text(bytes.data()); }
+    void set(FixedField f, QStringView value) { f.write(bytes.data(), value); }
+    void clear(FixedField f) { f.clear(bytes.data()); }
+    template <class R>
+    void copyField(FixedField f, const R& from)
+    {
+        f.copyRaw(bytes.data(), from.bytes.data());
+    }
+
+    bool operator==(const FixedRecord&) const = default;
+};
+
+} // namespace data

@@ -1,0 +1,166 @@
+#include "Numbers.h"
+
+#include <cmath>
+
+namespace data {
+namespace {
+
+bool isSkippedBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// Rounds |value| to the given number of decimals, halves away from zero. A product such as
+// 2.675 * 100 lands a hair below the half in binary; the tolerance treats it as the half
+// the user typed.
+long double roundedScaled(double value, int decimals)
+{
+    const long double scaled = std::fabs(static_cast<long double>(value)) * std::pow(10.0L, decimals);
+    const long double floor = std::floor(scaled);
+    const long double fraction = scaled - floor;
+    if (std::fabs(fraction - 0.5L) < 1e-7L)
+        return floor + 1;
+    return std::round(scaled);
+}
+
+} // namespace
+
+double parseLenient(QStringView text)
+{
+    QString digits;
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    auto skip = [&] {
+        while (i < n && isSkippedBlank(text[i]))
+            ++i;
+    };
+    skip();
+    if (i < n && (text[i] == u'-' || text[i] == u'+'))
+        digits += text[i++];
+    bool point = false;
+    bool any = false;
+    for (; i < n; ++i) {
+        const QChar c = text[i];
+        if (isSkippedBlank(c))
+            continue;
+        if (isDigit(c)) {
+            digits += c;
+            any = true;
+        } else if (c == u'.' && !point) {
+            digits += c;
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (!any)
+        return 0;
+    // An exponent counts only when digits follow it.
+    if (i < n && (text[i] == u'e' || text[i] == u'E' || text[i] == u'd' || text[i] == u'D')) {
+        qsizetype j = i + 1;
+        QString exponent = QStringLiteral("e");
+        if (j < n && (text[j] == u'-' || text[j] == u'+'))
+            exponent += text[j++];
+        bool expDigits = false;
+        while (j < n && isDigit(text[j])) {
+            exponent += text[j++];
+            expDigits = true;
+        }
+        if (expDigits)
+            digits += exponent;
+    }
+    bool ok = false;
+    const double value = digits.toDouble(&ok);
+    return ok && std::isfinite(value) ? value : 0;
+}
+
+bool isNumber(QStringView text)
+{
+    qsizetype i = 0;
+    qsizetype n = text.size();
+    while (i < n && text[i] == u' ')
+        ++i;
+    while (n > i && text[n - 1] == u' ')
+        --n;
+    if (i < n && (text[i] == u'-' || text[i] == u'+'))
+        ++i;
+    bool any = false;
+    bool point = false;
+    for (; i < n; ++i) {
+        if (isDigit(text[i]))
+            any = true;
+        else if (text[i] == u'.' && !point)
+            point = true;
+        else
+            break;
+    }
+    if (!any)
+        return false;
+    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+        ++i;
+        if (i < n && (text[i] == u'-' || text[i] == u'+'))
+            ++i;
+        bool expDigits = false;
+        while (i < n && isDigit(text[i])) {
+            ++i;
+            expDigits = true;
+        }
+        if (!expDigits)
+            return false;
+    }
+    return i == n && std::isfinite(text.toString().trimmed().toDouble());
+}
+
+QString formatPattern(double value, QStringView pattern)
+{
+    qsizetype firstDigit = 0;
+    while (firstDigit < pattern.size() && pattern[firstDigit] != u'#' && pattern[firstDigit] != u'0')
+        ++firstDigit;
+    const QStringView prefix = pattern.left(firstDigit);
+    const QStringView body = pattern.mid(firstDigit);
+    const qsizetype point = body.indexOf(u'.');
+    const QStringView integerPart = point < 0 ? body : body.left(point);
+    const int decimals = point < 0 ? 0 : int(body.size() - point - 1);
+    // A 0 placeholder forces its own digit and every digit to its right.
+    const qsizetype firstZero = integerPart.indexOf(u'0');
+    const int minIntegerDigits = firstZero < 0 ? 0 : int(integerPart.size() - firstZero);
+
+    const long double rounded = roundedScaled(value, decimals);
+    const long double scale = std::pow(10.0L, decimals);
+    const long double whole = std::floor(rounded / scale);
+    const long double fraction = rounded - whole * scale;
+
+    QString integerText = whole == 0 ? QString() : QString::number(double(whole), 'f', 0);
+    while (integerText.size() < minIntegerDigits)
+        integerText.prepend(u'0');
+    QString out;
+    if (value < 0 && rounded != 0)
+        out += u'-';
+    out += prefix;
+    out += integerText;
+    if (decimals > 0)
+        out += u'.' + QString::number(double(fraction), 'f', 0).rightJustified(decimals, u'0');
+    return out;
+}
+
+QString formatMoneyText(const QString& text, QStringView pattern)
+{
+    return isNumber(text) ? formatPattern(parseLenient(text), pattern) : text;
+}
+
+QString plainNumber(double value)
+{
+    if (value == 0)
+        return QStringLiteral(" 0");
+    QString text = QString::number(std::fabs(value), 'g', 15).toUpper();
+    if (text.startsWith(QLatin1String("0.")))
+        text.remove(0, 1);
+    return (value < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + text;
+}
+
+} // namespace data

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "FileResult.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include <algorithm>
+#include <vector>
+
+namespace data {
+
+// Splits raw file content into records; a partial tail is dropped.
+template <class T>
+std::vector<T> recordsFromBytes(const QByteArray& bytes)
+{
+    std::vector<T> records(size_t(bytes.size() / T::Length));
+    for (size_t i = 0; i < records.size(); ++i)
+        std::copy_n(bytes.constData() + i * T::Length, T::Length, records[i].bytes.data());
+    return records;
+}
+
+template <class T>
+QByteArray bytesFromRecords(const std::vector<T>& records)
+{
+    QByteArray bytes;
+    bytes.reserve(qsizetype(records.size()) * T::Length);
+    for (const T& r : records)
+        bytes.append(r.bytes.data(), T::Length);
+    return bytes;
+}
+
+// A file of fixed-length records, addressed by record number from 1, kept open between
+// operations. The record count is the file length divided by the record length; a partial
+// record at the end is ignored. Every write reaches the file before the call returns.
+class RecordFileBase
+{
+public:
+    explicit RecordFileBase(int recordLength);
+    virtual ~RecordFileBase() = default;
+    RecordFileBase(const RecordFileBase&) = delete;
+    RecordFileBase& operator=(const RecordFileBase&) = delete;
+
+    // Opens the named file, creating it empty when it is missing. A file that exists but
+    // cannot be written is opened for reading and the failure is returned all the same.
+    FileResult open(const QString& name);
+    void close();
+    bool isOpen() const { return file_.isOpen(); }
+    const QString& name() const { return name_; }
+    int recordLength() const { return length_; }
+    int count() const;
+
+    // Reads record n into out; a record beyond the end reads as zero bytes.
+    FileResult readBytes(int n, char* out) const;
+    // Writes record n; n may be count() + 1, which appends.
+    FileResult writeBytes(int n, const char* data);
+    // All whole records in one read.
+    QByteArray readAllBytes() const;
+    // Replaces the whole file atomically with the given records and reopens it.
+    FileResult replaceAllBytes(const QByteArray& content);
+
+private:
+    mutable QFile file_;
+    QString name_;
+    int length_;
+};
+
+template <class T>
+class RecordFile : public RecordFileBase
+{
+public:
+    RecordFile() : RecordFileBase(T::Length) {}
+
+    T read(int n) const
+    {
+        T record;
+        readBytes(n, record.bytes.data());
+        return record;
+    }
+    FileResult write(int n, const T& record) { return writeBytes(n, record.bytes.data()); }
+    FileResult append(const T& record) { return writeBytes(count() + 1, record.bytes.data()); }
+
+    std::vector<T> readAll() const { return recordsFromBytes<T>(readAllBytes()); }
+
+    FileResult replaceAll(const std::vector<T>& records) { return replaceAllBytes(bytesFromRecords(records)); }
+};
+
+// Opens the named file as the program always has (creating it empty when missing),
+// counts its records and closes it again.
+template <class T>
+int probeRecordCount(const QString& name, FileResult* result = nullptr)
+{
+    RecordFile<T> file;
+    const FileResult opened = file.open(name);
+    if (result)
+        *result = opened;
+    return file.count();
+}
+
+} // namespace data

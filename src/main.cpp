@@ -1,0 +1,21 @@
+#include "app/SharedState.h"
+#include "app/pantrix1.h"
+#include "ui/QtDialogs.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Pantrix"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    app::SharedState state;
+    ui::QtDialogs dialogs;
+    app::pantrix1 window(state, dialogs);
+    dialogs.setParent(&window);
+    window.show();
+    window.Load();
+    return QApplication::exec();
+}

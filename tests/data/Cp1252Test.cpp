@@ -1,0 +1,62 @@
+#include "data/Cp1252.h"
+#include "data/Records.h"
+
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+using namespace data;
+
+TEST(Cp1252, EveryByteSurvivesDecodeAndEncode)
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    EXPECT_EQ(cp1252::encode(cp1252::decode(all)), all);
+}
+
+TEST(Cp1252, EncodesOneBytePerCharacter)
+{
+    struct Case
+    {
+        QString text;
+        QByteArray bytes;
+    } cases[] = {
+        {QStringLiteral("Café"), QByteArray("Caf\xE9")},
+        {QStringLiteral("€5 – “Bio”"), QByteArray("\x80" "5 \x96 \x93" "Bio\x94")},
+        {QStringLiteral("Żurek"), QByteArray("Zurek")},          // base letter of a missing accent
+        {QStringLiteral("Łosoś"), QByteArray("?osos")},          // Ł has no base letter
+        {QStringLiteral("Tofu 豆腐"), QByteArray("Tofu ??")},
+        {QStringLiteral("Pie 🥧!"), QByteArray("Pie ?!")},        // a surrogate pair is one character
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(cp1252::encode(c.text), c.bytes) << c.text.toStdString();
+}
+
+TEST(FixedField, PadsCutsAndKeepsUnwrittenFieldsAsZeroBytes)
+{
+    ProductRecord r;
+    r.set(ProductRecord::item, QStringLiteral("Crème fraîche 200 g and a name far longer than forty"));
+    r.set(ProductRecord::price, QStringLiteral(".49"));
+    r.set(ProductRecord::category, QStringLiteral("Dairy"));
+
+    const QByteArray bytes(r.bytes.data(), ProductRecord::Length);
+    EXPECT_EQ(bytes.left(40), QByteArray("Cr\xE8me fra\xEE" "che 200 g and a name far longe"));
+    EXPECT_EQ(bytes.mid(40, 6), QByteArray(".49   "));
+    EXPECT_EQ(bytes.mid(46, 75), QByteArray(75, '\0')); // fat, carb, spare1, spare2 never written
+    EXPECT_EQ(bytes.mid(121), QByteArray("Dairy") + QByteArray(20, ' '));
+
+    EXPECT_EQ(r.text(ProductRecord::price), QStringLiteral(".49"));
+    EXPECT_EQ(r.get(ProductRecord::fat), QString(1, QChar(0)));
+    EXPECT_EQ(r.text(ProductRecord::fat), QString(1, QChar(0))) << "trimming keeps zero bytes";
+    EXPECT_TRUE(isBlankOrUnwritten(r.get(ProductRecord::spare1)));
+}
+
+TEST(FixedField, OutsideCharacterDoesNotShiftLaterFields)
+{
+    ShoppingItemRecord r;
+    r.set(ShoppingItemRecord::item, QStringLiteral("Pie 🥧 with ✓ mark"));
+    r.set(ShoppingItemRecord::price, QStringLiteral(" 4.98"));
+    EXPECT_EQ(r.get(ShoppingItemRecord::item).left(17), QStringLiteral("Pie ? with ? mark"));
+    EXPECT_EQ(r.get(ShoppingItemRecord::price), QStringLiteral(" 4.98 "));
+}
