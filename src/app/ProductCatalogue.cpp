@@ -8,6 +8,8 @@
 #include <QSet>
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace app {
 
@@ -15,7 +17,8 @@ using data::ProductRecord;
 
 namespace {
 
-QString decodeTrimmed(const char* record, data::FixedField field)
+// The bytes of a field without its surrounding blanks.
+std::pair<const char*, const char*> trimmedBytes(const char* record, data::FixedField field)
 {
     const char* begin = record + field.offset;
     const char* end = begin + field.width;
@@ -23,7 +26,28 @@ QString decodeTrimmed(const char* record, data::FixedField field)
         ++begin;
     while (end > begin && end[-1] == ' ')
         --end;
+    return {begin, end};
+}
+
+QString decodeTrimmed(const char* record, data::FixedField field)
+{
+    const auto [begin, end] = trimmedBytes(record, field);
     return data::cp1252::decode(begin, end - begin);
+}
+
+// Lower case of every code page byte, so names are lower-cased without leaving the code page.
+const std::array<char, 256>& lowerCaseBytes()
+{
+    static const std::array<char, 256> table = [] {
+        std::array<char, 256> t{};
+        for (int b = 0; b < 256; ++b) {
+            const char byte = char(b);
+            const QByteArray lowered = data::cp1252::encode(data::cp1252::decode(&byte, 1).toLower());
+            t[size_t(b)] = lowered.size() == 1 ? lowered[0] : byte;
+        }
+        return t;
+    }();
+    return table;
 }
 
 } // namespace
@@ -42,7 +66,6 @@ bool ProductCatalogue::load(const QByteArray& bytes)
         ProductEntry& e = entries_[size_t(i)];
         e.record = i + 1;
         e.name = decodeTrimmed(record, ProductRecord::item);
-        e.nameLower = e.name.toLower();
         const QString category = decodeTrimmed(record, ProductRecord::category);
         auto found = categories.find(category);
         if (found == categories.end())
@@ -59,27 +82,77 @@ bool ProductCatalogue::load(const QByteArray& bytes)
     // the character code order.
     std::stable_sort(byName_.begin(), byName_.end(),
                      [this](int a, int b) { return entries_[size_t(a)].name < entries_[size_t(b)].name; });
+
+    const auto& lower = lowerCaseBytes();
+    lowerNames_.resize(qsizetype(count) * ProductRecord::item.width);
+    starts_.assign(size_t(count) + 1, 0);
+    char* out = lowerNames_.data();
+    for (int k = 0; k < count; ++k) {
+        starts_[size_t(k)] = out - lowerNames_.data();
+        const auto [begin, end] =
+            trimmedBytes(bytes.constData() + qsizetype(byName_[size_t(k)]) * ProductRecord::Length, ProductRecord::item);
+        for (const char* c = begin; c < end; ++c)
+            *out++ = lower[static_cast<unsigned char>(*c)];
+    }
+    starts_[size_t(count)] = out - lowerNames_.data();
+    lowerNames_.truncate(starts_[size_t(count)]);
     return true;
+}
+
+std::vector<int> ProductCatalogue::namesContaining(const QString& text) const
+{
+    const QString lowered = text.toLower();
+    QByteArray needle = data::cp1252::encode(lowered);
+    // Names hold only code page characters: a text with any other character matches none.
+    if (data::cp1252::decode(needle) != lowered)
+        return {};
+    const auto& lower = lowerCaseBytes();
+    for (char& c : needle)
+        c = lower[static_cast<unsigned char>(c)];
+    std::vector<int> found;
+    const char* const begin = lowerNames_.constData();
+    const char* const end = begin + lowerNames_.size();
+    const char* from = begin;
+    while (from < end) {
+        const void* hit = memmem(from, size_t(end - from), needle.constData(), size_t(needle.size()));
+        if (!hit)
+            break;
+        const qsizetype at = static_cast<const char*>(hit) - begin;
+        const size_t k = size_t(std::upper_bound(starts_.begin(), starts_.end(), at) - starts_.begin()) - 1;
+        if (at + needle.size() <= starts_[k + 1]) {
+            found.push_back(int(k));
+            from = begin + starts_[k + 1]; // on to the next name
+        } else {
+            from = begin + at + 1; // the hit ran into the next name
+        }
+    }
+    return found;
 }
 
 std::vector<int> filterProducts(const ProductCatalogue& catalogue, const ProductFilter& filter)
 {
-    const QString search = data::trimBlanks(filter.search).toLower();
+    const QString search = data::trimBlanks(filter.search);
     const QString category = filter.category.toUpper();
     const bool anyCategory = category == QLatin1String("ALL");
+    const std::vector<int>& byName = catalogue.byName();
     std::vector<int> rows;
-    rows.reserve(catalogue.byName().size());
-    for (int index : catalogue.byName()) {
+    auto consider = [&](int index) {
         const ProductEntry& e = catalogue.entry(index);
         if (filter.loFat && e.fat)
-            continue;
+            return;
         if (filter.loCarb && e.carb)
-            continue;
+            return;
         if (!anyCategory && e.categoryKey != category)
-            continue;
-        if (!search.isEmpty() && !e.nameLower.contains(search))
-            continue;
+            return;
         rows.push_back(index);
+    };
+    if (search.isEmpty()) {
+        rows.reserve(byName.size());
+        for (int index : byName)
+            consider(index);
+    } else {
+        for (int position : catalogue.namesContaining(search))
+            consider(byName[size_t(position)]);
     }
     return rows;
 }

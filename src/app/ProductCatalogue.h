@@ -13,7 +13,6 @@ struct ProductEntry
 {
     int record = 0;      // record number in the product file, from 1
     QString name;        // item, trimmed: the row text
-    QString nameLower;   // for the quick search
     QString category;    // category, trimmed
     QString categoryKey; // category, trimmed and upper-cased, for the category filter
     bool fat = false;
@@ -44,10 +43,18 @@ public:
     // Entry indices sorted by name, by character code; equal names keep their file order.
     const std::vector<int>& byName() const { return byName_; }
 
+    // Positions in byName() of the products whose name contains the text, both lower-cased,
+    // in name order. One pass over all names, as grep makes over a file.
+    std::vector<int> namesContaining(const QString& text) const;
+
 private:
     QByteArray bytes_;
     std::vector<ProductEntry> entries_;
     std::vector<int> byName_;
+    // The lower-cased names in name order, one code page byte per character, back to back;
+    // name k occupies [starts_[k], starts_[k + 1]).
+    QByteArray lowerNames_;
+    std::vector<qsizetype> starts_;
 };
 
 // The rows of the Product List: entry indices in name order that pass every filter.

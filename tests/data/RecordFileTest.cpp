@@ -111,3 +111,15 @@ TEST(FileOps, CopyReplacesByteForByteAndMissingSourceCopiesEmpty)
     EXPECT_TRUE(deleteFile(QStringLiteral("grocery.bak")).ok()) << "already gone counts as deleted";
     EXPECT_FALSE(fileExists(QStringLiteral("grocery.bak")));
 }
+
+TEST(RecordFile, MissingFolderIsReportedAndReadsAsEmpty)
+{
+    TempFolder folder;
+    RecordFile<ProductRecord> file;
+    const FileResult opened = file.open(QStringLiteral("gone/grocery.dat"));
+    EXPECT_FALSE(opened.ok());
+    EXPECT_TRUE(opened.error.contains(QStringLiteral("gone/grocery.dat")));
+    EXPECT_EQ(file.count(), 0);
+    EXPECT_FALSE(file.append(ProductRecord()).ok());
+    EXPECT_FALSE(replaceFileSafely(QStringLiteral("gone/grocery.dat"), QByteArray("x")).ok());
+}

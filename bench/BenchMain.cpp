@@ -1,0 +1,22 @@
+#include "BenchSupport.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QDir::setCurrent(bench::workFolder().path());
+    benchmark::Initialize(&argc, argv);
+    bench::RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    std::printf("\nRatios measured in this run:\n");
+    for (const auto& print : bench::ratioPrinters())
+        print(reporter);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,112 @@
+#include "BenchSupport.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+extern char** environ;
+
+namespace bench {
+
+QTemporaryDir& workFolder()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+QByteArray productFileBytes(int n)
+{
+    static const char* const words[] = {
+        "Milk",    "Bread",   "Butter", "Cheese", "Apple",   "Banana", "Carrot", "Potato", "Onion",  "Garlic",
+        "Chicken", "Beef",    "Pork",   "Salmon", "Tuna",    "Rice",   "Pasta",  "Sauce",  "Soup",   "Beans",
+        "Coffee",  "Tea",     "Juice",  "Soda",   "Water",   "Chips",  "Cookie", "Cereal", "Oats",   "Honey",
+        "Jam",     "Peanut",  "Almond", "Yogurt", "Cream",   "Egg",    "Flour",  "Sugar",  "Salt",   "Pepper",
+        "Frozen",  "Organic", "Whole",  "Low Fat", "Family", "Spicy",  "Sweet",  "Large",  "Small",  "Fresh"};
+    static const char* const sizes[] = {"8 Oz", "12 Oz", "16 Oz", "1 Lb", "2 Lb", "5 Lb", "1 Gal", "6 Ct", "12 Ct"};
+    std::mt19937 random(12345u + unsigned(n));
+    auto pick = [&](auto& table) { return table[random() % std::size(table)]; };
+    QByteArray bytes;
+    bytes.reserve(qsizetype(n) * data::ProductRecord::Length);
+    for (int i = 0; i < n; ++i) {
+        data::ProductRecord r;
+        r.set(data::ProductRecord::item,
+              QStringLiteral("%1 %2 %3").arg(QString::fromLatin1(pick(words)), QString::fromLatin1(pick(words)),
+                                              QString::fromLatin1(pick(sizes))));
+        r.set(data::ProductRecord::price, QString::number(double(random() % 2000) / 100.0, 'f', 2));
+        r.set(data::ProductRecord::fat, random() % 5 == 0 ? QStringLiteral("1") : QStringLiteral(" "));
+        r.set(data::ProductRecord::carb, random() % 4 == 0 ? QStringLiteral("1") : QStringLiteral(" "));
+        r.set(data::ProductRecord::category,
+              QStringLiteral("%1.00 Aisle %2").arg(int(random() % 40), 2, 10, QLatin1Char('0')).arg(random() % 3));
+        bytes.append(r.bytes.data(), data::ProductRecord::Length);
+    }
+    return bytes;
+}
+
+void writeFile(const QString& name, const QByteArray& bytes)
+{
+    QFile file(name);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(bytes);
+}
+
+double runCommand(const std::vector<std::string>& argv)
+{
+    std::vector<char*> args;
+    for (const std::string& a : argv)
+        args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ) == 0) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+void RatioReporter::ReportRuns(const std::vector<Run>& runs)
+{
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs) {
+        if (run.run_type == Run::RT_Iteration && run.iterations > 0)
+            seconds_[run.benchmark_name()] = run.real_accumulated_time / double(run.iterations);
+    }
+}
+
+double RatioReporter::seconds(const std::string& name) const
+{
+    const auto found = seconds_.find(name);
+    return found == seconds_.end() ? 0 : found->second;
+}
+
+void RatioReporter::printRatio(const std::string& label, const std::string& slow, const std::string& fast) const
+{
+    const double a = seconds(slow);
+    const double b = seconds(fast);
+    if (a > 0 && b > 0)
+        std::printf("  %-58s %9.3f ms / %9.3f ms = %8.1fx\n", label.c_str(), a * 1e3, b * 1e3, a / b);
+}
+
+int registerRatios(RatioPrinter printer)
+{
+    const_cast<std::vector<RatioPrinter>&>(ratioPrinters()).push_back(std::move(printer));
+    return 0;
+}
+
+const std::vector<RatioPrinter>& ratioPrinters()
+{
+    static std::vector<RatioPrinter> printers;
+    return printers;
+}
+
+} // namespace bench

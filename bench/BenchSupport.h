@@ -1,0 +1,47 @@
+#pragma once
+
+#include "data/Records.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace bench {
+
+// A working folder of its own for the whole benchmark run.
+QTemporaryDir& workFolder();
+
+// A product file of n products with names drawn from a grocery vocabulary, a few dozen
+// aisle-numbered categories and some diet marks; the same n always gives the same file.
+QByteArray productFileBytes(int n);
+void writeFile(const QString& name, const QByteArray& bytes);
+
+// Wall time of running a command to its end, in seconds (for the grep floor).
+double runCommand(const std::vector<std::string>& argv);
+
+// Collects every benchmark's time per iteration, so ratios can be printed after the run.
+class RatioReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run>& runs) override;
+    // Seconds per iteration of a finished benchmark, or 0 when it did not run.
+    double seconds(const std::string& name) const;
+    void printRatio(const std::string& label, const std::string& slow, const std::string& fast) const;
+
+private:
+    std::map<std::string, double> seconds_;
+};
+
+// Ratios each benchmark file wants printed once everything has run.
+using RatioPrinter = std::function<void(const RatioReporter&)>;
+int registerRatios(RatioPrinter printer);
+const std::vector<RatioPrinter>& ratioPrinters();
+
+} // namespace bench

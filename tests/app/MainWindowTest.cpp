@@ -1,0 +1,201 @@
+#include "support/MainWindowFixture.h"
+
+#include "app/ProductListPanel.h"
+#include "app/ShoppingListPanel.h"
+#include "app/StoreFiles.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace data;
+using ui::Answer;
+
+namespace {
+const QString kEliminate = QStringLiteral("corner.lst is empty and will be eliminated.");
+}
+
+TEST_F(MainWindowTest, FirstStartInAnEmptyFolder)
+{
+    start();
+    for (const char* f : {"grocery.dat", "grocery.lst", "pantlist.dat", "namefile.dat"})
+        EXPECT_EQ(TempFolder::read(f), QByteArray()) << f << " exists empty";
+    EXPECT_TRUE(QDir().entryList({"*.mrg"}).isEmpty());
+    EXPECT_FALSE(window->findChild<QAction*>("mergecmd")->isEnabled());
+    EXPECT_EQ(text("listlbl"), "grocery ($)");
+
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(TempFolder::read("namefile.dat"), QByteArray("grocery.lst") + QByteArray(19, ' '));
+    EXPECT_TRUE(dialogs.boxes().empty());
+}
+
+TEST_F(MainWindowTest, LegacyListIsCarriedOverToTheDefaultList)
+{
+    const QByteArray legacy = bytesOf(std::vector{listItem("Milk", " 4.98", "2"), listItem("Tea", "3.10", "1"),
+                                                  listItem("Café Noir", "", "1")});
+    TempFolder::write("pantlist.dat", legacy);
+    TempFolder::write("namefile.dat", app::rememberedListBytes("store.lst"));
+    start();
+    EXPECT_EQ(TempFolder::read("grocery.lst"), legacy);
+    EXPECT_FALSE(TempFolder::exists("pantlist.dat"));
+    EXPECT_EQ(state.ListFile, "grocery.lst");
+    EXPECT_EQ(shoppingRows(), (QStringList{"     Café Noir", "(2) Milk", "     Tea"}));
+    EXPECT_EQ(text("listlbl"), "grocery ($8.08)");
+}
+
+TEST_F(MainWindowTest, RememberedListThatIsGoneStartsEmptyAndIsOfferedForElimination)
+{
+    TempFolder::write("namefile.dat", app::rememberedListBytes("corner.lst"));
+    start();
+    EXPECT_TRUE(TempFolder::exists("corner.lst"));
+    EXPECT_TRUE(TempFolder::exists("corner.dat"));
+    EXPECT_EQ(state.ProductFile, "grocery.dat");
+    EXPECT_EQ(text("listlbl"), "corner ($)");
+
+    dialogs.answer(Answer::Cancel, kEliminate);
+    EXPECT_FALSE(window->close()) << "Cancel keeps the program running, also from the close box";
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(dialogs.last().title, ui::Title::none());
+    EXPECT_EQ(dialogs.last().buttons, ui::Buttons::OkCancel);
+    EXPECT_EQ(dialogs.last().icon, ui::Icon::Exclamation);
+    EXPECT_TRUE(TempFolder::exists("corner.lst"));
+
+    dialogs.answer(Answer::Ok, kEliminate);
+    EXPECT_TRUE(quit());
+    for (const char* gone : {"corner.lst", "corner.dat", "namefile.dat"})
+        EXPECT_FALSE(TempFolder::exists(gone)) << gone;
+    EXPECT_TRUE(TempFolder::exists("grocery.dat"));
+
+    window.reset();
+    app::SharedState next;
+    app::pantrix1 again(next, dialogs);
+    again.Load();
+    EXPECT_EQ(next.ListFile, "grocery.lst");
+}
+
+TEST_F(MainWindowTest, QuitWhileTheSearchHidesEveryProductRemembersTheStore)
+{
+    TempFolder::write("corner.dat", bytesOf(std::vector{product("Milk", "2.49"), product("Tea")}));
+    TempFolder::write("namefile.dat", app::rememberedListBytes("corner.lst"));
+    start();
+    EXPECT_EQ(state.ProductFile, "corner.dat");
+    QTest::keyClicks(find<QLineEdit>("searchtxt"), "zzz");
+    EXPECT_TRUE(productRows().isEmpty());
+    EXPECT_TRUE(quit());
+    EXPECT_TRUE(dialogs.boxes().empty());
+    EXPECT_EQ(TempFolder::read("namefile.dat"), QByteArray("corner.lst") + QByteArray(20, ' '));
+}
+
+TEST_F(MainWindowTest, FilesOfAnotherProgramAreShownAndKeptByteForByte)
+{
+    std::vector products{product("Milk", ".49", "02.10 Dairy"), product("Cheese", "  2.49", "02.10 Dairy"),
+                         product("Crème", "", "")};
+    products[2].clear(ProductRecord::price);
+    products[2].clear(ProductRecord::category);
+    products[0].bytes[60] = 'q'; // something in spare1 nobody reads
+    TempFolder::write("grocery.dat", bytesOf(products));
+    std::vector items{listItem("Milk", " 4.98", "2", "02.10 Dairy"), listItem("Cheese", "2.49", "1")};
+    items[1].bytes[148] = 'z';
+    TempFolder::write("grocery.lst", bytesOf(items));
+    start();
+    EXPECT_EQ(productRows(), (QStringList{"Cheese", "Crème", "Milk"}));
+    EXPECT_EQ(text("productlist"), "Product List (3)");
+    EXPECT_EQ(shoppingRows(), (QStringList{"     Cheese", "(2) Milk"}));
+    EXPECT_EQ(text("listlbl"), "grocery ($7.47)");
+
+    // A price entry rewrites only the price; a quantity change only its own fields.
+    selectProducts({2});
+    dialogs.type("1.5");
+    rightClickProducts();
+    products[0].set(ProductRecord::price, u"1.50");
+    EXPECT_EQ(TempFolder::read("grocery.dat"), bytesOf(products));
+
+    dialogs.type("3").type("");
+    doubleClickShoppingRow(0);
+    items[1].set(ShoppingItemRecord::quantity, u"3");
+    items[1].set(ShoppingItemRecord::price, u" 7.47");
+    EXPECT_EQ(TempFolder::read("grocery.lst"), bytesOf(items));
+}
+
+TEST_F(MainWindowTest, CategoryBoxQuickSearchAndDietFilters)
+{
+    TempFolder::write("grocery.dat",
+                      bytesOf(std::vector{product("Butter", "3.99", "Dairy", true), product("Apple Pie", "4.00", "Bakery", false, true),
+                                          product("Milk", "2.49", "dairy"), product("Bread", "2.00", "Bakery", false, true)}));
+    start();
+    auto* combo = find<QListWidget>("Combo1");
+    ASSERT_EQ(combo->count(), 3);
+    EXPECT_EQ(combo->item(1)->text(), "Bakery");
+    EXPECT_EQ(combo->item(2)->text(), "Dairy");
+
+    combo->setCurrentRow(2);
+    EXPECT_EQ(productRows(), (QStringList{"Butter", "Milk"}));
+    EXPECT_EQ(text("productlist"), "Dairy (2)");
+    EXPECT_EQ(state.EditorCategory, "Dairy");
+    EXPECT_TRUE(find<QAbstractButton>("categorycmd")->isEnabled());
+    click("allcmd");
+    EXPECT_EQ(text("productlist"), "Product List (4)");
+    EXPECT_EQ(combo->currentRow(), 0);
+    EXPECT_FALSE(find<QAbstractButton>("allcmd")->isEnabled());
+    EXPECT_EQ(state.EditorCategory, "Dairy") << "All does not change the editor's preselection";
+
+    auto* search = find<QLineEdit>("searchtxt");
+    search->setFocus();
+    QTest::keyClicks(search, "B");
+    EXPECT_EQ(productRows(), (QStringList{"Bread", "Butter"}));
+    QTest::keyClicks(search, "u");
+    EXPECT_EQ(productRows(), (QStringList{"Butter"}));
+    EXPECT_TRUE(search->hasFocus() || !window->isActiveWindow());
+    click("clearsrchcmd");
+    EXPECT_EQ(productRows().size(), 4);
+
+    click("fatbutton");
+    EXPECT_TRUE(window->findChild<QAction*>("lofatcmd")->isChecked());
+    EXPECT_EQ(productRows(), (QStringList{"Apple Pie", "Bread", "Milk"}));
+    trigger("locarbcmd");
+    EXPECT_TRUE(find<QAbstractButton>("locarbbutton")->isChecked());
+    EXPECT_EQ(productRows(), (QStringList{"Milk"}));
+    trigger("lofatcmd");
+    EXPECT_FALSE(find<QAbstractButton>("fatbutton")->isChecked());
+    EXPECT_EQ(productRows(), (QStringList{"Butter", "Milk"}));
+}
+
+TEST_F(MainWindowTest, PriceEntryByRightClick)
+{
+    TempFolder::write("grocery.dat", bytesOf(std::vector{product("apple pie", "4.00"), product("Milk", "2.49")}));
+    start();
+    productView()->selectionModel()->clearSelection();
+    dialogs.ok("Select an item first, then right-click");
+    rightClickProducts();
+
+    selectProducts({0, 1});
+    rightClickProducts(); // several selected: nothing
+
+    selectProducts({1}); // rows: Milk, apple pie
+    const QString prompt = "Enter price for APPLE PIE or cancel for no change.\r\n"
+                           "    (To remove a price altogether, press the spacebar once and click OK.)\r\n\r\n\r\n\r\n";
+    dialogs.type("abc", prompt).ok("Bad entry.").type("2.5", prompt);
+    rightClickProducts();
+    EXPECT_EQ(dialogs.boxes()[1].title, ui::Title::own("Add or Change Item Price"));
+    EXPECT_EQ(dialogs.boxes()[1].defaultAnswer, "4.00");
+    EXPECT_EQ(dialogs.boxes()[2].title, ui::Title::own("Error"));
+    EXPECT_EQ(recordsIn<ProductRecord>("grocery.dat")[0].get(ProductRecord::price), "2.50  ");
+    EXPECT_EQ(text("pricelbl"), "2.50");
+
+    for (auto [typed, stored] : {std::pair{"0.75", ".75   "}, {" ", ".00   "}}) {
+        dialogs.type(typed);
+        rightClickProducts();
+        EXPECT_EQ(recordsIn<ProductRecord>("grocery.dat")[0].get(ProductRecord::price), stored);
+    }
+    dialogs.type("");
+    rightClickProducts();
+    EXPECT_EQ(recordsIn<ProductRecord>("grocery.dat")[0].get(ProductRecord::price), ".00   ") << "Cancel changes nothing";
+
+    selectProducts({0});
+    EXPECT_EQ(text("selectedlbl"), "1 selected");
+    selectProducts({0, 1});
+    EXPECT_EQ(text("selectedlbl"), "2 selected");
+    EXPECT_EQ(text("categorylbl"), "");
+}

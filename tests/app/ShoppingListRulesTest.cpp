@@ -1,0 +1,70 @@
+#include "app/ShoppingListRules.h"
+#include "support/Fixtures.h"
+#include "support/QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+using namespace app;
+using data::ShoppingItemRecord;
+
+namespace {
+QStringList texts(const ShoppingListView& v)
+{
+    QStringList out;
+    for (const auto& row : v.rows)
+        out << row.text;
+    return out;
+}
+} // namespace
+
+TEST(ShoppingList, RowsTotalsAndCoupons)
+{
+    const auto view = buildShoppingList({listItem("Milk", " 4.98", "2"), listItem("Bread", "2.49", "1", "", "  .50"),
+                                         listItem("Eggs", "", "", "", "0"), listItem("Jam", "  3", "1.0")},
+                                        0);
+    EXPECT_EQ(texts(view), (QStringList{"     Bread (coupon .50)", "() Eggs", "     Jam", "(2) Milk"}));
+    EXPECT_EQ(view.rows[0].costText, "1.99");
+    EXPECT_EQ(view.rows[1].costText, ".00");
+    EXPECT_EQ(view.totalText, "9.97");
+    EXPECT_DOUBLE_EQ(view.couponTotal, 0.5);
+    EXPECT_EQ(couponSavingsCaption(view.couponTotal), "Coupon savings = $.50");
+    EXPECT_EQ(listCaption("grocery.lst", view.totalText), "grocery ($9.97)");
+    EXPECT_EQ(listCaption("/home/u/My.Store.lst", ""), "My ($)");
+    EXPECT_EQ(buildShoppingList({}, 0).totalText, "");
+}
+
+TEST(ShoppingList, CategoryOrderByCodeKeepsOrderOfAdding)
+{
+    const auto view = buildShoppingList({listItem("b1", "1", "1", "bread"), listItem("p1", "1", "1", "Produce"),
+                                         listItem("d1", "1", "1", "02 Dairy"), listItem("k1", "1", "1", "10 Bakery"),
+                                         listItem("d2", "1", "1", "02 Dairy"), listItem("a0", "1", "1", "02 Dairy")},
+                                        1);
+    EXPECT_EQ(texts(view), (QStringList{"     d1   (02 Dairy)", "     d2   (02 Dairy)", "     a0   (02 Dairy)",
+                                        "     k1   (10 Bakery)", "     p1   (Produce)", "     b1   (bread)"}));
+    EXPECT_EQ(view.rows[0].record, 3);
+}
+
+TEST(ShoppingList, AddedItemTakesQuantityTimesPrice)
+{
+    ShoppingItemRecord milk = makeShoppingItem(product("Milk", "2.49", "Dairy"), "2");
+    EXPECT_EQ(milk.get(ShoppingItemRecord::price), " 4.98 ");
+    EXPECT_EQ(milk.get(ShoppingItemRecord::quantity), "2  ");
+    EXPECT_EQ(milk.text(ShoppingItemRecord::category), "Dairy");
+    EXPECT_EQ(milk.get(ShoppingItemRecord::coupon), QString(6, QChar(0))) << "coupon never written";
+    EXPECT_EQ(makeShoppingItem(product("Salt", "      "), "1").get(ShoppingItemRecord::price), " 0    ");
+    EXPECT_EQ(makeShoppingItem(product("TV", "123.45"), "1").get(ShoppingItemRecord::price), " 123.4");
+    EXPECT_EQ(makeShoppingItem(product("Nuts", ".5"), "1000").get(ShoppingItemRecord::quantity), "100");
+}
+
+TEST(ShoppingList, ChangeRescalesAndNeverDividesByZero)
+{
+    ShoppingItemRecord milk = listItem("Milk", " 4.98", "2");
+    changeQuantity(milk, "3");
+    EXPECT_EQ(milk.text(ShoppingItemRecord::price), "7.47");
+    EXPECT_EQ(milk.text(ShoppingItemRecord::quantity), "3");
+    for (const char* odd : {"0", "", "x"}) {
+        ShoppingItemRecord item = listItem("Jam", "2.50", odd);
+        changeQuantity(item, "2");
+        EXPECT_EQ(item.text(ShoppingItemRecord::price), "5") << "stored quantity '" << odd << "'";
+    }
+}

@@ -1,0 +1,98 @@
+#include "app/StoreFiles.h"
+#include "data/FileOps.h"
+#include "support/Fixtures.h"
+#include "support/QtPrinters.h"
+#include "support/TempFolder.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+using namespace app;
+
+TEST(StoreFiles, Names)
+{
+    struct Case
+    {
+        const char* list;
+        const char* base;
+        const char* products;
+    } cases[] = {
+        {"grocery.lst", "grocery", "grocery.dat"},
+        {"Market.lst", "Market", "Market.dat"},
+        {"My.Store.lst", "My", "My.dat"},
+        {"/home/jo.doe/lists/corner.lst", "corner", "/home/jo.doe/lists/corner.dat"},
+        {"/x/grocery.lst", "grocery", "/x/grocery.dat"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(storeBaseName(c.list), c.base);
+        EXPECT_EQ(ownProductFile(c.list), c.products);
+    }
+    EXPECT_EQ(mergeFileFor("grocery.dat"), "grocery.mrg");
+    EXPECT_EQ(mergeFileFor("corner.dat"), "corner.mrg");
+}
+
+TEST(StoreFiles, RememberedListRoundTrips)
+{
+    TempFolder folder;
+    EXPECT_EQ(rememberedListBytes("grocery.lst"), QByteArray("grocery.lst") + QByteArray(19, ' '));
+    EXPECT_EQ(rememberedListBytes(folder.path() + "/corner.lst"), QByteArray("corner.lst") + QByteArray(20, ' '))
+        << "a list in the working folder is kept by its bare name";
+    const QString thirty(30, 'x');
+    EXPECT_EQ(rememberedListBytes(thirty).size(), 30);
+    const QString far = "/srv/shared/pantrix lists/weekly/The Corner Shop.lst";
+    const QByteArray bytes = rememberedListBytes(far);
+    EXPECT_EQ(bytes.size(), 60);
+    EXPECT_EQ(rememberedListFrom(bytes), far);
+    EXPECT_EQ(rememberedListFrom(rememberedListBytes("Café.lst")), "Café.lst");
+}
+
+TEST(StoreFiles, EliminationSparesTheDefaultStore)
+{
+    TempFolder folder;
+    EXPECT_TRUE(storeIsEliminable(0, 0, "corner.lst"));
+    EXPECT_FALSE(storeIsEliminable(0, 0, "GROCERY.LST"));
+    EXPECT_FALSE(storeIsEliminable(0, 0, folder.path() + "/grocery.lst"));
+    EXPECT_FALSE(storeIsEliminable(1, 0, "corner.lst"));
+    EXPECT_FALSE(storeIsEliminable(0, 1, "corner.lst"));
+
+    for (const char* f : {"corner.lst", "corner.dat", "grocery.dat", "namefile.dat"})
+        TempFolder::write(f, {});
+    ASSERT_TRUE(eliminateStore("corner.lst", "grocery.dat").ok());
+    EXPECT_FALSE(TempFolder::exists("corner.lst"));
+    EXPECT_FALSE(TempFolder::exists("corner.dat")) << "the store's own empty product file goes too";
+    EXPECT_FALSE(TempFolder::exists("namefile.dat"));
+    EXPECT_TRUE(TempFolder::exists("grocery.dat"));
+}
+
+TEST(StoreFiles, FirstLoadBacksUpCarriesOverAndRemembers)
+{
+    TempFolder folder;
+    EXPECT_EQ(prepareFirstLoad(nullptr), "grocery.lst");
+    for (const char* f : {"grocery.dat", "pantlist.dat", "namefile.dat"})
+        EXPECT_EQ(TempFolder::read(f), QByteArray()) << f;
+    EXPECT_FALSE(TempFolder::exists("grocery.bak")) << "nothing to back up";
+
+    const QByteArray products = bytesOf(std::vector{product("Milk", "2.49")});
+    TempFolder::write("grocery.dat", products);
+    TempFolder::write("namefile.dat", rememberedListBytes("store.lst"));
+    EXPECT_EQ(prepareFirstLoad(nullptr), "store.lst");
+    EXPECT_EQ(TempFolder::read("grocery.bak"), products);
+
+    const QByteArray legacy = bytesOf(std::vector{listItem("A", " 1", "1"), listItem("B", "2.00", "1"),
+                                                  listItem("Cé", "", "3")});
+    TempFolder::write("pantlist.dat", legacy);
+    EXPECT_EQ(prepareFirstLoad(nullptr), "grocery.lst");
+    EXPECT_EQ(TempFolder::read("grocery.lst"), legacy);
+    EXPECT_FALSE(TempFolder::exists("pantlist.dat"));
+}
+
+TEST(StoreFiles, MergeProbeLeavesNoEmptyFile)
+{
+    TempFolder folder;
+    EXPECT_FALSE(probeMergeFile("grocery.mrg"));
+    EXPECT_FALSE(TempFolder::exists("grocery.mrg"));
+    TempFolder::write("grocery.mrg", bytesOf(std::vector{product("Tea")}));
+    EXPECT_TRUE(probeMergeFile("grocery.mrg"));
+    EXPECT_TRUE(TempFolder::exists("grocery.mrg"));
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "ui/Dialogs.h"
+
+#include <deque>
+#include <ostream>
+#include <optional>
+#include <vector>
+
+// Answers the program's boxes from a queue and records every box it was asked to show.
+// A box nobody queued an answer for fails the test; so does a queued answer left unused.
+class FakeDialogs : public ui::Dialogs
+{
+public:
+    enum class Kind { Message, Input, OpenFile };
+
+    struct Box
+    {
+        Kind kind = Kind::Message;
+        QString text; // message text, input prompt, or chooser title
+        ui::Title title;
+        ui::Buttons buttons = ui::Buttons::Ok;
+        ui::Icon icon = ui::Icon::None;
+        std::optional<ui::Answer> defaultButton;
+        QString defaultAnswer; // input default, or chooser filter
+    };
+
+    ~FakeDialogs() override;
+
+    // Queues the answer to the next message box; when text is given the box must show it.
+    FakeDialogs& answer(ui::Answer answer, const QString& text = {});
+    // Queues an OK for a message box that must show exactly this text.
+    FakeDialogs& ok(const QString& text) { return answer(ui::Answer::Ok, text); }
+    // Queues what the user types into the next input box (empty for Cancel).
+    FakeDialogs& type(const QString& typed, const QString& prompt = {});
+    // Queues the file the user picks in the next chooser (empty for Cancel).
+    FakeDialogs& choose(const QString& file);
+
+    const std::vector<Box>& boxes() const { return shown_; }
+    const Box& last() const;
+    bool allAnswered() const { return queue_.empty(); }
+
+    ui::Answer message(const ui::Message& message) override;
+    QString input(const QString& prompt, const ui::Title& title, const QString& defaultAnswer) override;
+    QString openFile(const QString& title, const QString& filter) override;
+
+private:
+    struct Queued
+    {
+        Kind kind;
+        ui::Answer answer = ui::Answer::Ok;
+        QString typed;
+        QString expected;
+    };
+    std::optional<Queued> next(Kind kind, const QString& shown);
+
+    std::deque<Queued> queue_;
+    std::vector<Box> shown_;
+};
+
+namespace ui {
+inline void PrintTo(const Title& t, std::ostream* os)
+{
+    *os << "Title(" << int(t.kind) << ", \"" << t.text.toStdString() << "\")";
+}
+} // namespace ui

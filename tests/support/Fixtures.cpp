@@ -1,0 +1,40 @@
+#include "Fixtures.h"
+
+#include "TempFolder.h"
+
+using namespace data;
+
+ProductRecord product(const QString& item, const QString& price, const QString& category, bool fat, bool carb)
+{
+    ProductRecord r;
+    r.set(ProductRecord::item, item);
+    r.set(ProductRecord::price, price);
+    r.set(ProductRecord::fat, fat ? QStringLiteral("1") : QStringLiteral(" "));
+    r.set(ProductRecord::carb, carb ? QStringLiteral("1") : QStringLiteral(" "));
+    r.set(ProductRecord::category, category);
+    return r;
+}
+
+ShoppingItemRecord listItem(const QString& item, const QString& price, const QString& quantity,
+                            const QString& category, std::optional<QString> coupon)
+{
+    ShoppingItemRecord r;
+    r.set(ShoppingItemRecord::item, item);
+    r.set(ShoppingItemRecord::price, price);
+    r.set(ShoppingItemRecord::quantity, quantity);
+    r.set(ShoppingItemRecord::category, category);
+    if (coupon)
+        r.set(ShoppingItemRecord::coupon, *coupon);
+    return r;
+}
+
+template <class T>
+std::vector<T> recordsIn(const QString& file)
+{
+    return recordsFromBytes<T>(TempFolder::read(file));
+}
+
+template std::vector<ProductRecord> recordsIn<ProductRecord>(const QString&);
+template std::vector<ShoppingItemRecord> recordsIn<ShoppingItemRecord>(const QString&);
+template std::vector<ListNameRecord> recordsIn<ListNameRecord>(const QString&);
+template std::vector<CustomListRecord> recordsIn<CustomListRecord>(const QString&);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "data/RecordFile.h"
+#include "data/Records.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// Records built field by field, as another program writing the same format would.
+data::ProductRecord product(const QString& item, const QString& price = {}, const QString& category = {},
+                            bool fat = false, bool carb = false);
+data::ShoppingItemRecord listItem(const QString& item, const QString& price, const QString& quantity,
+                                  const QString& category = {}, std::optional<QString> coupon = std::nullopt);
+
+template <class T>
+QByteArray bytesOf(const std::vector<T>& records)
+{
+    return data::bytesFromRecords(records);
+}
+
+template <class T>
+std::vector<T> recordsIn(const QString& file);

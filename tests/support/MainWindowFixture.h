@@ -1,0 +1,55 @@
+#pragma once
+
+#include "FakeDialogs.h"
+#include "Fixtures.h"
+#include "QtPrinters.h"
+#include "TempFolder.h"
+#include "app/SharedState.h"
+#include "app/pantrix1.h"
+
+#include <QAbstractButton>
+#include <QListView>
+#include <QListWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A main window in its own working folder, driven through its controls, with every box
+// answered by the dialog double.
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    void start();
+    // Ends the program through Exit; returns whether it ended.
+    bool quit() { return window->Quit(); }
+
+    template <class T>
+    T* find(const char* name) const
+    {
+        T* widget = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << "no control named " << name;
+        return widget;
+    }
+    void click(const char* button);
+    void trigger(const char* action);
+    void key(int key);
+
+    QListView* productView() const { return find<QListView>("List1"); }
+    QListWidget* shoppingView() const { return find<QListWidget>("List2"); }
+    QStringList productRows() const;
+    QStringList shoppingRows() const;
+    // Selects these rows of the Product List, the first one current.
+    void selectProducts(std::initializer_list<int> rows);
+    void selectShoppingRow(int row);
+    void doubleClickProduct(int row);
+    void doubleClickShoppingRow(int row);
+    void rightClickProducts();
+    void rightClickShoppingList();
+    QString text(const char* label) const;
+
+    TempFolder folder;
+    FakeDialogs dialogs;
+    app::SharedState state;
+    std::unique_ptr<app::pantrix1> window;
+};
