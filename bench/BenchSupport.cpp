@@ -5,8 +5,8 @@
 
 #include <chrono>
 #include <cstdio>
-#include <random>
 #include <fcntl.h>
+#include <random>
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -23,11 +23,11 @@ QTemporaryDir& workFolder()
 QByteArray productFileBytes(int n)
 {
     static const char* const words[] = {
-        "Milk",    "Bread",   "Butter", "Cheese", "Apple",   "Banana", "Carrot", "Potato", "Onion",  "Garlic",
-        "Chicken", "Beef",    "Pork",   "Salmon", "Tuna",    "Rice",   "Pasta",  "Sauce",  "Soup",   "Beans",
-        "Coffee",  "Tea",     "Juice",  "Soda",   "Water",   "Chips",  "Cookie", "Cereal", "Oats",   "Honey",
-        "Jam",     "Peanut",  "Almond", "Yogurt", "Cream",   "Egg",    "Flour",  "Sugar",  "Salt",   "Pepper",
-        "Frozen",  "Organic", "Whole",  "Low Fat", "Family", "Spicy",  "Sweet",  "Large",  "Small",  "Fresh"};
+        "Milk",    "Bread",   "Butter", "Cheese",  "Apple",  "Banana", "Carrot", "Potato", "Onion", "Garlic",
+        "Chicken", "Beef",    "Pork",   "Salmon",  "Tuna",   "Rice",   "Pasta",  "Sauce",  "Soup",  "Beans",
+        "Coffee",  "Tea",     "Juice",  "Soda",    "Water",  "Chips",  "Cookie", "Cereal", "Oats",  "Honey",
+        "Jam",     "Peanut",  "Almond", "Yogurt",  "Cream",  "Egg",    "Flour",  "Sugar",  "Salt",  "Pepper",
+        "Frozen",  "Organic", "Whole",  "Low Fat", "Family", "Spicy",  "Sweet",  "Large",  "Small", "Fresh"};
     static const char* const sizes[] = {"8 Oz", "12 Oz", "16 Oz", "1 Lb", "2 Lb", "5 Lb", "1 Gal", "6 Ct", "12 Ct"};
     std::mt19937 random(12345u + unsigned(n));
     auto pick = [&](auto& table) { return table[random() % std::size(table)]; };
@@ -35,9 +35,9 @@ QByteArray productFileBytes(int n)
     bytes.reserve(qsizetype(n) * data::ProductRecord::Length);
     for (int i = 0; i < n; ++i) {
         data::ProductRecord r;
-        r.set(data::ProductRecord::item,
-              QStringLiteral("%1 %2 %3").arg(QString::fromLatin1(pick(words)), QString::fromLatin1(pick(words)),
-                                              QString::fromLatin1(pick(sizes))));
+        r.set(data::ProductRecord::item, QStringLiteral("%1 %2 %3")
+                                             .arg(QString::fromLatin1(pick(words)), QString::fromLatin1(pick(words)),
+                                                  QString::fromLatin1(pick(sizes))));
         r.set(data::ProductRecord::price, QString::number(double(random() % 2000) / 100.0, 'f', 2));
         r.set(data::ProductRecord::fat, random() % 5 == 0 ? QStringLiteral("1") : QStringLiteral(" "));
         r.set(data::ProductRecord::carb, random() % 4 == 0 ? QStringLiteral("1") : QStringLiteral(" "));

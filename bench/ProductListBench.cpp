@@ -108,7 +108,8 @@ void literalRebuild(const QString& fileName, const QString& search, QListWidget&
         const QString category = QStringLiteral("ALL");
         if (category != QLatin1String("ALL") && category != r.text(data::ProductRecord::category).toUpper())
             continue;
-        rows.push_back({r.text(data::ProductRecord::item), i, data::formatMoneyText(r.get(data::ProductRecord::price))});
+        rows.push_back(
+            {r.text(data::ProductRecord::item), i, data::formatMoneyText(r.get(data::ProductRecord::price))});
     }
     bool swapped = true;
     while (swapped) {
@@ -179,8 +180,7 @@ BENCHMARK(Startup)->Arg(100000)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 const int ratios = bench::registerRatios([](const bench::RatioReporter& r) {
     r.printRatio("Rebuild 10k: straightforward / Pantrix", "LiteralRebuild/10000/iterations:1", "Rebuild/10000");
-    r.printRatio("Keystroke 10k: straightforward / Pantrix", "LiteralKeystroke/10000/iterations:3",
-                 "Keystroke/10000");
+    r.printRatio("Keystroke 10k: straightforward / Pantrix", "LiteralKeystroke/10000/iterations:3", "Keystroke/10000");
     r.printRatio("Keystroke 100k: Pantrix / grep floor", "Keystroke/100000", "Grep/100000/manual_time");
     r.printRatio("Rebuild 100k: Pantrix / grep floor", "Rebuild/100000", "Grep/100000/manual_time");
 });

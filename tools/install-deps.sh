@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++
     qt6-base-dev
     libgtest-dev googletest libbenchmark-dev
-    fonts-dejavu-core
+    fonts-dejavu-core clang-format
 )
 
 missing=()

@@ -89,8 +89,8 @@ bool ProductCatalogue::load(const QByteArray& bytes)
     char* out = lowerNames_.data();
     for (int k = 0; k < count; ++k) {
         starts_[size_t(k)] = out - lowerNames_.data();
-        const auto [begin, end] =
-            trimmedBytes(bytes.constData() + qsizetype(byName_[size_t(k)]) * ProductRecord::Length, ProductRecord::item);
+        const auto [begin, end] = trimmedBytes(
+            bytes.constData() + qsizetype(byName_[size_t(k)]) * ProductRecord::Length, ProductRecord::item);
         for (const char* c = begin; c < end; ++c)
             *out++ = lower[static_cast<unsigned char>(*c)];
     }

@@ -30,4 +30,3 @@ QVariant ProductListModel::data(const QModelIndex& index, int role) const
 }
 
 } // namespace app
-

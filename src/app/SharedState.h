@@ -37,7 +37,7 @@ struct SharedState
     int DefaultListWarned = 0;
     PickerMode pickerMode = PickerMode::None;
 
-    data::RecordFile<data::ProductRecord> products; // ProductFile, open while in use
+    data::RecordFile<data::ProductRecord> products;   // ProductFile, open while in use
     data::RecordFile<data::ShoppingItemRecord> items; // ListFile, open while in use
 };
 

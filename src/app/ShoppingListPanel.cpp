@@ -137,8 +137,9 @@ void ShoppingListPanel::Change()
         return;
     const int record = recordAt(row);
     ShoppingItemRecord item = state_.items.read(record);
-    const QString quantity = askQuantity(QStringLiteral("Enter a NEW quantity for ") + item.get(ShoppingItemRecord::item),
-                                         item.text(ShoppingItemRecord::quantity));
+    const QString quantity =
+        askQuantity(QStringLiteral("Enter a NEW quantity for ") + item.get(ShoppingItemRecord::item),
+                    item.text(ShoppingItemRecord::quantity));
     if (quantity.isEmpty())
         return;
     changeQuantity(item, quantity);

@@ -21,7 +21,8 @@ ShoppingListView buildShoppingList(const std::vector<ShoppingItemRecord>& record
         row.item = r.get(ShoppingItemRecord::item);
         row.category = r.get(ShoppingItemRecord::category);
         const QString quantity = r.text(ShoppingItemRecord::quantity);
-        row.prefix = data::parseLenient(quantity) != 1 ? QStringLiteral("(%1) ").arg(quantity) : QStringLiteral("     ");
+        row.prefix =
+            data::parseLenient(quantity) != 1 ? QStringLiteral("(%1) ").arg(quantity) : QStringLiteral("     ");
         const double coupon = data::parseLenient(r.get(ShoppingItemRecord::coupon));
         if (coupon > 0) {
             row.couponText = QStringLiteral("%1 (coupon %2)")

@@ -24,7 +24,7 @@ struct ShoppingRow
 struct ShoppingListView
 {
     std::vector<ShoppingRow> rows;
-    QString totalText;    // running total of the row costs, "###.00"; empty for an empty list
+    QString totalText; // running total of the row costs, "###.00"; empty for an empty list
     double couponTotal = 0;
 };
 

@@ -61,19 +61,27 @@ void pantrix1::setUpLook()
         hidden->hide();
     form_->costlblss->setText(QStringLiteral("Item cost:"));
 
-    // Commands that other parts of the program bring; they stay off until then.
+    // Commands that are not built yet stay off. Each line goes when its command is wired.
     for (QWidget* later : std::initializer_list<QWidget*>{
-             form_->openbutton, form_->newbutton, form_->exportbutton, form_->importbutton, form_->printlistcmd,
-          form_->printtextcmd, form_->notecmd, form_->logcmd, form_->custombutton, form_->updatecmd,
-          form_->magnifycmd, form_->mealscmd, form_->helpbutton, form_->aboutbutton, form_->addfoodcmd,
-          form_->editfoodcmd, form_->delfoodcmd, form_->categorycmd, form_->cattotxtcmd, form_->printmastercmd,
-          form_->foodoffcmd, form_->clearlistcmd, form_->allcmd})
+             form_->openbutton,   form_->newbutton,                         // stores
+             form_->custombutton, form_->updatecmd,                         // custom lists
+             form_->exportbutton, form_->importbutton,                      // merge files
+             form_->addfoodcmd,   form_->editfoodcmd,    form_->delfoodcmd, // product editor, deletion
+             form_->categorycmd,  form_->cattotxtcmd,                       // categories
+             form_->printtextcmd,                                           // text export
+             form_->printlistcmd, form_->printmastercmd,                    // printing
+             form_->notecmd,      form_->logcmd,                            // notes, log
+             form_->magnifycmd,   form_->mealscmd,       form_->helpbutton, form_->aboutbutton, // small windows
+             form_->foodoffcmd,   form_->clearlistcmd,   form_->allcmd})                        // enabled by the views
         later->setEnabled(false);
     for (QAction* later : std::initializer_list<QAction*>{
-             form_->openfilecmd, form_->newfilecmd, form_->printtext, form_->notescmd, form_->mergecmd,
-          form_->exportcmd, form_->mergehelpcmd, form_->recmakecmd, form_->recaddcmd, form_->receditcmd,
-          form_->recpreview, form_->recgetcmd, form_->recdelete, form_->saveshopcmd, form_->rechelpcmd,
-          form_->logput, form_->logsee, form_->helpcmd, form_->aboutcmd})
+             form_->openfilecmd, form_->newfilecmd,                                     // stores
+             form_->recmakecmd, form_->recaddcmd, form_->receditcmd, form_->recpreview, // custom lists
+             form_->recgetcmd, form_->recdelete, form_->saveshopcmd,                    // custom lists
+             form_->rechelpcmd, form_->mergehelpcmd, form_->helpcmd, form_->aboutcmd,   // help windows
+             form_->mergecmd, form_->exportcmd,                                         // merge files
+             form_->printtext,                                                          // text export
+             form_->notescmd, form_->logput, form_->logsee})                            // notes, log
         later->setEnabled(false);
 }
 

@@ -9,7 +9,10 @@ namespace data::cp1252 {
 // Decodes bytes as Windows-1252. The five bytes the code page leaves undefined decode to
 // the C1 control of the same value, so every byte survives a decode/encode round trip.
 QString decode(const char* bytes, qsizetype size);
-inline QString decode(const QByteArray& bytes) { return decode(bytes.constData(), bytes.size()); }
+inline QString decode(const QByteArray& bytes)
+{
+    return decode(bytes.constData(), bytes.size());
+}
 
 // Encodes to Windows-1252, exactly one byte per character (per code point, so a character
 // outside the Basic Multilingual Plane also takes one byte). A character the code page

@@ -34,8 +34,7 @@ struct FixedField
 };
 
 // A record built from an all-zero buffer: fields nobody writes stay zero bytes.
-template <int N>
-struct FixedRecord
+template<int N> struct FixedRecord
 {
     static constexpr int Length = N;
     std::array<char, N> bytes{};
@@ -44,11 +43,7 @@ struct FixedRecord
     QString text(FixedField f) const { return f.text(bytes.data()); }
     void set(FixedField f, QStringView value) { f.write(bytes.data(), value); }
     void clear(FixedField f) { f.clear(bytes.data()); }
-    template <class R>
-    void copyField(FixedField f, const R& from)
-    {
-        f.copyRaw(bytes.data(), from.bytes.data());
-    }
+    template<class R> void copyField(FixedField f, const R& from) { f.copyRaw(bytes.data(), from.bytes.data()); }
 
     bool operator==(const FixedRecord&) const = default;
 };

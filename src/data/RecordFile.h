@@ -12,8 +12,7 @@
 namespace data {
 
 // Splits raw file content into records; a partial tail is dropped.
-template <class T>
-std::vector<T> recordsFromBytes(const QByteArray& bytes)
+template<class T> std::vector<T> recordsFromBytes(const QByteArray& bytes)
 {
     std::vector<T> records(size_t(bytes.size() / T::Length));
     for (size_t i = 0; i < records.size(); ++i)
@@ -21,8 +20,7 @@ std::vector<T> recordsFromBytes(const QByteArray& bytes)
     return records;
 }
 
-template <class T>
-QByteArray bytesFromRecords(const std::vector<T>& records)
+template<class T> QByteArray bytesFromRecords(const std::vector<T>& records)
 {
     QByteArray bytes;
     bytes.reserve(qsizetype(records.size()) * T::Length);
@@ -66,11 +64,13 @@ private:
     int length_;
 };
 
-template <class T>
-class RecordFile : public RecordFileBase
+template<class T> class RecordFile : public RecordFileBase
 {
 public:
-    RecordFile() : RecordFileBase(T::Length) {}
+    RecordFile()
+        : RecordFileBase(T::Length)
+    {
+    }
 
     T read(int n) const
     {
@@ -88,8 +88,7 @@ public:
 
 // Opens the named file as the program always has (creating it empty when missing),
 // counts its records and closes it again.
-template <class T>
-int probeRecordCount(const QString& name, FileResult* result = nullptr)
+template<class T> int probeRecordCount(const QString& name, FileResult* result = nullptr)
 {
     RecordFile<T> file;
     const FileResult opened = file.open(name);

@@ -10,7 +10,10 @@ namespace ui {
 class QtDialogs : public Dialogs
 {
 public:
-    explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+    explicit QtDialogs(QWidget* parent = nullptr)
+        : parent_(parent)
+    {
+    }
     void setParent(QWidget* parent) { parent_ = parent; }
 
     Answer message(const Message& message) override;

@@ -33,8 +33,8 @@ TEST_F(MainWindowTest, FirstStartInAnEmptyFolder)
 
 TEST_F(MainWindowTest, LegacyListIsCarriedOverToTheDefaultList)
 {
-    const QByteArray legacy = bytesOf(std::vector{listItem("Milk", " 4.98", "2"), listItem("Tea", "3.10", "1"),
-                                                  listItem("Café Noir", "", "1")});
+    const QByteArray legacy = bytesOf(
+        std::vector{listItem("Milk", " 4.98", "2"), listItem("Tea", "3.10", "1"), listItem("Café Noir", "", "1")});
     TempFolder::write("pantlist.dat", legacy);
     TempFolder::write("namefile.dat", app::rememberedListBytes("store.lst"));
     start();
@@ -121,9 +121,10 @@ TEST_F(MainWindowTest, FilesOfAnotherProgramAreShownAndKeptByteForByte)
 
 TEST_F(MainWindowTest, CategoryBoxQuickSearchAndDietFilters)
 {
-    TempFolder::write("grocery.dat",
-                      bytesOf(std::vector{product("Butter", "3.99", "Dairy", true), product("Apple Pie", "4.00", "Bakery", false, true),
-                                          product("Milk", "2.49", "dairy"), product("Bread", "2.00", "Bakery", false, true)}));
+    TempFolder::write("grocery.dat", bytesOf(std::vector{product("Butter", "3.99", "Dairy", true),
+                                                         product("Apple Pie", "4.00", "Bakery", false, true),
+                                                         product("Milk", "2.49", "dairy"),
+                                                         product("Bread", "2.00", "Bakery", false, true)}));
     start();
     auto* combo = find<QListWidget>("Combo1");
     ASSERT_EQ(combo->count(), 3);
@@ -191,7 +192,8 @@ TEST_F(MainWindowTest, PriceEntryByRightClick)
     }
     dialogs.type("");
     rightClickProducts();
-    EXPECT_EQ(recordsIn<ProductRecord>("grocery.dat")[0].get(ProductRecord::price), ".00   ") << "Cancel changes nothing";
+    EXPECT_EQ(recordsIn<ProductRecord>("grocery.dat")[0].get(ProductRecord::price), ".00   ")
+        << "Cancel changes nothing";
 
     selectProducts({0});
     EXPECT_EQ(text("selectedlbl"), "1 selected");

@@ -13,9 +13,9 @@ class ShoppingListWindowTest : public MainWindowTest
 protected:
     void SetUp() override
     {
-        TempFolder::write("grocery.dat", bytesOf(std::vector{product("Milk", "2.49", "02 Dairy"),
-                                                             product("Salt", "", "Spices"),
-                                                             product("Bread", "2.00", "10 Bakery")}));
+        TempFolder::write("grocery.dat",
+                          bytesOf(std::vector{product("Milk", "2.49", "02 Dairy"), product("Salt", "", "Spices"),
+                                              product("Bread", "2.00", "10 Bakery")}));
     }
     std::vector<ShoppingItemRecord> items() const { return recordsIn<ShoppingItemRecord>("grocery.lst"); }
 };
@@ -68,8 +68,8 @@ TEST_F(ShoppingListWindowTest, AddWithNoCurrentProduct)
 
 TEST_F(ShoppingListWindowTest, ChangeRescalesThePriceAndMayRename)
 {
-    TempFolder::write("grocery.lst", bytesOf(std::vector{listItem("Milk", " 4.98", "2", "02 Dairy"),
-                                                         listItem("Jam", "3.00", "0")}));
+    TempFolder::write("grocery.lst",
+                      bytesOf(std::vector{listItem("Milk", " 4.98", "2", "02 Dairy"), listItem("Jam", "3.00", "0")}));
     start();
     dialogs.type("3", "Enter a NEW quantity for Milk" + QString(36, ' '))
         .type("Skim Milk", "Modify the item information for Milk");
@@ -86,7 +86,8 @@ TEST_F(ShoppingListWindowTest, ChangeRescalesThePriceAndMayRename)
 
 TEST_F(ShoppingListWindowTest, RemoveTakesTheSelectedItemNotItsFirstNamesake)
 {
-    std::vector list{listItem("Milk", " 2.49", "1"), listItem("Bread", " 2", "1"), listItem("Milk", " 4.98", "2", "", ".50")};
+    std::vector list{listItem("Milk", " 2.49", "1"), listItem("Bread", " 2", "1"),
+                     listItem("Milk", " 4.98", "2", "", ".50")};
     TempFolder::write("grocery.lst", bytesOf(list));
     start();
     EXPECT_EQ(shoppingRows(), (QStringList{"     Bread", "     Milk", "(2) Milk (coupon .50)"}));
@@ -138,9 +139,9 @@ TEST_F(ShoppingListWindowTest, ClearAsksFirst)
 
 TEST_F(ShoppingListWindowTest, OrdersCouponsCostAndRightClick)
 {
-    TempFolder::write("grocery.lst",
-                      bytesOf(std::vector{listItem("bread", " 2", "1", "10 Bakery"), listItem("Milk", " 4.98", "2", "02 Dairy", "  .5"),
-                                          listItem("Apples", " 3", "1", "Produce")}));
+    TempFolder::write("grocery.lst", bytesOf(std::vector{listItem("bread", " 2", "1", "10 Bakery"),
+                                                         listItem("Milk", " 4.98", "2", "02 Dairy", "  .5"),
+                                                         listItem("Apples", " 3", "1", "Produce")}));
     start();
     click("sortcat");
     EXPECT_EQ(shoppingRows(), (QStringList{"(2) Milk (coupon .50)   (02 Dairy)", "     bread   (10 Bakery)",

@@ -79,8 +79,8 @@ TEST(StoreFiles, FirstLoadBacksUpCarriesOverAndRemembers)
     EXPECT_EQ(prepareFirstLoad(nullptr), "store.lst");
     EXPECT_EQ(TempFolder::read("grocery.bak"), products);
 
-    const QByteArray legacy = bytesOf(std::vector{listItem("A", " 1", "1"), listItem("B", "2.00", "1"),
-                                                  listItem("Cé", "", "3")});
+    const QByteArray legacy =
+        bytesOf(std::vector{listItem("A", " 1", "1"), listItem("B", "2.00", "1"), listItem("Cé", "", "3")});
     TempFolder::write("pantlist.dat", legacy);
     EXPECT_EQ(prepareFirstLoad(nullptr), "grocery.lst");
     EXPECT_EQ(TempFolder::read("grocery.lst"), legacy);

@@ -23,11 +23,13 @@ TEST(Cp1252, EncodesOneBytePerCharacter)
         QByteArray bytes;
     } cases[] = {
         {QStringLiteral("Café"), QByteArray("Caf\xE9")},
-        {QStringLiteral("€5 – “Bio”"), QByteArray("\x80" "5 \x96 \x93" "Bio\x94")},
-        {QStringLiteral("Żurek"), QByteArray("Zurek")},          // base letter of a missing accent
-        {QStringLiteral("Łosoś"), QByteArray("?osos")},          // Ł has no base letter
+        {QStringLiteral("€5 – “Bio”"), QByteArray("\x80"
+                                                  "5 \x96 \x93"
+                                                  "Bio\x94")},
+        {QStringLiteral("Żurek"), QByteArray("Zurek")}, // base letter of a missing accent
+        {QStringLiteral("Łosoś"), QByteArray("?osos")}, // Ł has no base letter
         {QStringLiteral("Tofu 豆腐"), QByteArray("Tofu ??")},
-        {QStringLiteral("Pie 🥧!"), QByteArray("Pie ?!")},        // a surrogate pair is one character
+        {QStringLiteral("Pie 🥧!"), QByteArray("Pie ?!")}, // a surrogate pair is one character
     };
     for (const Case& c : cases)
         EXPECT_EQ(cp1252::encode(c.text), c.bytes) << c.text.toStdString();
@@ -41,7 +43,8 @@ TEST(FixedField, PadsCutsAndKeepsUnwrittenFieldsAsZeroBytes)
     r.set(ProductRecord::category, QStringLiteral("Dairy"));
 
     const QByteArray bytes(r.bytes.data(), ProductRecord::Length);
-    EXPECT_EQ(bytes.left(40), QByteArray("Cr\xE8me fra\xEE" "che 200 g and a name far longe"));
+    EXPECT_EQ(bytes.left(40), QByteArray("Cr\xE8me fra\xEE"
+                                         "che 200 g and a name far longe"));
     EXPECT_EQ(bytes.mid(40, 6), QByteArray(".49   "));
     EXPECT_EQ(bytes.mid(46, 75), QByteArray(75, '\0')); // fat, carb, spare1, spare2 never written
     EXPECT_EQ(bytes.mid(121), QByteArray("Dairy") + QByteArray(20, ' '));

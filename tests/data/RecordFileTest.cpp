@@ -1,5 +1,5 @@
-#include "data/FileOps.h"
 #include "data/RecordFile.h"
+#include "data/FileOps.h"
 #include "data/Records.h"
 #include "support/TempFolder.h"
 
@@ -103,10 +103,14 @@ TEST(RecordFile, ReadOnlyFileReportsTheFileAndChangesNothing)
 TEST(FileOps, CopyReplacesByteForByteAndMissingSourceCopiesEmpty)
 {
     TempFolder folder;
-    TempFolder::write(QStringLiteral("grocery.dat"), QByteArray("\x00\x01\xFF" "abc", 6));
+    TempFolder::write(QStringLiteral("grocery.dat"), QByteArray("\x00\x01\xFF"
+                                                                "abc",
+                                                                6));
     TempFolder::write(QStringLiteral("grocery.bak"), QByteArray(500, 'z'));
     ASSERT_TRUE(copyFile(QStringLiteral("grocery.dat"), QStringLiteral("grocery.bak")).ok());
-    EXPECT_EQ(TempFolder::read(QStringLiteral("grocery.bak")), QByteArray("\x00\x01\xFF" "abc", 6));
+    EXPECT_EQ(TempFolder::read(QStringLiteral("grocery.bak")), QByteArray("\x00\x01\xFF"
+                                                                          "abc",
+                                                                          6));
     EXPECT_TRUE(deleteFile(QStringLiteral("grocery.bak")).ok());
     EXPECT_TRUE(deleteFile(QStringLiteral("grocery.bak")).ok()) << "already gone counts as deleted";
     EXPECT_FALSE(fileExists(QStringLiteral("grocery.bak")));

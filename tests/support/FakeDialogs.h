@@ -3,8 +3,8 @@
 #include "ui/Dialogs.h"
 
 #include <deque>
-#include <ostream>
 #include <optional>
+#include <ostream>
 #include <vector>
 
 // Answers the program's boxes from a queue and records every box it was asked to show.

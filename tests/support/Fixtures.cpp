@@ -15,8 +15,8 @@ ProductRecord product(const QString& item, const QString& price, const QString& 
     return r;
 }
 
-ShoppingItemRecord listItem(const QString& item, const QString& price, const QString& quantity,
-                            const QString& category, std::optional<QString> coupon)
+ShoppingItemRecord listItem(const QString& item, const QString& price, const QString& quantity, const QString& category,
+                            std::optional<QString> coupon)
 {
     ShoppingItemRecord r;
     r.set(ShoppingItemRecord::item, item);
@@ -28,8 +28,7 @@ ShoppingItemRecord listItem(const QString& item, const QString& price, const QSt
     return r;
 }
 
-template <class T>
-std::vector<T> recordsIn(const QString& file)
+template<class T> std::vector<T> recordsIn(const QString& file)
 {
     return recordsFromBytes<T>(TempFolder::read(file));
 }

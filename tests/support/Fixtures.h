@@ -15,11 +15,9 @@ data::ProductRecord product(const QString& item, const QString& price = {}, cons
 data::ShoppingItemRecord listItem(const QString& item, const QString& price, const QString& quantity,
                                   const QString& category = {}, std::optional<QString> coupon = std::nullopt);
 
-template <class T>
-QByteArray bytesOf(const std::vector<T>& records)
+template<class T> QByteArray bytesOf(const std::vector<T>& records)
 {
     return data::bytesFromRecords(records);
 }
 
-template <class T>
-std::vector<T> recordsIn(const QString& file);
+template<class T> std::vector<T> recordsIn(const QString& file);

@@ -24,8 +24,7 @@ protected:
     // Ends the program through Exit; returns whether it ended.
     bool quit() { return window->Quit(); }
 
-    template <class T>
-    T* find(const char* name) const
+    template<class T> T* find(const char* name) const
     {
         T* widget = window->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << "no control named " << name;
