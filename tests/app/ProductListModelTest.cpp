@@ -1,0 +1,31 @@
+#include "app/ProductListModel.h"
+#include "support/Fixtures.h"
+#include "support/QtPrinters.h"
+
+#include <QAbstractItemModelTester>
+
+#include <gtest/gtest.h>
+
+using namespace app;
+
+TEST(ProductListModel, RowsFollowTheFilterAndMapBackToRecords)
+{
+    ProductCatalogue catalogue;
+    catalogue.load(bytesOf(std::vector{product("Tea"), product("Milk"), product("Bread")}));
+    ProductListModel model(catalogue);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+
+    model.setRows(filterProducts(catalogue, {}));
+    ASSERT_EQ(model.rowCount(), 3);
+    EXPECT_EQ(model.index(0).data().toString(), "Bread");
+    EXPECT_EQ(model.recordAt(0), 3);
+    EXPECT_EQ(model.recordAt(2), 1);
+
+    ProductFilter milk;
+    milk.search = "mil";
+    model.setRows(filterProducts(catalogue, milk));
+    EXPECT_EQ(model.rowCount(), 1);
+    EXPECT_EQ(model.recordAt(0), 2);
+    model.clear();
+    EXPECT_EQ(model.rowCount(), 0);
+}
