@@ -71,8 +71,8 @@ void pantrix1::setUpLook()
              form_->printtextcmd,                                           // text export
              form_->printlistcmd, form_->printmastercmd,                    // printing
              form_->notecmd,      form_->logcmd,                            // notes, log
-             form_->magnifycmd,   form_->mealscmd,       form_->helpbutton, form_->aboutbutton, // small windows
-             form_->foodoffcmd,   form_->clearlistcmd,   form_->allcmd})                        // enabled by the views
+             form_->magnifycmd,   form_->mealscmd,       form_->helpbutton,   form_->aboutbutton, // small windows
+             form_->foodoncmd,    form_->foodoffcmd,     form_->clearlistcmd, form_->allcmd}) // enabled by the views
         later->setEnabled(false);
     for (QAction* later : std::initializer_list<QAction*>{
              form_->openfilecmd, form_->newfilecmd,                                     // stores
