@@ -24,11 +24,12 @@ static_assert(CustomListRecord::category.width == ProductRecord::category.width)
 
 int refreshRecords(std::vector<CustomListRecord>& records, const std::vector<ProductRecord>& products)
 {
-    // One pass over the products instead of one per record; inserting only new names
-    // keeps the first product of each name, as a scan from the top finds it.
+    // One pass over the products instead of one per record. Filled from the last product
+    // to the first, so of several products with one name the first stays, as a scan from
+    // the top finds it.
     QHash<QString, int> byName;
     byName.reserve(qsizetype(products.size()));
-    for (size_t p = 0; p < products.size(); ++p)
+    for (size_t p = products.size(); p-- > 0;)
         byName.insert(products[p].text(ProductRecord::item).toUpper(), int(p));
 
     int updated = 0;
