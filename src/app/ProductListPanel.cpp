@@ -85,6 +85,11 @@ void ProductListPanel::clearList()
 {
     model_.clear();
     form_.pricelbl->clear();
+    // An empty list counts no rows and offers nothing to act on.
+    form_.productlist->setTitle(isAll(state_.CategoryFilter) ? QStringLiteral("Product List (0)")
+                                                             : QStringLiteral("%1 (0)").arg(state_.CategoryFilter));
+    for (QPushButton* b : {form_.editfoodcmd, form_.delfoodcmd, form_.foodoncmd})
+        b->setEnabled(false);
     showSelection();
 }
 

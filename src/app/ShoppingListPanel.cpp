@@ -79,6 +79,20 @@ void ShoppingListPanel::showEmpty()
     form_.listlbl->setText(state_.ListCaption);
 }
 
+void ShoppingListPanel::OpenListFile()
+{
+    reportFailure(state_.items.open(state_.ListFile));
+    form_.coupontotalcmd->hide();
+    state_.ItemCount = state_.items.count();
+    if (state_.ItemCount == 0) {
+        showEmpty();
+        return;
+    }
+    state_.CategoryFilter = QStringLiteral("ALL");
+    form_.searchtxt->clear();
+    RebuildShoppingList();
+}
+
 int ShoppingListPanel::selectedRow() const
 {
     const QList<QListWidgetItem*> selected = form_.List2->selectedItems();

@@ -31,6 +31,9 @@ public:
     void RebuildShoppingList();
     // Shows the empty list without touching the file: buttons off, captions with no total.
     void showEmpty();
+    // After another store was opened: opens ListFile as the shopping list, counts it and
+    // shows it (an empty list is shown empty without touching the file).
+    void OpenListFile();
 
     // Add (the button and F2); with AddMode "1" it asks a quantity, with "2" it changes.
     void Add();

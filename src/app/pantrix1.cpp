@@ -4,7 +4,9 @@
 #include "SharedState.h"
 #include "ShoppingListPanel.h"
 #include "StoreFiles.h"
+#include "customlists/CustomListCommands.h"
 #include "data/FileOps.h"
+#include "stores/StoreCommands.h"
 #include "ui/Dialogs.h"
 #include "ui_pantrix1.h"
 
@@ -27,6 +29,10 @@ pantrix1::pantrix1(SharedState& state, ui::Dialogs& dialogs, QWidget* parent)
     form_->setupUi(this);
     products_ = new ProductListPanel(*form_, state_, dialogs_, this);
     shopping_ = new ShoppingListPanel(*form_, state_, dialogs_, *products_, this);
+    customLists_ = new customlists::CustomListCommands(*this, state_, dialogs_);
+    stores_ = new stores::StoreCommands(*this, state_, dialogs_);
+    connect(stores_, &stores::StoreCommands::storeSwitching, customLists_,
+            &customlists::CustomListCommands::leaveViews);
     setUpLook();
     setUpKeys();
     connect(form_->quitcmd, &QPushButton::clicked, this, &pantrix1::Quit);
@@ -63,8 +69,6 @@ void pantrix1::setUpLook()
 
     // Commands that are not built yet stay off. Each line goes when its command is wired.
     for (QWidget* later : std::initializer_list<QWidget*>{
-             form_->openbutton,   form_->newbutton,                         // stores
-             form_->custombutton, form_->updatecmd,                         // custom lists
              form_->exportbutton, form_->importbutton,                      // merge files
              form_->addfoodcmd,   form_->editfoodcmd,    form_->delfoodcmd, // product editor, deletion
              form_->categorycmd,  form_->cattotxtcmd,                       // categories
@@ -74,14 +78,11 @@ void pantrix1::setUpLook()
              form_->magnifycmd,   form_->mealscmd,       form_->helpbutton,   form_->aboutbutton, // small windows
              form_->foodoncmd,    form_->foodoffcmd,     form_->clearlistcmd, form_->allcmd}) // enabled by the views
         later->setEnabled(false);
-    for (QAction* later : std::initializer_list<QAction*>{
-             form_->openfilecmd, form_->newfilecmd,                                     // stores
-             form_->recmakecmd, form_->recaddcmd, form_->receditcmd, form_->recpreview, // custom lists
-             form_->recgetcmd, form_->recdelete, form_->saveshopcmd,                    // custom lists
-             form_->rechelpcmd, form_->mergehelpcmd, form_->helpcmd, form_->aboutcmd,   // help windows
-             form_->mergecmd, form_->exportcmd,                                         // merge files
-             form_->printtext,                                                          // text export
-             form_->notescmd, form_->logput, form_->logsee})                            // notes, log
+    for (QAction* later : std::initializer_list<QAction*>{form_->rechelpcmd, form_->mergehelpcmd, form_->helpcmd,
+                                                          form_->aboutcmd,                   // help windows
+                                                          form_->mergecmd, form_->exportcmd, // merge files
+                                                          form_->printtext,                  // text export
+                                                          form_->notescmd, form_->logput, form_->logsee}) // notes, log
         later->setEnabled(false);
 }
 
@@ -97,6 +98,7 @@ void pantrix1::setUpKeys()
         if (form_->foodoncmd->isEnabled())
             shopping_->Add();
     });
+    key(QKeySequence(Qt::Key_F12), [this] { customLists_->Refresh(); });
     key(QKeySequence(Qt::Key_Escape), [this] { Quit(); });
 }
 
@@ -194,6 +196,11 @@ void pantrix1::RebuildShoppingList()
 
 void pantrix1::HandleActivation()
 {
+    customLists_->activated();
+    if (state_.StoreChanged == 1) {
+        state_.StoreChanged = 0;
+        stores_->reloadStore();
+    }
     if (state_.ProductsAdded == 1 || state_.ProductsEdited == 1) {
         RebuildCategories();
         RebuildProductList();

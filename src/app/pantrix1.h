@@ -12,6 +12,12 @@ class pantrix1;
 namespace ui {
 class Dialogs;
 }
+namespace customlists {
+class CustomListCommands;
+}
+namespace stores {
+class StoreCommands;
+}
 
 namespace app {
 
@@ -67,6 +73,8 @@ private:
     ui::Dialogs& dialogs_;
     ProductListPanel* products_;
     ShoppingListPanel* shopping_;
+    customlists::CustomListCommands* customLists_;
+    stores::StoreCommands* stores_;
     bool quitting_ = false;
 };
 

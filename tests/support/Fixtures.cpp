@@ -28,6 +28,16 @@ ShoppingItemRecord listItem(const QString& item, const QString& price, const QSt
     return r;
 }
 
+CustomListRecord customRecord(const QString& list, const QString& item, const QString& price, const QString& category)
+{
+    CustomListRecord r;
+    r.set(CustomListRecord::list, list);
+    r.set(CustomListRecord::item, item);
+    r.set(CustomListRecord::price, price);
+    r.set(CustomListRecord::category, category);
+    return r;
+}
+
 template<class T> std::vector<T> recordsIn(const QString& file)
 {
     return recordsFromBytes<T>(TempFolder::read(file));

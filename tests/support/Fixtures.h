@@ -14,6 +14,8 @@ data::ProductRecord product(const QString& item, const QString& price = {}, cons
                             bool fat = false, bool carb = false);
 data::ShoppingItemRecord listItem(const QString& item, const QString& price, const QString& quantity,
                                   const QString& category = {}, std::optional<QString> coupon = std::nullopt);
+data::CustomListRecord customRecord(const QString& list, const QString& item, const QString& price = {},
+                                    const QString& category = {});
 
 template<class T> QByteArray bytesOf(const std::vector<T>& records)
 {

@@ -1,0 +1,108 @@
+#include "pantnew.h"
+
+#include "StoreRules.h"
+#include "app/SharedState.h"
+#include "app/StoreFiles.h"
+#include "data/FixedField.h"
+#include "ui/Dialogs.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace stores {
+
+using ui::Answer;
+using ui::Title;
+
+pantnew::pantnew(app::SharedState& state, ui::Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent)
+    , state_(state)
+    , dialogs_(dialogs)
+    , Label1(new QLabel(QStringLiteral("Enter a name for your new list:"), this))
+    , fnametxt(new QLineEdit(this))
+    , createcmd(new QPushButton(QStringLiteral("Create"), this))
+    , cancelcmd(new QPushButton(QStringLiteral("Cancel"), this))
+{
+    setObjectName(QStringLiteral("pantnew"));
+    setWindowTitle(QStringLiteral("Create new shopping list"));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    fnametxt->setObjectName(QStringLiteral("fnametxt"));
+    fnametxt->setAccessibleName(Label1->text());
+    Label1->setBuddy(fnametxt);
+    createcmd->setObjectName(QStringLiteral("createcmd"));
+    cancelcmd->setObjectName(QStringLiteral("cancelcmd"));
+    createcmd->setDefault(true);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(createcmd);
+    buttons->addWidget(cancelcmd);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(fnametxt);
+    layout->addLayout(buttons);
+    setMinimumWidth(360);
+
+    connect(createcmd, &QPushButton::clicked, this, &pantnew::create);
+    connect(cancelcmd, &QPushButton::clicked, this, &QDialog::hide);
+}
+
+void pantnew::keyPressEvent(QKeyEvent* event)
+{
+    // F1 has nothing to show here; Esc hides the dialog as Cancel does.
+    if (event->key() == Qt::Key_F1)
+        return;
+    QDialog::keyPressEvent(event);
+}
+
+void pantnew::create()
+{
+    const QString name = data::trimBlanks(fnametxt->text());
+    if (name.isEmpty()) {
+        dialogs_.tell(QStringLiteral("Enter a name first!"), Title::own(QStringLiteral("Oops!")));
+        return;
+    }
+    if (const QString problem = storeNameProblem(name); !problem.isEmpty()) {
+        dialogs_.tell(problem, Title::own(QStringLiteral("Oops!")), ui::Icon::Exclamation);
+        return;
+    }
+    const QString listFile = newListFile(name);
+    if (listHoldsRecords(listFile)) {
+        dialogs_.tell(QStringLiteral("List already exists.  Try another name."), Title::none());
+        return;
+    }
+    const Answer source = dialogs_.ask(
+        QStringLiteral("Create a new product list for this file? (Answer NO to use existing grocery.dat file.)"),
+        Title::own(QStringLiteral("Set Data Source...")), ui::Buttons::YesNoCancel, ui::Icon::Question);
+    if (source != Answer::Yes && source != Answer::No) {
+        hide();
+        return;
+    }
+    // The new list is opened on its own first, so a folder that refuses it leaves the
+    // current store in use.
+    data::RecordFile<data::ShoppingItemRecord> probe;
+    if (const data::FileResult opened = probe.open(listFile); !opened) {
+        dialogs_.tell(opened.error, Title::application(), ui::Icon::Critical);
+        return;
+    }
+    probe.close();
+    state_.ListFile = listFile;
+    state_.items.open(state_.ListFile);
+    state_.ItemCount = 0;
+    if (source == Answer::Yes) {
+        state_.ProductFile = newProductFile(listFile);
+        dialogs_.tell(QStringLiteral("Data file created: ") + state_.ProductFile);
+    } else {
+        state_.ProductFile = app::kDefaultProducts;
+        state_.DefaultListWarned = 0;
+    }
+    state_.StoreChanged = 1;
+    hide();
+    emit storeCreated();
+}
+
+} // namespace stores

@@ -1,0 +1,43 @@
+#include "stores/StoreRules.h"
+#include "support/QtPrinters.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace stores;
+
+TEST(StoreRules, NewStoreFileNames)
+{
+    EXPECT_EQ(newListFile("Market"), "Market.lst");
+    EXPECT_EQ(newListFile("My.Store"), "My.Store.lst");
+    EXPECT_EQ(newProductFile("My.Store.lst"), "My.dat");
+    EXPECT_EQ(newProductFile("Market.lst"), "Market.dat");
+    EXPECT_EQ(newProductFile("grocery.lst"), "grocery.dat");
+}
+
+TEST(StoreRules, NamesThatCannotBeFilesAreRefused)
+{
+    for (const char* fine : {"Corner", "Café du Coin", "My.Store", "€uro Shop", "Joe's (north)"})
+        EXPECT_EQ(storeNameProblem(QString::fromUtf8(fine)), "") << fine;
+    for (const char* bad :
+         {"a/b", "a\\b", "..", "x..y", "c:corner", "what?", "star*", "<tag>", "pipe|", "quote\"", "tab\there", "名前"})
+        EXPECT_NE(storeNameProblem(QString::fromUtf8(bad)), "") << bad;
+    EXPECT_EQ(storeNameProblem("a/b"), "\"a/b\" cannot be used as a file name.  Leave out / \\ : * ? \" < > | and "
+                                       "\"..\", then try again.");
+}
+
+TEST(StoreRules, ListExtensionAndExistingLists)
+{
+    TempFolder folder;
+    EXPECT_TRUE(hasListExtension("x.LST"));
+    EXPECT_TRUE(hasListExtension("/a.b/c/x.lst"));
+    EXPECT_FALSE(hasListExtension("x.txt"));
+    EXPECT_FALSE(hasListExtension("x.lst.bak"));
+
+    EXPECT_FALSE(listHoldsRecords("new.lst"));
+    EXPECT_FALSE(TempFolder::exists("new.lst")) << "looking does not create the file";
+    TempFolder::write("short.lst", QByteArray(148, ' '));
+    EXPECT_FALSE(listHoldsRecords("short.lst"));
+    TempFolder::write("full.lst", QByteArray(149, ' '));
+    EXPECT_TRUE(listHoldsRecords("full.lst"));
+}
