@@ -22,8 +22,9 @@ std::vector<size_t> renameWhere(std::vector<T>& records, const QString& newName,
     return changed;
 }
 
-template<class T> data::FileResult writeChanged(data::RecordFile<T>& file, const std::vector<T>& records,
-                                                const std::vector<size_t>& changed)
+template<class T>
+data::FileResult writeChanged(data::RecordFile<T>& file, const std::vector<T>& records,
+                              const std::vector<size_t>& changed)
 {
     for (size_t i : changed) {
         const data::FileResult written = file.write(int(i) + 1, records[i]);

@@ -36,8 +36,8 @@ QString couponListText(const std::vector<ShoppingItemRecord>& items)
     for (const ShoppingItemRecord& item : items) {
         const double value = couponValue(item);
         if (value > 0)
-            text += item.get(ShoppingItemRecord::item) + QStringLiteral("  ") +
-                    data::formatPattern(value, u"###.00") + QStringLiteral("\r\n");
+            text += item.get(ShoppingItemRecord::item) + QStringLiteral("  ") + data::formatPattern(value, u"###.00") +
+                    QStringLiteral("\r\n");
     }
     return text;
 }

@@ -11,8 +11,9 @@ using data::ProductRecord;
 bool isDefaultProductFile(const QString& productFile)
 {
     // Compared as files, so the default file reached through a full path counts as well.
-    return QFileInfo(productFile).absoluteFilePath().compare(QFileInfo(app::kDefaultProducts).absoluteFilePath(),
-                                                             Qt::CaseInsensitive) == 0;
+    return QFileInfo(productFile)
+               .absoluteFilePath()
+               .compare(QFileInfo(app::kDefaultProducts).absoluteFilePath(), Qt::CaseInsensitive) == 0;
 }
 
 std::vector<ProductRecord> keepAfterDeletion(const std::vector<ProductRecord>& products,

@@ -1,5 +1,5 @@
-#include "app/SharedState.h"
 #include "catalogue/CategoryRules.h"
+#include "app/SharedState.h"
 #include "support/Fixtures.h"
 #include "support/QtPrinters.h"
 #include "support/TempFolder.h"

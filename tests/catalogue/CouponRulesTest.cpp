@@ -11,9 +11,9 @@ using data::ProductRecord;
 
 TEST(CouponRules, CouponValueReadsBackAsTyped)
 {
-    const std::pair<QString, QString> left[] = {{"1.5", "1.50"},       {" 2 ", "2.00"},  {"1234.5", "1234.50"},
-                                                {".25", "0.25"},       {"abc", ""},      {"1,5", ""},
-                                                {"", ""},              {"-1", "-1.00"}};
+    const std::pair<QString, QString> left[] = {{"1.5", "1.50"}, {" 2 ", "2.00"}, {"1234.5", "1234.50"},
+                                                {".25", "0.25"}, {"abc", ""},     {"1,5", ""},
+                                                {"", ""},        {"-1", "-1.00"}};
     for (const auto& [typed, shown] : left)
         EXPECT_EQ(normalizedCouponText(typed), shown) << typed.toStdString();
 

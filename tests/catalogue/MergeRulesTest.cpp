@@ -47,9 +47,8 @@ TEST(MergeRules, ImportAppendsKeepsGroceryOldAndRemovesTheMergeFile)
     products.open("corner.dat");
 
     std::vector<std::pair<qsizetype, qsizetype>> told;
-    const ImportResult r = importMergeFile(products, "corner.mrg", [&told](qsizetype d, qsizetype t) {
-        told.emplace_back(d, t);
-    });
+    const ImportResult r =
+        importMergeFile(products, "corner.mrg", [&told](qsizetype d, qsizetype t) { told.emplace_back(d, t); });
     EXPECT_TRUE(r.result.ok()) << r.result.error.toStdString();
     EXPECT_TRUE(r.found);
     EXPECT_EQ(r.imported, 2);

@@ -1,5 +1,5 @@
-#include "catalogue/ProductDeletion.h"
 #include "catalogue/ProductRules.h"
+#include "catalogue/ProductDeletion.h"
 #include "support/Fixtures.h"
 #include "support/QtPrinters.h"
 #include "support/TempFolder.h"
@@ -12,16 +12,19 @@ using data::ShoppingItemRecord;
 
 TEST(ProductRules, CapitalizeWordsTouchesOnlyFirstLetters)
 {
-    const std::pair<QString, QString> cases[] = {
-        {"green beans 16 oz", "Green Beans 16 Oz"}, {"McVITIE's  digestive", "McVITIE's  Digestive"},
-        {" dairy", " Dairy"}, {"élan vital", "Élan Vital"}, {"", ""}, {"a-b c.d", "A-b C.d"}};
+    const std::pair<QString, QString> cases[] = {{"green beans 16 oz", "Green Beans 16 Oz"},
+                                                 {"McVITIE's  digestive", "McVITIE's  Digestive"},
+                                                 {" dairy", " Dairy"},
+                                                 {"élan vital", "Élan Vital"},
+                                                 {"", ""},
+                                                 {"a-b c.d", "A-b C.d"}};
     for (const auto& [typed, shown] : cases)
         EXPECT_EQ(CapitalizeWords(typed), shown) << typed.toStdString();
 }
 
 TEST(ProductRules, AisleNumbersHaveTwoDigitsAndTwoDecimals)
 {
-    const std::pair<QString, QString> cases[] = {{"3", "03.00"},   {"2.1", "02.10"}, {"12.25", "12.25"},
+    const std::pair<QString, QString> cases[] = {{"3", "03.00"},   {"2.1", "02.10"},  {"12.25", "12.25"},
                                                  {" 1 ", "01.00"}, {"123", "123.00"}, {"1a", ""}};
     for (const auto& [typed, shown] : cases)
         EXPECT_EQ(formatAisle(typed), shown) << typed.toStdString();
@@ -57,8 +60,8 @@ TEST(ProductRules, SavedRecordForBothSavePaths)
 
 TEST(ProductRules, EditorCategoriesAreExactDistinctAndByCode)
 {
-    const std::vector products{product("a", "", "Dairy"), product("b", "", "dairy"), product("c", "", " Dairy "),
-                               product("d", "", "01.00 Deli"), product("e", "", ""), product("f", "", "Bakery")};
+    const std::vector products{product("a", "", "Dairy"),      product("b", "", "dairy"), product("c", "", " Dairy "),
+                               product("d", "", "01.00 Deli"), product("e", "", ""),      product("f", "", "Bakery")};
     EXPECT_EQ(editorCategories(products), (QStringList{"01.00 Deli", "Bakery", "Dairy", "dairy"}));
 }
 

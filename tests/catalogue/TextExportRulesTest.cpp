@@ -8,8 +8,7 @@ using Outcome = ExportName::Outcome;
 
 TEST(TextExportRules, ShoppingListFileHasTheRowsThenTheHeadingThenTheTotal)
 {
-    const QStringList lines =
-        shoppingListExportLines({"(2) Milk", "     Café au lait"}, "  7.47", QDate(2024, 12, 5));
+    const QStringList lines = shoppingListExportLines({"(2) Milk", "     Café au lait"}, "  7.47", QDate(2024, 12, 5));
     EXPECT_EQ(textFileBytes(lines), QByteArray("(2) Milk\r\n     Caf\xE9 au lait\r\n  \r\n"
                                                "Pantrix Shopping List Dec 05\r\n7.47\r\n"));
     EXPECT_EQ(shoppingListExportLines({"x"}, "1.00", QDate(2025, 3, 14)).size(), 4);
