@@ -72,6 +72,9 @@ void CatalogueCommands::openEditor()
     editor_.reset();
     editor_ = std::make_unique<pantadd>(state_, dialogs_, &window_);
     connect(editor_.get(), &pantadd::closed, this, &CatalogueCommands::editorClosed);
+    QRect place(QPoint(0, 0), editor_->size());
+    place.moveCenter(window_.frameGeometry().center());
+    editor_->move(place.topLeft());
     editor_->show();
     editor_->activateWindow();
 }

@@ -21,6 +21,9 @@ CouponPanel::CouponPanel(app::pantrix1& window, app::SharedState& state, ui::Dia
     , dialogs_(dialogs)
 {
     Ui::pantrix1& form = window_.form();
+    QFont caption = form.couponcaption->font();
+    caption.setBold(true);
+    form.couponcaption->setFont(caption);
     form.valuetxt->installEventFilter(this);
     connect(&window_.shoppingList(), &app::ShoppingListPanel::couponRequested, this, &CouponPanel::open);
     connect(form.okcmd, &QPushButton::clicked, this, &CouponPanel::accept);
