@@ -130,8 +130,8 @@ void CatalogueCommands::deleteProducts()
             return dialogs_.ask(QStringLiteral("Delete %1?").arg(product.text(ProductRecord::item)), confirm,
                                 ui::Buttons::YesNo, ui::Icon::Question) == ui::Answer::Yes;
         };
-    const std::vector<ProductRecord> kept = keepAfterDeletion(state_.products.readAll(), selected, askEach);
-    const data::FileResult written = state_.products.replaceAll(kept);
+    const data::FileResult written =
+        state_.products.replaceAllBytes(keepAfterDeletion(state_.products.readAllBytes(), selected, askEach));
     state_.ProductCount = state_.products.count();
     if (!written)
         dialogs_.tell(written.error, ui::Title::application(), ui::Icon::Critical);

@@ -1,11 +1,17 @@
 #include "MergeRules.h"
 
+#include "data/Cp1252.h"
 #include "data/FileOps.h"
 #include "data/RecordFile.h"
 
 #include <QDir>
-#include <QSet>
+#include <QFile>
 #include <QStorageInfo>
+
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <unordered_set>
 
 namespace catalogue {
 
@@ -13,39 +19,72 @@ using data::ProductRecord;
 
 namespace {
 
-QString nameKey(const ProductRecord& record)
-{
-    return record.text(ProductRecord::item).toUpper();
-}
-
+constexpr qsizetype kLength = ProductRecord::Length;
 // Progress is told this often; often enough for a progress bar, rare enough to cost nothing.
 constexpr qsizetype kProgressStep = 4096;
 
+// Names trimmed and upper-cased, kept back to back in one buffer so that a set can hold
+// views of them without a string of its own for each.
+class NameKeys
+{
+public:
+    explicit NameKeys(qsizetype records)
+        : buffer_(size_t(records) * size_t(ProductRecord::item.width), '\0')
+    {
+    }
+
+    std::string_view of(const char* record)
+    {
+        const auto& upper = data::cp1252::upperCaseBytes();
+        const auto [begin, end] = ProductRecord::item.trimmedBytes(record);
+        char* key = buffer_.data() + used_;
+        for (const char* c = begin; c < end; ++c)
+            buffer_[used_++] = upper[static_cast<unsigned char>(*c)];
+        return {key, size_t(end - begin)};
+    }
+
+private:
+    std::string buffer_;
+    size_t used_ = 0;
+};
+
+// Moved rather than copied: the merge file is of no use where it was any more.
+data::FileResult keepAsConsumed(const QString& mergeFile)
+{
+    const data::FileResult removed = data::deleteFile(kConsumedMergeFile);
+    if (!removed)
+        return removed;
+    QFile file(mergeFile);
+    if (!file.rename(kConsumedMergeFile))
+        return data::FileResult::failure(QStringLiteral("Moving"), mergeFile, file.errorString());
+    return data::FileResult::success();
+}
+
 } // namespace
 
-std::vector<ProductRecord> newProductsFromMerge(const std::vector<ProductRecord>& products,
-                                                const std::vector<ProductRecord>& merge, const Progress& progress)
+QByteArray newProductsFromMerge(const QByteArray& products, const QByteArray& merge, const Progress& progress)
 {
-    QSet<QString> known;
-    known.reserve(qsizetype(products.size() + merge.size()));
-    for (const ProductRecord& product : products)
-        known.insert(nameKey(product));
+    const qsizetype known = products.size() / kLength;
+    const qsizetype total = merge.size() / kLength;
+    NameKeys keys(known + total);
+    std::unordered_set<std::string_view> names;
+    names.reserve(size_t(known + total));
+    for (qsizetype i = 0; i < known; ++i)
+        names.insert(keys.of(products.constData() + i * kLength));
 
-    std::vector<ProductRecord> added;
-    const qsizetype total = qsizetype(merge.size());
+    QByteArray added;
+    added.reserve(total * kLength);
     for (qsizetype i = 0; i < total; ++i) {
         if (progress && i % kProgressStep == 0)
             progress(i, total);
-        const ProductRecord& incoming = merge[size_t(i)];
-        const QString key = nameKey(incoming);
-        if (known.contains(key))
+        const char* incoming = merge.constData() + i * kLength;
+        if (!names.insert(keys.of(incoming)).second)
             continue;
-        known.insert(key);
         ProductRecord record;
         for (data::FixedField field : {ProductRecord::item, ProductRecord::price, ProductRecord::fat,
                                        ProductRecord::carb, ProductRecord::spare2, ProductRecord::category})
-            record.copyField(field, incoming);
-        added.push_back(record);
+            std::memcpy(record.bytes.data() + field.offset, incoming + field.offset, size_t(field.width));
+        added.append(record.bytes.data(), kLength);
     }
     if (progress)
         progress(total, total);
@@ -57,29 +96,26 @@ ImportResult importMergeFile(data::RecordFile<ProductRecord>& products, const QS
 {
     ImportResult outcome;
     QString error;
-    const std::vector<ProductRecord> merge =
-        data::recordsFromBytes<ProductRecord>(data::readFileBytes(mergeFile, &error));
+    QByteArray merge = data::readFileBytes(mergeFile, &error);
     if (!error.isEmpty()) {
         outcome.result = {error};
         return outcome;
     }
-    if (merge.empty())
+    merge.truncate(merge.size() - merge.size() % kLength);
+    if (merge.isEmpty())
         return outcome;
     outcome.found = true;
 
-    std::vector<ProductRecord> all = products.readAll();
-    const std::vector<ProductRecord> added = newProductsFromMerge(all, merge, progress);
-    if (!added.empty()) {
-        // One safe rewrite: an interrupted import leaves the product file as it was.
-        all.insert(all.end(), added.begin(), added.end());
-        outcome.result = products.replaceAll(all);
+    const QByteArray added = newProductsFromMerge(products.readAllBytes(), merge, progress);
+    // Appended in one write. Should it be cut short, the next import of the same file adds
+    // just what is still missing, as names already here are skipped.
+    if (!added.isEmpty()) {
+        outcome.result = products.appendBytes(added);
         if (!outcome.result)
             return outcome;
     }
-    outcome.imported = int(added.size());
-    outcome.result = data::copyFile(mergeFile, kConsumedMergeFile);
-    if (outcome.result)
-        outcome.result = data::deleteFile(mergeFile);
+    outcome.imported = int(added.size() / kLength);
+    outcome.result = keepAsConsumed(mergeFile);
     return outcome;
 }
 

@@ -3,11 +3,11 @@
 #include "data/FileResult.h"
 #include "data/Records.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
-#include <vector>
 
 namespace data {
 template<class T> class RecordFile;
@@ -25,9 +25,9 @@ using Progress = std::function<void(qsizetype done, qsizetype total)>;
 // price, diet marks, spare2 and category; spare1 unwritten). Names are compared trimmed and
 // ignoring case; a name already in the product file, or met earlier in the merge file, is
 // skipped. Existing products are never changed.
-std::vector<data::ProductRecord> newProductsFromMerge(const std::vector<data::ProductRecord>& products,
-                                                      const std::vector<data::ProductRecord>& merge,
-                                                      const Progress& progress = {});
+// Takes and returns the bytes of whole records: the product file's, the merge file's and
+// those to append.
+QByteArray newProductsFromMerge(const QByteArray& products, const QByteArray& merge, const Progress& progress = {});
 
 struct ImportResult
 {
@@ -37,8 +37,8 @@ struct ImportResult
 };
 
 // Imports the merge file into the open product file: the new products are appended, then
-// the merge file is kept as grocery.old and deleted. A missing or empty merge file is not
-// created, and nothing happens.
+// the merge file is moved to grocery.old. A missing or empty merge file is not created, and
+// nothing happens.
 ImportResult importMergeFile(data::RecordFile<data::ProductRecord>& products, const QString& mergeFile,
                              const Progress& progress = {});
 

@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 
+#include <cstring>
+
 namespace catalogue {
 
 using data::ProductRecord;
@@ -16,27 +18,35 @@ bool isDefaultProductFile(const QString& productFile)
                .compare(QFileInfo(app::kDefaultProducts).absoluteFilePath(), Qt::CaseInsensitive) == 0;
 }
 
-std::vector<ProductRecord> keepAfterDeletion(const std::vector<ProductRecord>& products,
-                                             const std::vector<int>& selected, const ConfirmDeletion& confirm)
+QByteArray keepAfterDeletion(QByteArray products, const std::vector<int>& selected, const ConfirmDeletion& confirm)
 {
-    std::vector<bool> isSelected(products.size() + 1, false);
+    constexpr qsizetype length = ProductRecord::Length;
+    const qsizetype count = products.size() / length;
+    std::vector<bool> isSelected(size_t(count) + 1, false);
     for (int record : selected) {
-        if (record >= 1 && size_t(record) <= products.size())
+        if (record >= 1 && record <= count)
             isSelected[size_t(record)] = true;
     }
-    std::vector<ProductRecord> kept;
-    kept.reserve(products.size());
-    for (size_t i = 0; i < products.size(); ++i) {
-        const ProductRecord& product = products[i];
-        if (isSelected[i + 1] && (!confirm || confirm(product)))
-            continue;
-        ProductRecord fresh;
-        for (data::FixedField field : {ProductRecord::item, ProductRecord::price, ProductRecord::fat,
-                                       ProductRecord::carb, ProductRecord::category})
-            fresh.copyField(field, product);
-        kept.push_back(fresh);
+    char* bytes = products.data();
+    qsizetype kept = 0;
+    for (qsizetype i = 0; i < count; ++i) {
+        const char* record = bytes + i * length;
+        if (isSelected[size_t(i) + 1]) {
+            if (!confirm)
+                continue;
+            ProductRecord product;
+            std::memcpy(product.bytes.data(), record, length);
+            if (confirm(product))
+                continue;
+        }
+        char* place = bytes + kept * length;
+        std::memmove(place, record, length);
+        ProductRecord::spare1.clear(place);
+        ProductRecord::spare2.clear(place);
+        ++kept;
     }
-    return kept;
+    products.truncate(kept * length);
+    return products;
 }
 
 } // namespace catalogue

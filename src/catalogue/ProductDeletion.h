@@ -2,6 +2,7 @@
 
 #include "data/Records.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
@@ -16,11 +17,11 @@ bool isDefaultProductFile(const QString& productFile);
 // deletes the product.
 using ConfirmDeletion = std::function<bool(const data::ProductRecord&)>;
 
-// The products that stay when the selected record numbers (from 1) are deleted, in file
-// order, each rebuilt from its name, price, category and diet marks. With confirm set, a
-// selected product stays when confirm answers false.
-std::vector<data::ProductRecord> keepAfterDeletion(const std::vector<data::ProductRecord>& products,
-                                                   const std::vector<int>& selected,
-                                                   const ConfirmDeletion& confirm = {});
+// The product file's records that stay when the selected record numbers (from 1) are
+// deleted, in file order, each keeping only its name, price, category and diet marks (the
+// spare fields are cleared). With confirm set, a selected product stays when confirm answers
+// false. Works in place on the file's content.
+QByteArray keepAfterDeletion(QByteArray products, const std::vector<int>& selected,
+                             const ConfirmDeletion& confirm = {});
 
 } // namespace catalogue

@@ -27,7 +27,7 @@ TEST(MergeRules, OnlyNamesNotYetKnownAreTaken)
     const std::vector local{product("Bread", "2.00", "Bakery"), product("  Apple Pie", "4.00")};
     const std::vector merge{product("bread", "2.50", "Other"), milk, product("APPLE PIE  "), product("MILK", "9.99"),
                             product("Tea")};
-    const auto added = newProductsFromMerge(local, merge);
+    const auto added = data::recordsFromBytes<ProductRecord>(newProductsFromMerge(bytesOf(local), bytesOf(merge)));
     EXPECT_EQ(names(added), (QStringList{"Milk", "Tea"})) << "case and blanks ignored; first Milk wins";
     EXPECT_EQ(added[0].get(ProductRecord::price), milk.get(ProductRecord::price));
     EXPECT_EQ(added[0].get(ProductRecord::spare2), milk.get(ProductRecord::spare2));

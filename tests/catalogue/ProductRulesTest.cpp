@@ -8,6 +8,7 @@
 
 using namespace catalogue;
 using data::ProductRecord;
+using data::recordsFromBytes;
 using data::ShoppingItemRecord;
 
 TEST(ProductRules, CapitalizeWordsTouchesOnlyFirstLetters)
@@ -83,10 +84,11 @@ TEST(ProductDeletion, PerItemAnswersKeepTheProductsAnsweredNo)
     const std::vector products{product("Milk", "2.49", "Dairy", true), withSpares, product("Eggs"),
                                product("Jam", "3.10"), product("Tea")};
     QStringList asked;
-    const auto kept = keepAfterDeletion(products, {4, 1, 3}, [&asked](const ProductRecord& p) {
-        asked << p.text(ProductRecord::item);
-        return p.text(ProductRecord::item) != "Eggs";
-    });
+    const auto kept = recordsFromBytes<ProductRecord>(
+        keepAfterDeletion(bytesOf(products), {4, 1, 3}, [&asked](const ProductRecord& p) {
+            asked << p.text(ProductRecord::item);
+            return p.text(ProductRecord::item) != "Eggs";
+        }));
     EXPECT_EQ(asked, (QStringList{"Milk", "Eggs", "Jam"})) << "asked in file order";
     ASSERT_EQ(kept.size(), 3u);
     EXPECT_EQ(kept[0].text(ProductRecord::item), "Bread");
@@ -95,8 +97,10 @@ TEST(ProductDeletion, PerItemAnswersKeepTheProductsAnsweredNo)
     EXPECT_EQ(kept[0].get(ProductRecord::spare1), QString(30, QChar(0))) << "rebuilt from the five known fields";
     EXPECT_EQ(kept[0].get(ProductRecord::category), withSpares.get(ProductRecord::category));
 
-    EXPECT_TRUE(keepAfterDeletion(products, {1, 2, 3, 4, 5}).empty());
-    EXPECT_EQ(keepAfterDeletion(products, {}).size(), 5u);
+    EXPECT_TRUE(keepAfterDeletion(bytesOf(products), {1, 2, 3, 4, 5}).isEmpty());
+    const QByteArray plain = bytesOf(std::vector{products[0], products[2], products[3]});
+    EXPECT_EQ(keepAfterDeletion(plain, {}), plain);
+    EXPECT_EQ(keepAfterDeletion(plain + "partial", {9, 0, -1}), plain) << "no such records; the partial one goes";
 }
 
 TEST(ProductDeletion, KeepsEveryOtherRecordOfALargeFile)
@@ -104,7 +108,7 @@ TEST(ProductDeletion, KeepsEveryOtherRecordOfALargeFile)
     std::vector<ProductRecord> products;
     for (int i = 0; i < 5000; ++i)
         products.push_back(product(QString::number(i)));
-    const auto kept = keepAfterDeletion(products, {1, 2500, 5000});
+    const auto kept = recordsFromBytes<ProductRecord>(keepAfterDeletion(bytesOf(products), {1, 2500, 5000}));
     ASSERT_EQ(kept.size(), 4997u);
     EXPECT_EQ(kept[0].text(ProductRecord::item), "1");
     EXPECT_EQ(kept[2497].text(ProductRecord::item), "2498");
