@@ -39,7 +39,6 @@ CouponPanel::CouponPanel(app::pantrix1& window, app::SharedState& state, ui::Dia
 void CouponPanel::open(int record)
 {
     Ui::pantrix1& form = window_.form();
-    record_ = record;
     const ShoppingItemRecord item = state_.items.read(record);
     placeOverList();
     form.couponpanel->show();
@@ -87,10 +86,16 @@ void CouponPanel::removeCoupon()
 
 void CouponPanel::writeCoupon(const QString& coupon)
 {
-    ShoppingItemRecord item = state_.items.read(record_);
-    item.set(ShoppingItemRecord::coupon, coupon);
-    const data::FileResult written = state_.items.write(record_, item);
+    // The item of the current line: the right-click that opened the panel did not move it,
+    // and any other click on the list closes the panel.
+    const int row = window_.form().List2->currentRow();
     window_.form().couponpanel->hide();
+    if (row < 0)
+        return;
+    const int record = window_.shoppingList().recordAt(row);
+    ShoppingItemRecord item = state_.items.read(record);
+    item.set(ShoppingItemRecord::coupon, coupon);
+    const data::FileResult written = state_.items.write(record, item);
     if (!written)
         dialogs_.tell(written.error, ui::Title::application(), ui::Icon::Critical);
     window_.RebuildShoppingList();

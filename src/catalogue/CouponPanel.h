@@ -23,7 +23,6 @@ public:
 
     // Shows the panel for the item at this record number of the list file.
     void open(int record);
-    int record() const { return record_; }
 
 private:
     void leaveValue();
@@ -37,7 +36,6 @@ private:
     app::pantrix1& window_;
     app::SharedState& state_;
     ui::Dialogs& dialogs_;
-    int record_ = 0;
 };
 
 } // namespace catalogue

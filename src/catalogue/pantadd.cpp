@@ -223,10 +223,17 @@ void pantadd::complainLater(QWidget* box, const QString& text, const ui::Title& 
     });
 }
 
-bool pantadd::priceIsUsable() const
+bool pantadd::priceIsUsable()
 {
+    if (complaintPending_)
+        return false; // the complaint about a box just left comes first
     const QString price = form_->pricetxt->text();
-    return !complaintPending_ && (data::trimBlanks(price).isEmpty() || data::isNumber(price));
+    if (data::trimBlanks(price).isEmpty() || data::isNumber(price))
+        return true;
+    // A price that was never a number (as another program stored it) is refused here too.
+    dialogs_.tell(QStringLiteral("Bad entry."), kError);
+    form_->pricetxt->setFocus(Qt::OtherFocusReason);
+    return false;
 }
 
 EditorFields pantadd::fields() const
@@ -352,6 +359,12 @@ void pantadd::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
         event->accept();
+        return;
+    }
+    // Esc leaves the editor as a dialog's Cancel would.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        returnWithoutSave();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -55,7 +55,8 @@ private:
     // Shows a complaint about a box once the event that left it is over, and puts the
     // focus back into the box. Saving waits until it has been shown.
     void complainLater(QWidget* box, const QString& text, const ui::Title& title);
-    bool priceIsUsable() const;
+    // Whether the price box holds a price that can be saved; says so when it does not.
+    bool priceIsUsable();
     EditorFields fields() const;
 
     void saveAndReturn();

@@ -108,14 +108,16 @@ TEST_F(ProductEditorTest, LeavingBoxesChecksAndReformats)
     typeInto(f.aisletxt, "12.5", f.itemtxt);
     EXPECT_EQ(f.aisletxt->text(), "12.50");
 
-    // Saving waits for a price that is a number; a name is needed first.
+    // Saving needs a name and a price that is a number.
     dialogs.ok("Missing data.");
     f.savecmd->click();
     EXPECT_EQ(dialogs.last().title, ui::Title::own("Error"));
     f.itemtxt->setText("Tea");
-    f.pricetxt->setText("abc");
+    f.pricetxt->setText("abc"); // never left: refused on saving all the same
+    dialogs.ok("Bad entry.");
     f.savecmd->click();
     EXPECT_TRUE(editorShowing());
+    EXPECT_TRUE(f.pricetxt->hasFocus());
     EXPECT_EQ(products().size(), 3u);
 
     dialogs.ok("Missing data.  Each box must be filled.");
@@ -246,6 +248,10 @@ TEST_F(ProductEditorTest, CloseBoxIsReturnWithNoSave)
 
     Ui::pantadd& again = open("addfoodcmd");
     EXPECT_EQ(again.itemtxt->text(), "") << "a fresh editor every time";
+    QTest::keyClick(again.itemtxt, Qt::Key_F1);
+    EXPECT_TRUE(editorShowing());
+    QTest::keyClick(again.itemtxt, Qt::Key_Escape);
+    EXPECT_FALSE(editorShowing());
 }
 
 TEST_F(ProductEditorTest, AisleHelpTexts)
