@@ -66,6 +66,17 @@ void MergeImport(benchmark::State& s)
 }
 BENCHMARK(MergeImport)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
+// The comparison of names alone, without reading or writing a file.
+void MergeRuleOnly(benchmark::State& s)
+{
+    const int n = int(s.range(0));
+    const QByteArray products = bench::productFileBytes(n);
+    const QByteArray merge = mergeFileBytes(n);
+    for (auto _ : s)
+        benchmark::DoNotOptimize(catalogue::newProductsFromMerge(products, merge));
+}
+BENCHMARK(MergeRuleOnly)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
 QString trimmedUpperName(QFile& file, int n)
 {
     ProductRecord r;
