@@ -133,8 +133,7 @@ void CatalogueCommands::deleteProducts()
     const data::FileResult written =
         state_.products.replaceAllBytes(keepAfterDeletion(state_.products.readAllBytes(), selected, askEach));
     state_.ProductCount = state_.products.count();
-    if (!written)
-        dialogs_.tell(written.error, ui::Title::application(), ui::Icon::Critical);
+    dialogs_.reportFailure(written);
     if (state_.ProductCount == 0) {
         window_.productList().clearList();
         for (QPushButton* b : {window_.form().editfoodcmd, window_.form().delfoodcmd, window_.form().foodoncmd})
@@ -159,10 +158,8 @@ void CatalogueCommands::stripPrices()
                       ui::Title::none());
         result = catalogue::stripPrices(state_.products);
     }
-    if (!result) {
-        dialogs_.tell(result.error, ui::Title::application(), ui::Icon::Critical);
+    if (dialogs_.reportFailure(result))
         return;
-    }
     dialogs_.tell(QStringLiteral("Done.  Prices have been removed from all products."), ui::Title::none());
 }
 

@@ -44,10 +44,8 @@ void CategoryCommands::RenameCategory()
         return;
     const data::FileResult renamed = renameCategory(state_, rename->oldName, rename->newName);
     window_.RebuildCategories();
-    if (!renamed) {
-        dialogs_.tell(renamed.error, ui::Title::application(), ui::Icon::Critical);
+    if (dialogs_.reportFailure(renamed))
         return;
-    }
     dialogs_.tell(QStringLiteral("Category changed"), ui::Title::none());
 }
 

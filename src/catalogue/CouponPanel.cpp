@@ -96,8 +96,7 @@ void CouponPanel::writeCoupon(const QString& coupon)
     ShoppingItemRecord item = state_.items.read(record);
     item.set(ShoppingItemRecord::coupon, coupon);
     const data::FileResult written = state_.items.write(record, item);
-    if (!written)
-        dialogs_.tell(written.error, ui::Title::application(), ui::Icon::Critical);
+    dialogs_.reportFailure(written);
     window_.RebuildShoppingList();
 }
 

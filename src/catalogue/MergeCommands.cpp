@@ -36,18 +36,10 @@ MergeCommands::MergeCommands(app::pantrix1& window, app::SharedState& state, ui:
     connect(form.importbutton, &QToolButton::clicked, this, &MergeCommands::importProducts);
 }
 
-bool MergeCommands::reportFailure(const data::FileResult& result)
-{
-    if (result)
-        return false;
-    dialogs_.tell(result.error, ui::Title::application(), ui::Icon::Critical);
-    return true;
-}
-
 void MergeCommands::exportProducts()
 {
     state_.MergeFile = app::mergeFileFor(state_.ProductFile);
-    if (!reportFailure(data::copyFile(state_.ProductFile, state_.MergeFile))) {
+    if (!dialogs_.reportFailure(data::copyFile(state_.ProductFile, state_.MergeFile))) {
         const ui::Answer move = dialogs_.ask(QStringLiteral("File created: ") + state_.MergeFile +
                                                  QStringLiteral("\nShould I move the file to floppy drive A:\\ ?"),
                                              ui::Title::none(), ui::Buttons::YesNo, ui::Icon::Question);
@@ -106,7 +98,7 @@ void MergeCommands::importProducts()
         if (outcome.found && outcome.result)
             window_.form().mergecmd->setEnabled(false);
     }
-    if (reportFailure(outcome.result)) {
+    if (dialogs_.reportFailure(outcome.result)) {
         if (outcome.imported > 0)
             window_.RebuildProductList();
         return;

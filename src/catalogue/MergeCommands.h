@@ -36,7 +36,6 @@ public:
 private:
     // Moves the merge file to the removable drive; true when it got there.
     bool moveToRemovableDrive();
-    bool reportFailure(const data::FileResult& result);
 
     app::pantrix1& window_;
     app::SharedState& state_;

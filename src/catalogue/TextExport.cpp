@@ -34,8 +34,7 @@ void writeTextExport(ui::Dialogs& dialogs, const QString& question, const QStrin
         const ui::BusyCursor busy;
         written = data::replaceFileSafely(fileName, textFileBytes(lines));
     }
-    if (!written)
-        dialogs.tell(written.error, ui::Title::application(), ui::Icon::Critical);
+    dialogs.reportFailure(written);
 }
 
 TextExport::TextExport(Ui::pantrix1& form, ui::Dialogs& dialogs, QObject* parent)

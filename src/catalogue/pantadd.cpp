@@ -257,7 +257,7 @@ void pantadd::saveAndReturn()
         offerShoppingList(ui::Answer::No);
         state_.ProductsAdded = 1;
     } else {
-        if (reportFailure(state_.products.write(state_.EditRecord, product)))
+        if (dialogs_.reportFailure(state_.products.write(state_.EditRecord, product)))
             return;
         state_.ProductsEdited = 1;
     }
@@ -286,7 +286,7 @@ void pantadd::saveAndAddAnother()
 
 bool pantadd::appendProduct(const ProductRecord& product)
 {
-    if (reportFailure(state_.products.write(state_.ProductCount + 1, product)))
+    if (dialogs_.reportFailure(state_.products.write(state_.ProductCount + 1, product)))
         return false;
     ++state_.ProductCount;
     return true;
@@ -309,7 +309,7 @@ void pantadd::offerShoppingList(ui::Answer defaultButton)
         dialogs_.tell(QStringLiteral("Bad entry"));
     }
     const ProductRecord product = state_.products.read(state_.ProductCount);
-    if (!reportFailure(state_.items.write(state_.ItemCount + 1, makeEditorShoppingItem(product, quantity))))
+    if (!dialogs_.reportFailure(state_.items.write(state_.ItemCount + 1, makeEditorShoppingItem(product, quantity))))
         ++state_.ItemCount;
 }
 
@@ -329,17 +329,9 @@ void pantadd::renameCategory()
     const data::FileResult renamed = catalogue::renameCategory(state_, rename->oldName, rename->newName);
     form_->Combo1->setEditText(rename->newName);
     fillCategories();
-    if (!reportFailure(renamed))
+    if (!dialogs_.reportFailure(renamed))
         dialogs_.tell(QStringLiteral("Category changed"), ui::Title::none());
     returnWithoutSave();
-}
-
-bool pantadd::reportFailure(const data::FileResult& result)
-{
-    if (result)
-        return false;
-    dialogs_.tell(result.error, ui::Title::application(), ui::Icon::Critical);
-    return true;
 }
 
 void pantadd::finish()

@@ -65,7 +65,6 @@ private:
     void renameCategory();
     bool appendProduct(const data::ProductRecord& product);
     void offerShoppingList(ui::Answer defaultButton);
-    bool reportFailure(const data::FileResult& result);
     void finish();
 
     std::unique_ptr<Ui::pantadd> form_;
