@@ -3,6 +3,7 @@
 #include "CategoryRules.h"
 #include "ProductRules.h"
 #include "TextExport.h"
+#include "app/SharedState.h"
 #include "app/pantrix1.h"
 #include "data/FixedField.h"
 #include "ui/Dialogs.h"
@@ -43,7 +44,13 @@ void CategoryCommands::RenameCategory()
     if (!rename)
         return;
     const data::FileResult renamed = renameCategory(state_, rename->oldName, rename->newName);
+    // The category being viewed stays in view under its new name, so that the box, the list
+    // and its caption agree; the Shopping List shows the new name in category order.
+    if (state_.CategoryFilter.compare(rename->oldName, Qt::CaseInsensitive) == 0)
+        state_.CategoryFilter = data::trimBlanks(rename->newName);
     window_.RebuildCategories();
+    window_.RebuildProductList();
+    window_.RebuildShoppingList();
     if (dialogs_.reportFailure(renamed))
         return;
     dialogs_.tell(QStringLiteral("Category changed"), ui::Title::none());

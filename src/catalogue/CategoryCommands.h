@@ -34,7 +34,7 @@ public:
     CategoryCommands(app::pantrix1& window, app::SharedState& state, ui::Dialogs& dialogs, QObject* parent = nullptr);
 
     // Renames the category shown in the category box in every product and in the
-    // Shopping List, then refills the box.
+    // Shopping List, then refills the box and the lists, still showing that category.
     void RenameCategory();
     // Saves the category box's entries (All left out) as a text file.
     void exportCategories();

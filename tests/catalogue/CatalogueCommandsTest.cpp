@@ -153,6 +153,9 @@ TEST_F(CatalogueCommandsTest, RenameCategoryFromTheMainWindow)
     EXPECT_EQ(products()[2], all[2]) << "DAIRY is another category among products";
     EXPECT_EQ(items()[0].text(ShoppingItemRecord::category), "03.00 Dairy Products") << "case ignored in the list";
     EXPECT_EQ(categoryEntries(), (QStringList{"All", "03.00 Dairy Products", "Bakery", "DAIRY", "Drinks", "Spreads"}));
+    EXPECT_EQ(find<QListWidget>("Combo1")->currentItem()->text(), "03.00 Dairy Products") << "still in view";
+    EXPECT_EQ(text("productlist"), "03.00 Dairy Products (1)");
+    EXPECT_EQ(productRows(), (QStringList{"Milk"}));
 }
 
 TEST_F(CatalogueCommandsTest, CategoryListExport)
