@@ -17,37 +17,10 @@ using data::ProductRecord;
 
 namespace {
 
-// The bytes of a field without its surrounding blanks.
-std::pair<const char*, const char*> trimmedBytes(const char* record, data::FixedField field)
-{
-    const char* begin = record + field.offset;
-    const char* end = begin + field.width;
-    while (begin < end && *begin == ' ')
-        ++begin;
-    while (end > begin && end[-1] == ' ')
-        --end;
-    return {begin, end};
-}
-
 QString decodeTrimmed(const char* record, data::FixedField field)
 {
-    const auto [begin, end] = trimmedBytes(record, field);
+    const auto [begin, end] = field.trimmedBytes(record);
     return data::cp1252::decode(begin, end - begin);
-}
-
-// Lower case of every code page byte, so names are lower-cased without leaving the code page.
-const std::array<char, 256>& lowerCaseBytes()
-{
-    static const std::array<char, 256> table = [] {
-        std::array<char, 256> t{};
-        for (int b = 0; b < 256; ++b) {
-            const char byte = char(b);
-            const QByteArray lowered = data::cp1252::encode(data::cp1252::decode(&byte, 1).toLower());
-            t[size_t(b)] = lowered.size() == 1 ? lowered[0] : byte;
-        }
-        return t;
-    }();
-    return table;
 }
 
 } // namespace
@@ -83,14 +56,14 @@ bool ProductCatalogue::load(const QByteArray& bytes)
     std::stable_sort(byName_.begin(), byName_.end(),
                      [this](int a, int b) { return entries_[size_t(a)].name < entries_[size_t(b)].name; });
 
-    const auto& lower = lowerCaseBytes();
+    const auto& lower = data::cp1252::lowerCaseBytes();
     lowerNames_.resize(qsizetype(count) * ProductRecord::item.width);
     starts_.assign(size_t(count) + 1, 0);
     char* out = lowerNames_.data();
     for (int k = 0; k < count; ++k) {
         starts_[size_t(k)] = out - lowerNames_.data();
-        const auto [begin, end] = trimmedBytes(
-            bytes.constData() + qsizetype(byName_[size_t(k)]) * ProductRecord::Length, ProductRecord::item);
+        const auto [begin, end] =
+            ProductRecord::item.trimmedBytes(bytes.constData() + qsizetype(byName_[size_t(k)]) * ProductRecord::Length);
         for (const char* c = begin; c < end; ++c)
             *out++ = lower[static_cast<unsigned char>(*c)];
     }
@@ -106,7 +79,7 @@ std::vector<int> ProductCatalogue::namesContaining(const QString& text) const
     // Names hold only code page characters: a text with any other character matches none.
     if (data::cp1252::decode(needle) != lowered)
         return {};
-    const auto& lower = lowerCaseBytes();
+    const auto& lower = data::cp1252::lowerCaseBytes();
     for (char& c : needle)
         c = lower[static_cast<unsigned char>(c)];
     std::vector<int> found;

@@ -4,6 +4,7 @@
 #include "SharedState.h"
 #include "ShoppingListPanel.h"
 #include "StoreFiles.h"
+#include "catalogue/CatalogueCommands.h"
 #include "customlists/CustomListCommands.h"
 #include "data/FileOps.h"
 #include "stores/StoreCommands.h"
@@ -33,6 +34,7 @@ pantrix1::pantrix1(SharedState& state, ui::Dialogs& dialogs, QWidget* parent)
     stores_ = new stores::StoreCommands(*this, state_, dialogs_);
     connect(stores_, &stores::StoreCommands::storeSwitching, customLists_,
             &customlists::CustomListCommands::leaveViews);
+    new catalogue::CatalogueCommands(*this, state_, dialogs_);
     setUpLook();
     setUpKeys();
     connect(form_->quitcmd, &QPushButton::clicked, this, &pantrix1::Quit);
@@ -69,19 +71,13 @@ void pantrix1::setUpLook()
 
     // Commands that are not built yet stay off. Each line goes when its command is wired.
     for (QWidget* later : std::initializer_list<QWidget*>{
-             form_->exportbutton, form_->importbutton,                      // merge files
-             form_->addfoodcmd,   form_->editfoodcmd,    form_->delfoodcmd, // product editor, deletion
-             form_->categorycmd,  form_->cattotxtcmd,                       // categories
-             form_->printtextcmd,                                           // text export
-             form_->printlistcmd, form_->printmastercmd,                    // printing
-             form_->notecmd,      form_->logcmd,                            // notes, log
-             form_->magnifycmd,   form_->mealscmd,       form_->helpbutton,   form_->aboutbutton, // small windows
-             form_->foodoncmd,    form_->foodoffcmd,     form_->clearlistcmd, form_->allcmd}) // enabled by the views
+             form_->printlistcmd, form_->printmastercmd,                                // printing
+             form_->notecmd, form_->logcmd,                                             // notes, log
+             form_->magnifycmd, form_->mealscmd, form_->helpbutton, form_->aboutbutton, // small windows
+             form_->foodoncmd, form_->foodoffcmd, form_->clearlistcmd, form_->allcmd})  // enabled by the views
         later->setEnabled(false);
     for (QAction* later : std::initializer_list<QAction*>{form_->rechelpcmd, form_->mergehelpcmd, form_->helpcmd,
-                                                          form_->aboutcmd,                   // help windows
-                                                          form_->mergecmd, form_->exportcmd, // merge files
-                                                          form_->printtext,                  // text export
+                                                          form_->aboutcmd, // help windows
                                                           form_->notescmd, form_->logput, form_->logsee}) // notes, log
         later->setEnabled(false);
 }

@@ -45,7 +45,31 @@ char substituteFor(char32_t cp)
     return '?';
 }
 
+std::array<char, 256> caseTable(bool upper)
+{
+    std::array<char, 256> table{};
+    for (int b = 0; b < 256; ++b) {
+        const QString c(QChar(decodeByte(static_cast<unsigned char>(b))));
+        const QString mapped = upper ? c.toUpper() : c.toLower();
+        const int encoded = mapped.size() == 1 ? encodeCodePoint(mapped.at(0).unicode()) : -1;
+        table[size_t(b)] = char(encoded >= 0 ? encoded : b);
+    }
+    return table;
+}
+
 } // namespace
+
+const std::array<char, 256>& upperCaseBytes()
+{
+    static const std::array<char, 256> table = caseTable(true);
+    return table;
+}
+
+const std::array<char, 256>& lowerCaseBytes()
+{
+    static const std::array<char, 256> table = caseTable(false);
+    return table;
+}
 
 QString decode(const char* bytes, qsizetype size)
 {

@@ -29,6 +29,17 @@ QString FixedField::read(const char* record) const
     return cp1252::decode(record + offset, width);
 }
 
+std::pair<const char*, const char*> FixedField::trimmedBytes(const char* record) const
+{
+    const char* begin = record + offset;
+    const char* end = begin + width;
+    while (begin < end && *begin == ' ')
+        ++begin;
+    while (end > begin && end[-1] == ' ')
+        --end;
+    return {begin, end};
+}
+
 void FixedField::write(char* record, QStringView value) const
 {
     const QByteArray encoded = cp1252::encode(value);

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstring>
+#include <utility>
 
 namespace data {
 
@@ -25,6 +26,8 @@ struct FixedField
     QString read(const char* record) const;
     // The field trimmed of blanks, as it is shown, compared and converted to a number.
     QString text(const char* record) const { return trimBlanks(read(record)); }
+    // The stored bytes without the blanks around them, for work on records left undecoded.
+    std::pair<const char*, const char*> trimmedBytes(const char* record) const;
     // Stores the value left-aligned, blank-padded, cut to the width.
     void write(char* record, QStringView value) const;
     // Copies the raw bytes of this field from another record of the same layout.

@@ -48,11 +48,18 @@ FileResult RecordFileBase::readBytes(int n, char* out) const
     return FileResult::success();
 }
 
+FileResult RecordFileBase::writable() const
+{
+    if (file_.isOpen() && file_.isWritable())
+        return FileResult::success();
+    return FileResult::failure(QStringLiteral("Writing"), name_,
+                               file_.isOpen() ? QStringLiteral("the file is read-only") : file_.errorString());
+}
+
 FileResult RecordFileBase::writeBytes(int n, const char* data)
 {
-    if (!file_.isOpen() || !file_.isWritable())
-        return FileResult::failure(QStringLiteral("Writing"), name_,
-                                   file_.isOpen() ? QStringLiteral("the file is read-only") : file_.errorString());
+    if (const FileResult ready = writable(); !ready)
+        return ready;
     if (n < 1 || n > count() + 1)
         return FileResult::failure(QStringLiteral("Writing"), name_, QStringLiteral("no such record"));
     // An append lands directly after the last whole record, so a partial tail left by
@@ -61,6 +68,19 @@ FileResult RecordFileBase::writeBytes(int n, const char* data)
         const QString reason = file_.errorString();
         if (n > count())
             file_.resize(qint64(n - 1) * length_); // do not leave half a record behind
+        return FileResult::failure(QStringLiteral("Writing"), name_, reason);
+    }
+    return FileResult::success();
+}
+
+FileResult RecordFileBase::appendBytes(const QByteArray& records)
+{
+    if (const FileResult ready = writable(); !ready)
+        return ready;
+    const qint64 end = qint64(count()) * length_;
+    if (!file_.seek(end) || file_.write(records) != records.size()) {
+        const QString reason = file_.errorString();
+        file_.resize(end); // no partial records are left behind
         return FileResult::failure(QStringLiteral("Writing"), name_, reason);
     }
     return FileResult::success();

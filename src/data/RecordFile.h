@@ -53,12 +53,16 @@ public:
     FileResult readBytes(int n, char* out) const;
     // Writes record n; n may be count() + 1, which appends.
     FileResult writeBytes(int n, const char* data);
+    // Appends whole records in one write, directly after the last whole record.
+    FileResult appendBytes(const QByteArray& records);
     // All whole records in one read.
     QByteArray readAllBytes() const;
     // Replaces the whole file atomically with the given records and reopens it.
     FileResult replaceAllBytes(const QByteArray& content);
 
 private:
+    FileResult writable() const;
+
     mutable QFile file_;
     QString name_;
     int length_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/FileResult.h"
+
 #include <QString>
 
 #include <optional>
@@ -58,6 +60,14 @@ public:
                std::optional<Answer> defaultButton = {})
     {
         return message({text, title, buttons, icon, defaultButton});
+    }
+    // Shows a file-system failure, which names the file; returns true when there was one.
+    bool reportFailure(const data::FileResult& result)
+    {
+        if (result)
+            return false;
+        tell(result.error, Title::application(), Icon::Critical);
+        return true;
     }
 };
 

@@ -1,0 +1,166 @@
+#include "CatalogueCommands.h"
+
+#include "CategoryCommands.h"
+#include "CouponPanel.h"
+#include "CouponRules.h"
+#include "MergeCommands.h"
+#include "ProductDeletion.h"
+#include "TextExport.h"
+#include "app/ProductListPanel.h"
+#include "app/SharedState.h"
+#include "app/pantrix1.h"
+#include "pantadd.h"
+#include "ui/Dialogs.h"
+#include "ui_pantrix1.h"
+
+#include <QShortcut>
+
+namespace catalogue {
+
+using data::ProductRecord;
+
+CatalogueCommands::CatalogueCommands(app::pantrix1& window, app::SharedState& state, ui::Dialogs& dialogs)
+    : QObject(&window)
+    , window_(window)
+    , state_(state)
+    , dialogs_(dialogs)
+    , merge_(new MergeCommands(window, state, dialogs, this))
+{
+    new CategoryCommands(window, state, dialogs, this);
+    new CouponPanel(window, state, dialogs, this);
+    new TextExport(window.form(), dialogs, this);
+    Ui::pantrix1& form = window_.form();
+    connect(form.addfoodcmd, &QPushButton::clicked, this, &CatalogueCommands::newProduct);
+    connect(form.editfoodcmd, &QPushButton::clicked, this, &CatalogueCommands::editProduct);
+    connect(form.delfoodcmd, &QPushButton::clicked, this, &CatalogueCommands::deleteProducts);
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), &window_);
+    f10->setContext(Qt::WindowShortcut);
+    connect(f10, &QShortcut::activated, this, &CatalogueCommands::stripPrices);
+    // Enabled by the views: Edit and Delete once there are products, Rename category while
+    // one category is shown.
+    for (QPushButton* b : {form.editfoodcmd, form.delfoodcmd, form.categorycmd})
+        b->setEnabled(false);
+}
+
+CatalogueCommands::~CatalogueCommands() = default;
+
+void CatalogueCommands::newProduct()
+{
+    state_.ProductsAdded = 1;
+    openEditor();
+}
+
+void CatalogueCommands::editProduct()
+{
+    if (state_.ProductCount == 0)
+        return;
+    const int row = window_.productList().currentRow();
+    if (row < 0) {
+        dialogs_.tell(QStringLiteral("Select an item."), ui::Title::own(QStringLiteral("Inventory")));
+        return;
+    }
+    state_.EditRecord = window_.productList().recordAt(row);
+    state_.ProductsEdited = 1;
+    openEditor();
+}
+
+void CatalogueCommands::openEditor()
+{
+    state_.ProductRowToSelect = window_.productList().currentRow();
+    state_.CategoryRowToSelect = window_.form().Combo1->currentRow();
+    // A fresh editor every time, so no box keeps a value from an earlier opening.
+    editor_.reset();
+    editor_ = std::make_unique<pantadd>(state_, dialogs_, &window_);
+    connect(editor_.get(), &pantadd::closed, this, &CatalogueCommands::editorClosed);
+    QRect place(QPoint(0, 0), editor_->size());
+    place.moveCenter(window_.frameGeometry().center());
+    editor_->move(place.topLeft());
+    editor_->show();
+    editor_->activateWindow();
+}
+
+void CatalogueCommands::editorClosed()
+{
+    window_.activateWindow();
+    window_.setFocus();
+    window_.HandleActivation();
+}
+
+void CatalogueCommands::deleteProducts()
+{
+    if (state_.ProductCount == 0)
+        return;
+    const std::vector<int> selected = window_.productList().selectedRecords();
+    if (selected.empty()) {
+        dialogs_.tell(QStringLiteral("No item selected."), ui::Title::own(QStringLiteral("Oops!")));
+        return;
+    }
+    const ui::Title confirm = ui::Title::own(QStringLiteral("Confirm"));
+    if (isDefaultProductFile(state_.ProductFile) && state_.DefaultListWarned == 0) {
+        const ui::Answer proceed = dialogs_.ask(
+            QStringLiteral("This is the default master list and is used for any shopping lists that do not have "
+                           "their own master list.  Deletions here may affect other lists, now and in the future.  "
+                           "Do you wish to proceed??"),
+            ui::Title::own(QStringLiteral("WARNING!")), ui::Buttons::YesNo, ui::Icon::Exclamation);
+        state_.DefaultListWarned = 1;
+        if (proceed != ui::Answer::Yes)
+            return;
+    }
+    if (int(selected.size()) == state_.ProductCount &&
+        dialogs_.ask(
+            QStringLiteral("This will wipe out this ENTIRE master product list.  Is that what you want to do??"),
+            confirm, ui::Buttons::YesNo, ui::Icon::Exclamation) != ui::Answer::Yes)
+        return;
+    bool eachItem = false;
+    if (selected.size() > 1) {
+        const ui::Answer each =
+            dialogs_.ask(QStringLiteral("Do you wish to confirm each item for deletion?"),
+                         ui::Title::own(QStringLiteral("?")), ui::Buttons::YesNoCancel, ui::Icon::Question);
+        if (each == ui::Answer::Cancel)
+            return;
+        eachItem = each == ui::Answer::Yes;
+    }
+    if (!eachItem && dialogs_.ask(QStringLiteral("Delete selected item(s)?"), confirm, ui::Buttons::YesNo,
+                                  ui::Icon::Question) != ui::Answer::Yes)
+        return;
+
+    ConfirmDeletion askEach;
+    if (eachItem)
+        askEach = [this, &confirm](const ProductRecord& product) {
+            return dialogs_.ask(QStringLiteral("Delete %1?").arg(product.text(ProductRecord::item)), confirm,
+                                ui::Buttons::YesNo, ui::Icon::Question) == ui::Answer::Yes;
+        };
+    const data::FileResult written =
+        state_.products.replaceAllBytes(keepAfterDeletion(state_.products.readAllBytes(), selected, askEach));
+    state_.ProductCount = state_.products.count();
+    dialogs_.reportFailure(written);
+    if (state_.ProductCount == 0) {
+        window_.productList().clearList();
+        for (QPushButton* b : {window_.form().editfoodcmd, window_.form().delfoodcmd, window_.form().foodoncmd})
+            b->setEnabled(false);
+    } else {
+        window_.RebuildProductList();
+    }
+}
+
+void CatalogueCommands::stripPrices()
+{
+    const QString answer =
+        dialogs_.input(QStringLiteral("You have pressed the <F10> key. This will erase all product prices in the "
+                                      "master list. If you REALLY want to do this, type yes in the box below."),
+                       ui::Title::own(QStringLiteral("Confirm Action")), QString());
+    if (answer.compare(QLatin1String("yes"), Qt::CaseInsensitive) != 0)
+        return;
+    data::FileResult result = backUpPrices(state_.products);
+    if (result) {
+        state_.ProductCount = state_.products.count();
+        dialogs_.tell(QStringLiteral("This master product file has been backed up to a file named justincase.sav"),
+                      ui::Title::none());
+        result = catalogue::stripPrices(state_.products);
+    }
+    if (dialogs_.reportFailure(result))
+        return;
+    dialogs_.tell(QStringLiteral("Done.  Prices have been removed from all products."), ui::Title::none());
+}
+
+} // namespace catalogue

@@ -1,0 +1,77 @@
+#include "CategoryCommands.h"
+
+#include "CategoryRules.h"
+#include "ProductRules.h"
+#include "TextExport.h"
+#include "app/SharedState.h"
+#include "app/pantrix1.h"
+#include "data/FixedField.h"
+#include "ui/Dialogs.h"
+#include "ui_pantrix1.h"
+
+namespace catalogue {
+
+std::optional<CategoryRename> askCategoryRename(ui::Dialogs& dialogs, const QString& boxText)
+{
+    const QString oldName = data::trimBlanks(boxText);
+    const QString answer =
+        dialogs.input(QStringLiteral("Type a name to replace ") + boxText, ui::Title::application(), boxText);
+    if (answer.isEmpty() || answer == oldName)
+        return std::nullopt;
+    const QString newName = CapitalizeWords(answer);
+    if (dialogs.ask(QStringLiteral("Change all %1 records to %2?").arg(oldName, newName),
+                    ui::Title::own(QStringLiteral("Confirm...")), ui::Buttons::OkCancel,
+                    ui::Icon::Question) != ui::Answer::Ok)
+        return std::nullopt;
+    return CategoryRename{oldName, newName};
+}
+
+CategoryCommands::CategoryCommands(app::pantrix1& window, app::SharedState& state, ui::Dialogs& dialogs,
+                                   QObject* parent)
+    : QObject(parent)
+    , window_(window)
+    , state_(state)
+    , dialogs_(dialogs)
+{
+    connect(window_.form().categorycmd, &QPushButton::clicked, this, &CategoryCommands::RenameCategory);
+    connect(window_.form().cattotxtcmd, &QPushButton::clicked, this, &CategoryCommands::exportCategories);
+}
+
+void CategoryCommands::RenameCategory()
+{
+    const QListWidgetItem* shown = window_.form().Combo1->currentItem();
+    const std::optional<CategoryRename> rename = askCategoryRename(dialogs_, shown ? shown->text() : QString());
+    if (!rename)
+        return;
+    const data::FileResult renamed = renameCategory(state_, rename->oldName, rename->newName);
+    // The category being viewed stays in view under its new name, so that the box, the list
+    // and its caption agree; the Shopping List shows the new name in category order.
+    if (state_.CategoryFilter.compare(rename->oldName, Qt::CaseInsensitive) == 0)
+        state_.CategoryFilter = data::trimBlanks(rename->newName);
+    window_.RebuildCategories();
+    window_.RebuildProductList();
+    window_.RebuildShoppingList();
+    if (dialogs_.reportFailure(renamed))
+        return;
+    dialogs_.tell(QStringLiteral("Category changed"), ui::Title::none());
+}
+
+void CategoryCommands::exportCategories()
+{
+    const QListWidget* box = window_.form().Combo1;
+    if (box->count() == 0) {
+        dialogs_.tell(QStringLiteral("Nothing to save"), ui::Title::none());
+        return;
+    }
+    const QString name = askExportName(dialogs_, QStringLiteral("Enter a name for this list file"),
+                                       QStringLiteral(".txt"), categoryExportName, QStringLiteral("Bad file Name"));
+    if (name.isEmpty())
+        return;
+    QStringList categories;
+    for (int i = 1; i < box->count(); ++i)
+        categories.append(box->item(i)->text());
+    writeTextExport(dialogs_, QStringLiteral("This will create a text file named %1 in your Pantrix folder.").arg(name),
+                    name, categoryExportLines(categories, QDate::currentDate()));
+}
+
+} // namespace catalogue

@@ -1,0 +1,69 @@
+#include "CouponRules.h"
+
+#include "data/FileOps.h"
+#include "data/Numbers.h"
+#include "data/RecordFile.h"
+
+#include <cstring>
+
+namespace catalogue {
+
+using data::ProductRecord;
+using data::ShoppingItemRecord;
+
+double couponValue(const ShoppingItemRecord& item)
+{
+    const double value = data::parseLenient(item.get(ShoppingItemRecord::coupon));
+    return value > 0 ? value : 0;
+}
+
+QString couponBoxText(const ShoppingItemRecord& item)
+{
+    const double value = couponValue(item);
+    return value > 0 ? data::formatPattern(value, u"##.00") : QString();
+}
+
+QString normalizedCouponText(const QString& typed)
+{
+    if (!data::isNumber(typed))
+        return {};
+    return QString::number(data::parseLenient(typed), 'f', 2);
+}
+
+QString couponListText(const std::vector<ShoppingItemRecord>& items)
+{
+    QString text;
+    for (const ShoppingItemRecord& item : items) {
+        const double value = couponValue(item);
+        if (value > 0)
+            text += item.get(ShoppingItemRecord::item) + QStringLiteral("  ") + data::formatPattern(value, u"###.00") +
+                    QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+QByteArray withoutPrices(const QByteArray& productFileBytes)
+{
+    QByteArray bytes = productFileBytes;
+    const qsizetype whole = bytes.size() / ProductRecord::Length;
+    for (qsizetype i = 0; i < whole; ++i)
+        std::memset(bytes.data() + i * ProductRecord::Length + ProductRecord::price.offset, ' ',
+                    size_t(ProductRecord::price.width));
+    return bytes;
+}
+
+data::FileResult backUpPrices(const data::RecordFile<ProductRecord>& products)
+{
+    return data::copyFile(products.name(), kPriceBackup);
+}
+
+data::FileResult stripPrices(data::RecordFile<ProductRecord>& products)
+{
+    QString error;
+    const QByteArray bytes = data::readFileBytes(products.name(), &error);
+    if (!error.isEmpty())
+        return {error};
+    return products.replaceAllBytes(withoutPrices(bytes));
+}
+
+} // namespace catalogue

@@ -1,0 +1,118 @@
+#include "MergeCommands.h"
+
+#include "MergeRules.h"
+#include "app/SharedState.h"
+#include "app/StoreFiles.h"
+#include "app/pantrix1.h"
+#include "data/FileOps.h"
+#include "ui/BusyCursor.h"
+#include "ui/Dialogs.h"
+#include "ui_pantrix1.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProgressDialog>
+
+#include <memory>
+
+namespace catalogue {
+
+namespace {
+// Merge files smaller than this import in a blink; larger ones show how far they are.
+constexpr qsizetype kProgressFrom = 20000;
+} // namespace
+
+MergeCommands::MergeCommands(app::pantrix1& window, app::SharedState& state, ui::Dialogs& dialogs, QObject* parent)
+    : QObject(parent)
+    , window_(window)
+    , state_(state)
+    , dialogs_(dialogs)
+    , findVolume_(mountedRemovableVolume)
+{
+    Ui::pantrix1& form = window_.form();
+    connect(form.exportcmd, &QAction::triggered, this, &MergeCommands::exportProducts);
+    connect(form.exportbutton, &QToolButton::clicked, this, &MergeCommands::exportProducts);
+    connect(form.mergecmd, &QAction::triggered, this, &MergeCommands::importProducts);
+    connect(form.importbutton, &QToolButton::clicked, this, &MergeCommands::importProducts);
+}
+
+void MergeCommands::exportProducts()
+{
+    state_.MergeFile = app::mergeFileFor(state_.ProductFile);
+    if (!dialogs_.reportFailure(data::copyFile(state_.ProductFile, state_.MergeFile))) {
+        const ui::Answer move = dialogs_.ask(QStringLiteral("File created: ") + state_.MergeFile +
+                                                 QStringLiteral("\nShould I move the file to floppy drive A:\\ ?"),
+                                             ui::Title::none(), ui::Buttons::YesNo, ui::Icon::Question);
+        if (move == ui::Answer::Yes)
+            moveToRemovableDrive();
+    }
+    // The product file stays open while it is copied; it is counted again on every way out.
+    state_.ProductCount = state_.products.count();
+}
+
+bool MergeCommands::moveToRemovableDrive()
+{
+    for (;;) {
+        if (dialogs_.ask(QStringLiteral("Place diskette in drive A: and click OK when ready."), ui::Title::none(),
+                         ui::Buttons::OkCancel, ui::Icon::None) != ui::Answer::Ok)
+            return false;
+        const QString volume = findVolume_ ? findVolume_() : QString();
+        if (!volume.isEmpty()) {
+            const QString target = QDir(volume).filePath(QFileInfo(state_.MergeFile).fileName());
+            if (data::copyFile(state_.MergeFile, target) && data::deleteFile(state_.MergeFile)) {
+                dialogs_.tell(QStringLiteral("File copied successfully"));
+                return true;
+            }
+        }
+        if (dialogs_.ask(QStringLiteral("Drive does not appear to be ready."), ui::Title::none(), ui::Buttons::OkCancel,
+                         ui::Icon::None) != ui::Answer::Ok)
+            return false;
+    }
+}
+
+void MergeCommands::importProducts()
+{
+    if (dialogs_.ask(QStringLiteral("Import data to ") + state_.ProductFile + QStringLiteral("?"),
+                     ui::Title::own(QStringLiteral("Confirm..")), ui::Buttons::YesNo,
+                     ui::Icon::Question) != ui::Answer::Yes)
+        return;
+    state_.MergeFile = app::mergeFileFor(state_.ProductFile);
+    ImportResult outcome;
+    {
+        const ui::BusyCursor busy;
+        std::unique_ptr<QProgressDialog> progress;
+        if (data::fileLength(state_.MergeFile) / data::ProductRecord::Length >= kProgressFrom) {
+            progress = std::make_unique<QProgressDialog>(QStringLiteral("Importing ") + state_.MergeFile, QString(), 0,
+                                                         100, &window_);
+            progress->setWindowModality(Qt::WindowModal);
+            progress->setMinimumDuration(500);
+        }
+        outcome = importMergeFile(state_.products, state_.MergeFile, [&progress](qsizetype done, qsizetype total) {
+            if (!progress)
+                return;
+            progress->setValue(int(done * 100 / std::max<qsizetype>(total, 1)));
+            // Keeps the window painted; the progress window keeps the user's input out.
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        });
+        state_.ProductCount = state_.products.count();
+        if (outcome.found && outcome.result)
+            window_.form().mergecmd->setEnabled(false);
+    }
+    if (dialogs_.reportFailure(outcome.result)) {
+        if (outcome.imported > 0)
+            window_.RebuildProductList();
+        return;
+    }
+    if (!outcome.found) {
+        dialogs_.tell(QStringLiteral("Merge file not found."));
+        return;
+    }
+    if (outcome.imported == 0) {
+        dialogs_.tell(QStringLiteral("No new items found."), ui::Title::none());
+        return;
+    }
+    dialogs_.tell(QStringLiteral(" %1 items imported.").arg(outcome.imported), ui::Title::none());
+    window_.RebuildProductList();
+}
+
+} // namespace catalogue

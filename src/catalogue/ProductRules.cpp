@@ -1,0 +1,72 @@
+#include "ProductRules.h"
+
+#include "app/ShoppingListRules.h"
+#include "data/Numbers.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+namespace catalogue {
+
+using data::ProductRecord;
+using data::ShoppingItemRecord;
+
+QString CapitalizeWords(const QString& text)
+{
+    QString out = text;
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        if (i == 0 || out[i - 1] == u' ')
+            out[i] = out[i].toUpper();
+    }
+    return out;
+}
+
+QString formatAisle(const QString& text)
+{
+    return data::isNumber(text) ? data::formatPattern(data::parseLenient(text), u"0#.00") : QString();
+}
+
+ProductRecord buildProduct(const EditorFields& fields, bool withAisle)
+{
+    ProductRecord record;
+    record.set(ProductRecord::item, data::trimBlanks(fields.item));
+    record.set(ProductRecord::price, fields.price);
+    record.set(ProductRecord::fat, fields.fat ? QStringLiteral("1") : QStringLiteral(" "));
+    record.set(ProductRecord::carb, fields.carb ? QStringLiteral("1") : QStringLiteral(" "));
+    const QString category = data::trimBlanks(fields.category);
+    const QString aisle = data::trimBlanks(fields.aisle);
+    if (category.isEmpty())
+        record.set(ProductRecord::category, kMiscellaneous);
+    else if (withAisle && !aisle.isEmpty())
+        record.set(ProductRecord::category, aisle + u' ' + category);
+    else
+        record.set(ProductRecord::category, category);
+    return record;
+}
+
+QStringList editorCategories(const std::vector<ProductRecord>& products)
+{
+    QSet<QString> seen;
+    QStringList names;
+    for (const ProductRecord& product : products) {
+        const QString category = product.text(ProductRecord::category);
+        if (!category.isEmpty() && !seen.contains(category)) {
+            seen.insert(category);
+            names.append(category);
+        }
+    }
+    // QString compares UTF-16 code units: character code order for code page text.
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+ShoppingItemRecord makeEditorShoppingItem(const ProductRecord& product, const QString& quantity)
+{
+    ShoppingItemRecord item = app::makeShoppingItem(product, quantity);
+    const double price = data::parseLenient(product.get(ProductRecord::price)) * data::parseLenient(quantity);
+    item.set(ShoppingItemRecord::price, data::formatPattern(price, u"###.00"));
+    return item;
+}
+
+} // namespace catalogue

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "data/Records.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// Building products as the product editor saves them.
+namespace catalogue {
+
+inline const QString kMiscellaneous = QStringLiteral("Miscellaneous");
+
+// Upper-cases the first character and every character that follows a blank; all other
+// characters stay as they are ("green beans 16 oz" → "Green Beans 16 Oz").
+QString CapitalizeWords(const QString& text);
+
+// An aisle number as it leads a category: two integer digits and two decimals
+// (3 → "03.00", 2.1 → "02.10", 12.25 → "12.25"). Empty when the text is not a number.
+QString formatAisle(const QString& text);
+
+// What the editor's boxes hold when a product is saved.
+struct EditorFields
+{
+    QString item;     // the name box
+    QString price;    // the price box, as it stands
+    QString category; // the category box
+    QString aisle;    // the aisle box (add mode only)
+    bool fat = false;
+    bool carb = false;
+};
+
+// The record "Save and return" writes: fields never written stay zero bytes, a blank
+// category becomes "Miscellaneous", and an aisle number leads the category of a new product
+// when withAisle is set ("01.00 Dairy"), cut to the field's width.
+data::ProductRecord buildProduct(const EditorFields& fields, bool withAisle);
+
+// The distinct categories the editor's box offers: exact comparison (Dairy and dairy are
+// two), blanks left out, sorted by character code.
+QStringList editorCategories(const std::vector<data::ProductRecord>& products);
+
+// The Shopping List item for a product the editor has just saved: the quantity as typed
+// and the price times the quantity written with "###.00" (cut to the field).
+data::ShoppingItemRecord makeEditorShoppingItem(const data::ProductRecord& product, const QString& quantity);
+
+} // namespace catalogue

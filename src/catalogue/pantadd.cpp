@@ -1,0 +1,365 @@
+#include "pantadd.h"
+
+#include "CategoryCommands.h"
+#include "CategoryRules.h"
+#include "app/SharedState.h"
+#include "data/Numbers.h"
+#include "ui_pantadd.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QTimer>
+
+namespace catalogue {
+
+using data::ProductRecord;
+
+namespace {
+
+// Lines of a help text, each ended by a line break; an empty line is a blank line.
+QString linesOf(std::initializer_list<const char*> lines)
+{
+    QString text;
+    for (const char* line : lines)
+        text += QString::fromLatin1(line) + QStringLiteral("\r\n");
+    return text;
+}
+
+const ui::Title kError = ui::Title::own(QStringLiteral("Error"));
+const ui::Title kAisleHelp = ui::Title::own(QStringLiteral("Using Aisle Numbers"));
+
+} // namespace
+
+QString pantadd::aisleNote()
+{
+    return linesOf({
+        "If you include an aisle number, it will be added to the front of the category name for this",
+        "product.  This is useful for sorting purposes when printing or viewing the shopping list.",
+        "",
+        "Please note that, if you are adding an aisle number to an existing category which contains ",
+        "other products, you should edit the category name so that all products in the category will ",
+        "contain the same aisle number.  (See 'Program Help' for more information on editing categories.) ",
+        "",
+        "Aisle numbers should be added in the format ##.## .",
+        "",
+    });
+}
+
+QString pantadd::aisleInfo()
+{
+    return linesOf({
+        "For sorting purposes, you may include an aisle number at the front of the category name for a",
+        "product.  This is useful when printing or viewing the shopping list.",
+        "",
+        "Please note that, if you are adding an aisle number to an existing category which contains ",
+        "other products, you should edit the category name so that all products in the category will ",
+        "contain the same aisle number.  (See 'Program Help' for more information on editing categories.) ",
+        "",
+        "Aisle numbers should contain leading zeros for a uniform sort.  Here is an example of categories",
+        "with aisle numbers:",
+        "",
+        "00.1 Deli",
+        "00.2 Bakery",
+        "00.3 Meats",
+        "00.4 Produce",
+        "01.0 Chips and soda",
+        "02.0 Vegetables canned",
+        "02.1 Fruit canned",
+        "Miscellaneous",
+        "",
+        "(Notice that categories that do not begin with a number are sorted at the end of the list.)",
+        "",
+    });
+}
+
+pantadd::pantadd(app::SharedState& state, ui::Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , form_(std::make_unique<Ui::pantadd>())
+    , state_(state)
+    , dialogs_(dialogs)
+    , addMode_(state.ProductsAdded == 1)
+{
+    form_->setupUi(this);
+    // The main window takes no input while the editor is open.
+    setWindowModality(Qt::WindowModal);
+    // Typing a new category must not be completed into an existing one.
+    form_->Combo1->setCompleter(nullptr);
+
+    if (addMode_) {
+        form_->pricetxt->clear();
+        form_->itemtxt->clear();
+        form_->categorycmd->hide();
+    } else {
+        for (QWidget* w : {static_cast<QWidget*>(form_->aislelbl), static_cast<QWidget*>(form_->aisletxt),
+                           static_cast<QWidget*>(form_->Command1)})
+            w->hide();
+        const ProductRecord product = state_.products.read(state_.EditRecord);
+        form_->itemtxt->setText(product.text(ProductRecord::item));
+        form_->pricetxt->setText(product.text(ProductRecord::price));
+        form_->fatchk->setChecked(product.get(ProductRecord::fat) == QLatin1String("1"));
+        form_->carbchk->setChecked(product.get(ProductRecord::carb) == QLatin1String("1"));
+    }
+    form_->addmorecmd->setEnabled(false);
+    form_->savecmd->setEnabled(false);
+    fillCategories();
+
+    // Connected after the load, so that what the load puts into the boxes is not an edit.
+    connect(form_->itemtxt, &QLineEdit::textChanged, this, &pantadd::enableSave);
+    connect(form_->pricetxt, &QLineEdit::textChanged, this, &pantadd::enableSave);
+    connect(form_->Combo1, &QComboBox::editTextChanged, this, &pantadd::enableSave);
+    connect(form_->Combo1, &QComboBox::activated, this, &pantadd::enableSave);
+    for (QWidget* box : {static_cast<QWidget*>(form_->itemtxt), static_cast<QWidget*>(form_->pricetxt),
+                         static_cast<QWidget*>(form_->Combo1), static_cast<QWidget*>(form_->aisletxt)})
+        box->installEventFilter(this);
+
+    connect(form_->savecmd, &QPushButton::clicked, this, &pantadd::saveAndReturn);
+    connect(form_->addmorecmd, &QPushButton::clicked, this, &pantadd::saveAndAddAnother);
+    connect(form_->quitcmd, &QPushButton::clicked, this, &pantadd::returnWithoutSave);
+    connect(form_->categorycmd, &QPushButton::clicked, this, &pantadd::renameCategory);
+    connect(form_->Command1, &QPushButton::clicked, this, [this] { dialogs_.tell(aisleNote(), kAisleHelp); });
+    connect(form_->aisleinfocmd, &QPushButton::clicked, this, [this] { dialogs_.tell(aisleInfo(), kAisleHelp); });
+}
+
+pantadd::~pantadd() = default;
+
+void pantadd::fillCategories()
+{
+    form_->Combo1->clear();
+    QString own;
+    if (!addMode_) {
+        own = state_.products.read(state_.EditRecord).text(ProductRecord::category);
+        if (!own.isEmpty())
+            state_.EditorCategory = own;
+    }
+    form_->Combo1->addItems(editorCategories(state_.products.readAll()));
+
+    const bool nothingToPreselect =
+        state_.EditorCategory.isEmpty() || state_.EditorCategory.toUpper() == QLatin1String("ALL");
+    // A product without a category is shown without one, not with a category of another.
+    if ((addMode_ && nothingToPreselect) || (!addMode_ && own.isEmpty())) {
+        form_->Combo1->setCurrentIndex(-1);
+        form_->Combo1->clearEditText();
+        return;
+    }
+    const int found = form_->Combo1->findText(state_.EditorCategory, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    form_->Combo1->setCurrentIndex(found >= 0 ? found : (form_->Combo1->count() > 0 ? 0 : -1));
+}
+
+void pantadd::enableSave()
+{
+    form_->savecmd->setEnabled(true);
+    if (addMode_)
+        form_->addmorecmd->setEnabled(true);
+}
+
+bool pantadd::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        // Only leaving a box for another control counts, not switching windows or opening
+        // the category list.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            if (watched == form_->itemtxt)
+                leaveItem();
+            else if (watched == form_->pricetxt)
+                leavePrice();
+            else if (watched == form_->Combo1)
+                leaveCategory();
+            else if (watched == form_->aisletxt)
+                leaveAisle();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void pantadd::leaveItem()
+{
+    if (!form_->itemtxt->text().isEmpty())
+        form_->itemtxt->setText(CapitalizeWords(data::trimBlanks(form_->itemtxt->text())));
+}
+
+void pantadd::leavePrice()
+{
+    const QString price = form_->pricetxt->text();
+    if (data::trimBlanks(price).isEmpty())
+        form_->pricetxt->setText(QStringLiteral(".00"));
+    else if (data::isNumber(price))
+        form_->pricetxt->setText(data::formatPattern(data::parseLenient(price), u"###.00"));
+    else
+        complainLater(form_->pricetxt, QStringLiteral("Bad entry."), kError);
+}
+
+void pantadd::leaveCategory()
+{
+    const QString capitalized = CapitalizeWords(form_->Combo1->currentText());
+    if (capitalized != form_->Combo1->currentText())
+        form_->Combo1->setEditText(capitalized);
+}
+
+void pantadd::leaveAisle()
+{
+    const QString aisle = form_->aisletxt->text();
+    if (aisle.isEmpty())
+        return;
+    if (data::isNumber(aisle)) {
+        form_->aisletxt->setText(formatAisle(aisle));
+    } else {
+        form_->aisletxt->clear();
+        complainLater(form_->aisletxt, QStringLiteral("Enter numbers only"), ui::Title::none());
+    }
+}
+
+void pantadd::complainLater(QWidget* box, const QString& text, const ui::Title& title)
+{
+    // A box shown while the focus is still moving (a mouse press on a button) would swallow
+    // that button's click half-way; so it is shown right after.
+    complaintPending_ = true;
+    QTimer::singleShot(0, this, [this, box, text, title] {
+        complaintPending_ = false;
+        if (!isVisible())
+            return;
+        dialogs_.tell(text, title);
+        box->setFocus(Qt::OtherFocusReason);
+    });
+}
+
+bool pantadd::priceIsUsable()
+{
+    if (complaintPending_)
+        return false; // the complaint about a box just left comes first
+    const QString price = form_->pricetxt->text();
+    if (data::trimBlanks(price).isEmpty() || data::isNumber(price))
+        return true;
+    // A price that was never a number (as another program stored it) is refused here too.
+    dialogs_.tell(QStringLiteral("Bad entry."), kError);
+    form_->pricetxt->setFocus(Qt::OtherFocusReason);
+    return false;
+}
+
+EditorFields pantadd::fields() const
+{
+    return {form_->itemtxt->text(),  form_->pricetxt->text(),    form_->Combo1->currentText(),
+            form_->aisletxt->text(), form_->fatchk->isChecked(), form_->carbchk->isChecked()};
+}
+
+void pantadd::saveAndReturn()
+{
+    if (data::trimBlanks(form_->itemtxt->text()).isEmpty()) {
+        dialogs_.tell(QStringLiteral("Missing data."), kError);
+        return;
+    }
+    if (!priceIsUsable())
+        return;
+    const ProductRecord product = buildProduct(fields(), addMode_);
+    if (addMode_) {
+        if (!appendProduct(product))
+            return;
+        offerShoppingList(ui::Answer::No);
+        state_.ProductsAdded = 1;
+    } else {
+        if (dialogs_.reportFailure(state_.products.write(state_.EditRecord, product)))
+            return;
+        state_.ProductsEdited = 1;
+    }
+    finish();
+}
+
+void pantadd::saveAndAddAnother()
+{
+    if (data::trimBlanks(form_->pricetxt->text()).isEmpty())
+        form_->pricetxt->setText(QStringLiteral(".00"));
+    if (data::trimBlanks(form_->itemtxt->text()).isEmpty() || form_->pricetxt->text().isEmpty()) {
+        dialogs_.tell(QStringLiteral("Missing data.  Each box must be filled."), kError);
+        return;
+    }
+    if (!priceIsUsable())
+        return;
+    if (!appendProduct(buildProduct(fields(), false)))
+        return;
+    offerShoppingList(ui::Answer::Yes);
+    form_->itemtxt->clear();
+    form_->pricetxt->clear();
+    form_->addmorecmd->setEnabled(false);
+    form_->savecmd->setEnabled(false);
+    form_->itemtxt->setFocus();
+}
+
+bool pantadd::appendProduct(const ProductRecord& product)
+{
+    if (dialogs_.reportFailure(state_.products.write(state_.ProductCount + 1, product)))
+        return false;
+    ++state_.ProductCount;
+    return true;
+}
+
+void pantadd::offerShoppingList(ui::Answer defaultButton)
+{
+    if (dialogs_.ask(QStringLiteral("Add this item to your Shopping List now?"), ui::Title::none(), ui::Buttons::YesNo,
+                     ui::Icon::Question, defaultButton) != ui::Answer::Yes)
+        return;
+    const QString prompt =
+        QStringLiteral("Enter a quantity for ") + data::trimBlanks(form_->itemtxt->text()) + QStringLiteral(".");
+    QString quantity;
+    for (;;) {
+        quantity = dialogs_.input(prompt, ui::Title::application(), QStringLiteral("1"));
+        if (quantity.isEmpty())
+            return;
+        if (data::isNumber(quantity))
+            break;
+        dialogs_.tell(QStringLiteral("Bad entry"));
+    }
+    const ProductRecord product = state_.products.read(state_.ProductCount);
+    if (!dialogs_.reportFailure(state_.items.write(state_.ItemCount + 1, makeEditorShoppingItem(product, quantity))))
+        ++state_.ItemCount;
+}
+
+void pantadd::returnWithoutSave()
+{
+    state_.ProductsAdded = 0;
+    state_.ProductsEdited = 0;
+    finish();
+}
+
+void pantadd::renameCategory()
+{
+    const std::optional<CategoryRename> rename = askCategoryRename(dialogs_, form_->Combo1->currentText());
+    if (!rename)
+        return;
+    hide();
+    const data::FileResult renamed = catalogue::renameCategory(state_, rename->oldName, rename->newName);
+    form_->Combo1->setEditText(rename->newName);
+    fillCategories();
+    if (!dialogs_.reportFailure(renamed))
+        dialogs_.tell(QStringLiteral("Category changed"), ui::Title::none());
+    returnWithoutSave();
+}
+
+void pantadd::finish()
+{
+    hide();
+    emit closed();
+}
+
+void pantadd::closeEvent(QCloseEvent* event)
+{
+    // The close box means "Return with no save".
+    event->ignore();
+    returnWithoutSave();
+}
+
+void pantadd::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1) {
+        event->accept();
+        return;
+    }
+    // Esc leaves the editor as a dialog's Cancel would.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        returnWithoutSave();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace catalogue

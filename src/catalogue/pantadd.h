@@ -1,0 +1,77 @@
+#pragma once
+
+#include "ProductRules.h"
+#include "data/FileResult.h"
+#include "data/Records.h"
+#include "ui/Dialogs.h"
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class pantadd;
+}
+namespace app {
+struct SharedState;
+}
+
+namespace catalogue {
+
+// The product editor "Product List Entry": creates a product (add mode, ProductsAdded = 1
+// when it opens) or changes the product at EditRecord (edit mode, ProductsEdited = 1). It
+// writes straight into the product file and leaves ProductsAdded or ProductsEdited at 1 for
+// the main window to rebuild its views; "Return with no save" sets both to 0.
+class pantadd : public QWidget
+{
+    Q_OBJECT
+
+public:
+    pantadd(app::SharedState& state, ui::Dialogs& dialogs, QWidget* parent = nullptr);
+    ~pantadd() override;
+
+    Ui::pantadd& form() { return *form_; }
+    bool addMode() const { return addMode_; }
+
+    static QString aisleNote();
+    static QString aisleInfo();
+
+signals:
+    // The editor has hidden itself; the main window takes over again.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void fillCategories();
+    void enableSave();
+    void leaveItem();
+    void leavePrice();
+    void leaveCategory();
+    void leaveAisle();
+    // Shows a complaint about a box once the event that left it is over, and puts the
+    // focus back into the box. Saving waits until it has been shown.
+    void complainLater(QWidget* box, const QString& text, const ui::Title& title);
+    // Whether the price box holds a price that can be saved; says so when it does not.
+    bool priceIsUsable();
+    EditorFields fields() const;
+
+    void saveAndReturn();
+    void saveAndAddAnother();
+    void returnWithoutSave();
+    void renameCategory();
+    bool appendProduct(const data::ProductRecord& product);
+    void offerShoppingList(ui::Answer defaultButton);
+    void finish();
+
+    std::unique_ptr<Ui::pantadd> form_;
+    app::SharedState& state_;
+    ui::Dialogs& dialogs_;
+    bool addMode_;
+    bool complaintPending_ = false;
+};
+
+} // namespace catalogue

@@ -1,0 +1,143 @@
+#include "support/MainWindowFixture.h"
+
+#include "catalogue/MergeCommands.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace data;
+using ui::Answer;
+
+class CouponAndMergeTest : public MainWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        TempFolder::write("grocery.dat", bytesOf(local));
+        TempFolder::write("grocery.lst", bytesOf(std::vector{listItem("Milk", " 4.98", "2", "Dairy"),
+                                                             listItem("Bread", " 2", "1", "", ".50"),
+                                                             listItem("Jam", "3.00", "1", "", "1")}));
+    }
+    std::vector<ShoppingItemRecord> items() const { return recordsIn<ShoppingItemRecord>("grocery.lst"); }
+    catalogue::MergeCommands* merge() const { return window->findChild<catalogue::MergeCommands*>(); }
+
+    const std::vector<ProductRecord> local{product("Milk", "2.49", "Dairy"), product("Bread", "2.00", "Bakery")};
+};
+
+TEST_F(CouponAndMergeTest, CouponPanelRoundTrip)
+{
+    start();
+    ASSERT_EQ(shoppingRows(), (QStringList{"     Bread (coupon .50)", "     Jam (coupon 1.00)", "(2) Milk"}));
+    shoppingView()->setCurrentRow(-1);
+    dialogs.ok("Select product with left mouse before right-clicking.");
+    rightClickShoppingList();
+    EXPECT_EQ(dialogs.last().title, ui::Title::application());
+
+    selectShoppingRow(2); // Milk
+    rightClickShoppingList();
+    auto* panel = find<QWidget>("couponpanel");
+    auto* value = find<QLineEdit>("valuetxt");
+    ASSERT_TRUE(panel->isVisible());
+    EXPECT_TRUE(panel->geometry().intersects(
+        QRect(shoppingView()->mapTo(panel->parentWidget(), QPoint()), shoppingView()->size())))
+        << "over the Shopping List";
+    EXPECT_EQ(text("productlbl"), "Milk" + QString(36, ' '));
+    EXPECT_EQ(value->text(), "");
+    EXPECT_TRUE(value->hasFocus());
+
+    QTest::keyClicks(value, "1234.5");
+    find<QWidget>("okcmd")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(value->text(), "1234.50") << "no thousands separator";
+    click("okcmd");
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(items()[0].get(ShoppingItemRecord::coupon), "1234.5");
+    EXPECT_EQ(shoppingRows()[2], "(2) Milk (coupon 1234.50)");
+    EXPECT_EQ(text("listlbl"), "grocery ($-1226.02)");
+
+    selectShoppingRow(0); // Bread
+    rightClickShoppingList();
+    EXPECT_EQ(value->text(), ".50");
+    value->setText("abc");
+    find<QWidget>("okcmd")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(value->text(), "") << "not a number: discarded without a word";
+    click("cancelcmd");
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(items()[1].get(ShoppingItemRecord::coupon), ".50   ") << "Cancel writes nothing";
+
+    selectShoppingRow(0);
+    rightClickShoppingList();
+    value->clear();
+    click("delcouponcmd");
+    EXPECT_TRUE(panel->isVisible()) << "Remove with an empty box does nothing";
+    value->setText(".50");
+    click("delcouponcmd");
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(items()[1].get(ShoppingItemRecord::coupon), "      ");
+    EXPECT_EQ(shoppingRows()[0], "     Bread");
+
+    dialogs.ok("Milk" + QString(36, ' ') + "  1234.50\r\nJam" + QString(37, ' ') + "  1.00\r\n");
+    click("coupontotalcmd");
+    EXPECT_EQ(dialogs.last().title, ui::Title::own("Coupons..."));
+}
+
+TEST_F(CouponAndMergeTest, ExportOffersTheRemovableDrive)
+{
+    start();
+    QTemporaryDir stick;
+    bool ready = false;
+    merge()->setVolumeFinder([&] { return ready ? stick.path() : QString(); });
+    const QString created = "File created: grocery.mrg\nShould I move the file to floppy drive A:\\ ?";
+    const QString place = "Place diskette in drive A: and click OK when ready.";
+
+    dialogs.answer(Answer::Yes, created)
+        .answer(Answer::Ok, place)
+        .answer(Answer::Ok, "Drive does not appear to be ready.")
+        .answer(Answer::Cancel, place);
+    click("exportbutton");
+    EXPECT_EQ(dialogs.boxes()[0].title, ui::Title::none());
+    EXPECT_EQ(dialogs.boxes()[0].icon, ui::Icon::Question);
+    EXPECT_EQ(dialogs.boxes()[2].buttons, ui::Buttons::OkCancel);
+    EXPECT_EQ(TempFolder::read("grocery.mrg"), TempFolder::read("grocery.dat")) << "kept where it was made";
+    EXPECT_EQ(state.ProductCount, 2);
+
+    ready = true;
+    dialogs.answer(Answer::Yes, created).answer(Answer::Ok, place).ok("File copied successfully");
+    trigger("exportcmd");
+    EXPECT_EQ(dialogs.last().title, ui::Title::application());
+    EXPECT_FALSE(TempFolder::exists("grocery.mrg"));
+    EXPECT_EQ(TempFolder::read(stick.filePath("grocery.mrg")), bytesOf(local));
+}
+
+TEST_F(CouponAndMergeTest, ImportTakesOnlyNewProducts)
+{
+    const std::vector merge{product("MILK ", "9.99"), product("Tea", "1.50", "Drinks"), product("  bread"),
+                            product("tea", "2.00"), product("Soap")};
+    TempFolder::write("grocery.mrg", bytesOf(merge));
+    start();
+    EXPECT_TRUE(window->findChild<QAction*>("mergecmd")->isEnabled());
+
+    dialogs.answer(Answer::No, "Import data to grocery.dat?");
+    trigger("mergecmd");
+    EXPECT_EQ(dialogs.last().title, ui::Title::own("Confirm.."));
+    EXPECT_TRUE(TempFolder::exists("grocery.mrg"));
+
+    dialogs.answer(Answer::Yes, "Import data to grocery.dat?").ok(" 2 items imported.");
+    trigger("mergecmd");
+    EXPECT_EQ(dialogs.last().title, ui::Title::none());
+    EXPECT_EQ(TempFolder::read("grocery.dat"), bytesOf(std::vector{local[0], local[1], merge[1], merge[4]}));
+    EXPECT_EQ(TempFolder::read("grocery.old"), bytesOf(merge));
+    EXPECT_FALSE(TempFolder::exists("grocery.mrg"));
+    EXPECT_FALSE(window->findChild<QAction*>("mergecmd")->isEnabled());
+    EXPECT_EQ(productRows(), (QStringList{"Bread", "Milk", "Soap", "Tea"}));
+
+    dialogs.answer(Answer::Yes).ok("Merge file not found.");
+    click("importbutton");
+    EXPECT_EQ(dialogs.last().title, ui::Title::application());
+
+    TempFolder::write("grocery.mrg", bytesOf(std::vector{product("soap")}));
+    dialogs.answer(Answer::Yes).ok("No new items found.");
+    click("importbutton");
+    EXPECT_EQ(dialogs.last().title, ui::Title::none());
+    EXPECT_FALSE(TempFolder::exists("grocery.mrg"));
+}
