@@ -253,11 +253,8 @@ void ProductListPanel::enterPrice()
             continue;
         }
         product.set(ProductRecord::price, data::formatPattern(data::parseLenient(answer), u"###.00"));
-        const data::FileResult written = state_.products.write(record, product);
-        if (!written) {
-            dialogs_.tell(written.error, ui::Title::application(), ui::Icon::Critical);
+        if (dialogs_.reportFailure(state_.products.write(record, product)))
             return;
-        }
         form_.pricelbl->setText(product.text(ProductRecord::price));
         return;
     }

@@ -81,7 +81,7 @@ void ShoppingListPanel::showEmpty()
 
 void ShoppingListPanel::OpenListFile()
 {
-    reportFailure(state_.items.open(state_.ListFile));
+    dialogs_.reportFailure(state_.items.open(state_.ListFile));
     form_.coupontotalcmd->hide();
     state_.ItemCount = state_.items.count();
     if (state_.ItemCount == 0) {
@@ -109,14 +109,6 @@ QString ShoppingListPanel::askQuantity(const QString& prompt, const QString& def
     }
 }
 
-bool ShoppingListPanel::reportFailure(const data::FileResult& result)
-{
-    if (result)
-        return false;
-    dialogs_.tell(result.error, ui::Title::application(), ui::Icon::Critical);
-    return true;
-}
-
 void ShoppingListPanel::Add()
 {
     const QString mode = state_.AddMode;
@@ -137,7 +129,7 @@ void ShoppingListPanel::Add()
     }
     for (int record : products_.selectedRecords()) {
         const data::ProductRecord product = state_.products.read(record);
-        if (reportFailure(state_.items.write(state_.ItemCount + 1, makeShoppingItem(product, quantity))))
+        if (dialogs_.reportFailure(state_.items.write(state_.ItemCount + 1, makeShoppingItem(product, quantity))))
             break;
         ++state_.ItemCount;
     }
@@ -162,7 +154,7 @@ void ShoppingListPanel::Change()
         dialogs_.input(QStringLiteral("Modify the item information for ") + name, ui::Title::application(), name);
     if (!renamed.isEmpty())
         item.set(ShoppingItemRecord::item, renamed);
-    reportFailure(state_.items.write(record, item));
+    dialogs_.reportFailure(state_.items.write(record, item));
     RebuildShoppingList();
 }
 
@@ -174,7 +166,7 @@ void ShoppingListPanel::Remove()
         return;
     }
     if (state_.ItemCount <= 1) {
-        if (!reportFailure(state_.items.replaceAll({}))) {
+        if (!dialogs_.reportFailure(state_.items.replaceAll({}))) {
             state_.ItemCount = 0;
             showEmpty();
         }
@@ -185,7 +177,7 @@ void ShoppingListPanel::Remove()
     std::vector<ShoppingItemRecord> kept = state_.items.readAll();
     kept.resize(std::min(kept.size(), size_t(state_.ItemCount)));
     kept.erase(kept.begin() + (recordAt(row) - 1));
-    if (reportFailure(state_.items.replaceAll(kept)))
+    if (dialogs_.reportFailure(state_.items.replaceAll(kept)))
         return;
     state_.ItemCount = int(kept.size());
     RebuildShoppingList();
@@ -199,7 +191,7 @@ void ShoppingListPanel::Clear()
         ui::Title::own(QStringLiteral("Confirm")), ui::Buttons::YesNo, ui::Icon::Question);
     if (answer != ui::Answer::Yes)
         return;
-    if (reportFailure(state_.items.replaceAll({})))
+    if (dialogs_.reportFailure(state_.items.replaceAll({})))
         return;
     state_.ItemCount = 0;
     showEmpty();

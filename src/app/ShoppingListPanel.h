@@ -56,7 +56,6 @@ private:
     void setOrder(int order);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void rightClicked();
-    bool reportFailure(const data::FileResult& result);
     // Asks until the answer is a number or empty; empty means the user gave up.
     QString askQuantity(const QString& prompt, const QString& defaultAnswer);
 

@@ -98,14 +98,6 @@ void pantrix1::setUpKeys()
     key(QKeySequence(Qt::Key_Escape), [this] { Quit(); });
 }
 
-bool pantrix1::reportFailure(const data::FileResult& result)
-{
-    if (result)
-        return false;
-    dialogs_.tell(result.error, ui::Title::application(), ui::Icon::Critical);
-    return true;
-}
-
 void pantrix1::Load()
 {
     setWindowTitle(QStringLiteral("Pantrix"));
@@ -120,9 +112,10 @@ void pantrix1::Load()
     if (!state_.items.open(state_.ListFile) && !state_.items.isOpen()) {
         // A remembered list that cannot be opened at all (its folder is gone): say so and
         // start with the default list rather than with no list.
-        reportFailure({QStringLiteral("Opening %1 failed; the default list is used instead.").arg(state_.ListFile)});
+        dialogs_.reportFailure(
+            {QStringLiteral("Opening %1 failed; the default list is used instead.").arg(state_.ListFile)});
         state_.ListFile = kDefaultList;
-        reportFailure(state_.items.open(state_.ListFile));
+        dialogs_.reportFailure(state_.items.open(state_.ListFile));
     }
     state_.ItemCount = state_.items.count();
     SelectProductFile();
@@ -156,13 +149,13 @@ void pantrix1::SelectProductFile()
 {
     const QString own = ownProductFile(state_.ListFile);
     state_.ProductFile = own;
-    reportFailure(state_.products.open(state_.ProductFile));
+    dialogs_.reportFailure(state_.products.open(state_.ProductFile));
     state_.ProductCount = state_.products.count();
     if (state_.ListFile == kDefaultList)
         return;
     if (state_.ProductCount == 0) {
         state_.ProductFile = kDefaultProducts;
-        reportFailure(state_.products.open(state_.ProductFile));
+        dialogs_.reportFailure(state_.products.open(state_.ProductFile));
         state_.ProductCount = state_.products.count();
     }
     RebuildProductList();
@@ -219,9 +212,9 @@ bool pantrix1::Quit()
             return false;
         state_.items.close();
         state_.products.close();
-        reportFailure(eliminateStore(state_.ListFile, state_.ProductFile));
+        dialogs_.reportFailure(eliminateStore(state_.ListFile, state_.ProductFile));
     } else {
-        reportFailure(rememberList(state_.ListFile));
+        dialogs_.reportFailure(rememberList(state_.ListFile));
     }
     quitting_ = true;
     close();

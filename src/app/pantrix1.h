@@ -65,8 +65,6 @@ protected:
 private:
     void setUpLook();
     void setUpKeys();
-    // Shows a file-system failure; returns true when there was one.
-    bool reportFailure(const data::FileResult& result);
 
     std::unique_ptr<Ui::pantrix1> form_;
     SharedState& state_;

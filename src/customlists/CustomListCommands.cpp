@@ -141,17 +141,9 @@ void CustomListCommands::run(int code)
 
 // File access -----------------------------------------------------------------------------
 
-bool CustomListCommands::reportFailure(const data::FileResult& result)
-{
-    if (result)
-        return false;
-    dialogs_.tell(result.error, Title::application(), ui::Icon::Critical);
-    return true;
-}
-
 std::vector<CustomListRecord> CustomListCommands::readFile()
 {
-    reportFailure(file_.open(kCustomListFile));
+    dialogs_.reportFailure(file_.open(kCustomListFile));
     return file_.readAll();
 }
 
@@ -191,7 +183,7 @@ void CustomListCommands::Create()
         dialogs_.tell(QStringLiteral("Name already exists!"), Title::own(QStringLiteral("Oops!")));
     }
     for (int record : chosen) {
-        if (reportFailure(file_.append(recordFor(name, state_.products.read(record)))))
+        if (dialogs_.reportFailure(file_.append(recordFor(name, state_.products.read(record)))))
             return;
     }
     dialogs_.tell(QStringLiteral("Product List for %1 is now on file.").arg(name), Title::none());
@@ -219,7 +211,7 @@ void CustomListCommands::Save()
     }
     const QString name = storedListName(typed);
     for (const ShoppingItemRecord& item : shoppingItems()) {
-        if (reportFailure(file_.append(recordFor(name, item))))
+        if (dialogs_.reportFailure(file_.append(recordFor(name, item))))
             return;
     }
     dialogs_.tell(QStringLiteral("Product List for %1 is now on file.").arg(name), Title::none());
@@ -234,7 +226,7 @@ void CustomListCommands::Refresh()
     if (go != Answer::Yes)
         return;
     // Opening creates a missing file, so there is always something to back up.
-    reportFailure(file_.open(kCustomListFile));
+    dialogs_.reportFailure(file_.open(kCustomListFile));
     file_.close();
     RefreshOutcome outcome;
     {
@@ -242,7 +234,7 @@ void CustomListCommands::Refresh()
         outcome = refreshFile(kCustomListFile, state_.products.readAll());
     }
     file_.open(kCustomListFile);
-    if (reportFailure(outcome.result))
+    if (dialogs_.reportFailure(outcome.result))
         return;
     dialogs_.tell(refreshMessage(outcome.updated), Title::own(QStringLiteral("Done")));
 }
@@ -340,7 +332,7 @@ void CustomListCommands::addPicked()
     readFile();
     int added = 0;
     for (int record : chosen) {
-        if (reportFailure(file_.append(recordFor(name, state_.products.read(record)))))
+        if (dialogs_.reportFailure(file_.append(recordFor(name, state_.products.read(record)))))
             break;
         ++added;
     }
@@ -358,11 +350,11 @@ void CustomListCommands::deletePicked()
         return;
     }
     file_.close();
-    if (reportFailure(data::copyFile(kCustomListFile, kDeleteBackup))) {
+    if (dialogs_.reportFailure(data::copyFile(kCustomListFile, kDeleteBackup))) {
         panel_->leave();
         return;
     }
-    const bool written = !reportFailure(file_.replaceAll(withoutList(readFile(), name)));
+    const bool written = !dialogs_.reportFailure(file_.replaceAll(withoutList(readFile(), name)));
     panel_->leave();
     if (written)
         dialogs_.tell(QStringLiteral("List deleted"), Title::none());
@@ -389,7 +381,7 @@ void CustomListCommands::removeProceed()
         return;
     }
     // On a failed write the item list stays, so the user can try again or cancel.
-    if (reportFailure(file_.replaceAll(withoutRecords(readFile(), panel_->selectedRecords()))))
+    if (dialogs_.reportFailure(file_.replaceAll(withoutRecords(readFile(), panel_->selectedRecords()))))
         return;
     dialogs_.tell(QStringLiteral("Done!"), Title::none());
     panel_->leave();
@@ -414,7 +406,7 @@ void CustomListCommands::getProceed()
     }
     int added = 0;
     for (const ShoppingItemRecord& item : itemsToGet(chosen, shoppingItems())) {
-        if (reportFailure(state_.items.write(state_.ItemCount + 1, item)))
+        if (dialogs_.reportFailure(state_.items.write(state_.ItemCount + 1, item)))
             break;
         ++state_.ItemCount;
         ++added;

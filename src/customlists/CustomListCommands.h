@@ -69,7 +69,6 @@ private:
     // Opens pantrecp.dat afresh (creating it) and reads all its records.
     std::vector<data::CustomListRecord> readFile();
     std::vector<data::ShoppingItemRecord> shoppingItems() const;
-    bool reportFailure(const data::FileResult& result);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     app::pantrix1& window_;
