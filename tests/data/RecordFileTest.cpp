@@ -84,22 +84,6 @@ TEST(RecordFile, ReplaceAllIsAtomicAndReopens)
               QStringLiteral("new"));
 }
 
-TEST(RecordFile, ReadOnlyFileReportsTheFileAndChangesNothing)
-{
-    if (geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind root";
-    TempFolder folder;
-    TempFolder::write(QStringLiteral("ro.lst"), QByteArray(149, 'a'));
-    QFile::setPermissions(QStringLiteral("ro.lst"), QFile::ReadOwner);
-    RecordFile<ShoppingItemRecord> file;
-    const FileResult opened = file.open(QStringLiteral("ro.lst"));
-    EXPECT_FALSE(opened.ok());
-    EXPECT_TRUE(opened.error.contains(QStringLiteral("ro.lst")));
-    EXPECT_EQ(file.count(), 1) << "still readable";
-    EXPECT_FALSE(file.append(item(QStringLiteral("x"))).ok());
-    EXPECT_EQ(TempFolder::read(QStringLiteral("ro.lst")), QByteArray(149, 'a'));
-}
-
 TEST(FileOps, CopyReplacesByteForByteAndMissingSourceCopiesEmpty)
 {
     TempFolder folder;
