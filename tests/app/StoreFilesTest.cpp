@@ -65,26 +65,14 @@ TEST(StoreFiles, EliminationSparesTheDefaultStore)
     EXPECT_TRUE(TempFolder::exists("grocery.dat"));
 }
 
-TEST(StoreFiles, FirstLoadBacksUpCarriesOverAndRemembers)
+TEST(StoreFiles, FirstLoadBacksUpTheProductsAndTakesTheRememberedList)
 {
     TempFolder folder;
-    EXPECT_EQ(prepareFirstLoad(nullptr), "grocery.lst");
-    for (const char* f : {"grocery.dat", "pantlist.dat", "namefile.dat"})
-        EXPECT_EQ(TempFolder::read(f), QByteArray()) << f;
-    EXPECT_FALSE(TempFolder::exists("grocery.bak")) << "nothing to back up";
-
     const QByteArray products = bytesOf(std::vector{product("Milk", "2.49")});
     TempFolder::write("grocery.dat", products);
     TempFolder::write("namefile.dat", rememberedListBytes("store.lst"));
     EXPECT_EQ(prepareFirstLoad(nullptr), "store.lst");
     EXPECT_EQ(TempFolder::read("grocery.bak"), products);
-
-    const QByteArray legacy =
-        bytesOf(std::vector{listItem("A", " 1", "1"), listItem("B", "2.00", "1"), listItem("Cé", "", "3")});
-    TempFolder::write("pantlist.dat", legacy);
-    EXPECT_EQ(prepareFirstLoad(nullptr), "grocery.lst");
-    EXPECT_EQ(TempFolder::read("grocery.lst"), legacy);
-    EXPECT_FALSE(TempFolder::exists("pantlist.dat"));
 }
 
 TEST(StoreFiles, MergeProbeLeavesNoEmptyFile)
