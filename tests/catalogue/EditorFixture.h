@@ -4,15 +4,20 @@
 #include "support/MainWindowFixture.h"
 #include "ui_pantadd.h"
 
-#include <QApplication>
 #include <QTest>
 
 // The main window with the product editor reached through its buttons.
-class EditorTest : public MainWindowTest
+class ProductEditorTest : public MainWindowTest
 {
 protected:
-    // Clicks New or Edit and waits until the editor is the active window (and has taken the
-    // focus, so that leaving a box is seen).
+    void SetUp() override
+    {
+        TempFolder::write("grocery.dat", bytesOf(std::vector{product("Milk", "2.49", "02.00 Dairy"),
+                                                             product("Bread", "2.00", "Bakery", false, true),
+                                                             product("Salt", "", "")}));
+    }
+    // Clicks New or Edit and waits until the editor is active (and has the focus, so that
+    // leaving a box is seen).
     Ui::pantadd& open(const char* button)
     {
         click(button);
@@ -25,20 +30,15 @@ protected:
     }
     catalogue::pantadd* editor() const { return window->findChild<catalogue::pantadd*>(); }
     bool editorShowing() const { return editor() && editor()->isVisible(); }
+    std::vector<data::ProductRecord> products() const { return recordsIn<data::ProductRecord>("grocery.dat"); }
 
-    // Types into a box as the user does: focus in, type, and leave it for another control.
+    // Types into a box as the user does: focus in, replace what it held, leave it for another control.
     static void typeInto(QWidget* box, const QString& text, QWidget* next)
     {
         box->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier); // typing replaces what the box held
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(box, text);
-        leave(box, next);
-    }
-    static void leave(QWidget* box, QWidget* next)
-    {
-        box->setFocus(Qt::TabFocusReason);
         next->setFocus(Qt::TabFocusReason);
-        // Complaints about a box come right after the focus has moved on.
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(); // complaints about a box come right after the focus moved on
     }
 };
