@@ -18,12 +18,12 @@ QString samePlace(const QString& name)
     return QFileInfo(name).absoluteFilePath();
 }
 
+} // namespace
+
 bool isSameFile(const QString& a, const QString& b)
 {
     return samePlace(a).compare(samePlace(b), Qt::CaseInsensitive) == 0;
 }
-
-} // namespace
 
 QString storeBaseName(const QString& fileName)
 {

@@ -14,6 +14,10 @@ inline const QString kNameFile = QStringLiteral("namefile.dat");
 inline const QString kLegacyList = QStringLiteral("pantlist.dat");
 inline const QString kStartupBackup = QStringLiteral("grocery.bak");
 
+// Whether two names lead to the same file, letter case ignored (the data files come from
+// Windows, where grocery.dat and GROCERY.DAT are one file).
+bool isSameFile(const QString& a, const QString& b);
+
 // The file's name up to its first ".", without any folder: "corner" for /x/corner.lst.
 // This is what captions and log entries show.
 QString storeBaseName(const QString& fileName);

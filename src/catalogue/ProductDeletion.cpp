@@ -2,8 +2,6 @@
 
 #include "app/StoreFiles.h"
 
-#include <QFileInfo>
-
 #include <cstring>
 
 namespace catalogue {
@@ -13,9 +11,7 @@ using data::ProductRecord;
 bool isDefaultProductFile(const QString& productFile)
 {
     // Compared as files, so the default file reached through a full path counts as well.
-    return QFileInfo(productFile)
-               .absoluteFilePath()
-               .compare(QFileInfo(app::kDefaultProducts).absoluteFilePath(), Qt::CaseInsensitive) == 0;
+    return app::isSameFile(productFile, app::kDefaultProducts);
 }
 
 QByteArray keepAfterDeletion(QByteArray products, const std::vector<int>& selected, const ConfirmDeletion& confirm)
