@@ -3,13 +3,13 @@
 // deletion a read per record followed by a rewrite of the file record by record.
 #include "BenchSupport.h"
 
-#include "app/SharedState.h"
 #include "app/pantrix1.h"
 #include "catalogue/CatalogueCommands.h"
 #include "catalogue/MergeRules.h"
 #include "catalogue/ProductDeletion.h"
 #include "data/FileOps.h"
 #include "data/RecordFile.h"
+#include "model/SharedState.h"
 #include "ui/Dialogs.h"
 
 #include <QFile>
@@ -191,7 +191,7 @@ void DeleteCommand(benchmark::State& s)
     for (auto _ : s) {
         s.PauseTiming();
         bench::writeFile(QStringLiteral("command.dat"), bytes);
-        app::SharedState state;
+        model::SharedState state;
         AgreeingDialogs dialogs;
         state.ProductFile = QStringLiteral("command.dat");
         state.CategoryFilter = QStringLiteral("ALL");

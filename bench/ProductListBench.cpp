@@ -3,13 +3,13 @@
 // one) and against grep reading the same file.
 #include "BenchSupport.h"
 
-#include "app/ProductCatalogue.h"
-#include "app/SharedState.h"
-#include "app/StoreFiles.h"
 #include "app/pantrix1.h"
 #include "data/Cp1252.h"
 #include "data/FileOps.h"
 #include "data/Numbers.h"
+#include "model/ProductCatalogue.h"
+#include "model/SharedState.h"
+#include "model/StoreFiles.h"
 #include "ui/Dialogs.h"
 #include "ui_pantrix1.h"
 
@@ -41,7 +41,7 @@ QString fileFor(int n)
 // A main window showing the product file of n products.
 struct Window
 {
-    app::SharedState state;
+    model::SharedState state;
     SilentDialogs dialogs;
     std::unique_ptr<app::pantrix1> window;
 
@@ -163,10 +163,10 @@ void Startup(benchmark::State& s)
     const QByteArray products = bench::productFileBytes(int(s.range(0)));
     QDir().mkpath(QStringLiteral("startup"));
     QDir::setCurrent(QStringLiteral("startup"));
-    bench::writeFile(app::kDefaultProducts, products);
+    bench::writeFile(model::kDefaultProducts, products);
     for (auto _ : s) {
-        data::deleteFile(app::kNameFile);
-        app::SharedState state;
+        data::deleteFile(model::kNameFile);
+        model::SharedState state;
         SilentDialogs dialogs;
         app::pantrix1 window(state, dialogs);
         window.resize(1180, 720);
@@ -191,13 +191,13 @@ namespace {
 // The filter rule alone, without the file read and the view.
 void FilterOnly(benchmark::State& s)
 {
-    app::ProductCatalogue c;
+    model::ProductCatalogue c;
     c.load(bench::productFileBytes(int(s.range(0))));
-    app::ProductFilter f;
+    model::ProductFilter f;
     int k = 0;
     for (auto _ : s) {
         f.search = (++k % 2) ? QStringLiteral("milk") : QStringLiteral("mil");
-        benchmark::DoNotOptimize(app::filterProducts(c, f));
+        benchmark::DoNotOptimize(model::filterProducts(c, f));
     }
 }
 BENCHMARK(FilterOnly)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -3,13 +3,13 @@
 // list record, and a store switch that reads record by record and sorts by neighbour swaps.
 #include "BenchSupport.h"
 
-#include "app/SharedState.h"
-#include "app/StoreFiles.h"
 #include "app/pantrix1.h"
 #include "customlists/CustomListRefresh.h"
 #include "data/FileOps.h"
 #include "data/Numbers.h"
 #include "data/RecordFile.h"
+#include "model/SharedState.h"
+#include "model/StoreFiles.h"
 #include "stores/StoreCommands.h"
 #include "ui/Dialogs.h"
 
@@ -180,7 +180,7 @@ struct Stores
 void OpenStore(benchmark::State& s)
 {
     const Stores stores(int(s.range(0)));
-    app::SharedState state;
+    model::SharedState state;
     ChoosingDialogs dialogs;
     state.CategoryFilter = QStringLiteral("ALL");
     state.Loaded = 1;
@@ -252,7 +252,7 @@ void literalProducts(QFile& file, QListWidget& list, QListWidget& categories)
 
 void literalOpen(const QString& listFile, QListWidget& products, QListWidget& categories, QListWidget& shopping)
 {
-    QFile productFile(app::storeStem(listFile) + QStringLiteral(".dat"));
+    QFile productFile(model::storeStem(listFile) + QStringLiteral(".dat"));
     productFile.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     literalProducts(productFile, products, categories);
 

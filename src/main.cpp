@@ -1,5 +1,5 @@
-#include "app/SharedState.h"
 #include "app/pantrix1.h"
+#include "model/SharedState.h"
 #include "ui/QtDialogs.h"
 
 #include <QApplication>
@@ -11,7 +11,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Pantrix"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
-    app::SharedState state;
+    model::SharedState state;
     ui::QtDialogs dialogs;
     app::pantrix1 window(state, dialogs);
     dialogs.setParent(&window);

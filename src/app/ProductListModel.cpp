@@ -2,6 +2,8 @@
 
 namespace app {
 
+using model::ProductCatalogue;
+
 ProductListModel::ProductListModel(const ProductCatalogue& catalogue, QObject* parent)
     : QAbstractListModel(parent)
     , catalogue_(catalogue)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProductCatalogue.h"
+#include "model/ProductCatalogue.h"
 
 #include <QAbstractListModel>
 
@@ -15,7 +15,7 @@ class ProductListModel : public QAbstractListModel
     Q_OBJECT
 
 public:
-    explicit ProductListModel(const ProductCatalogue& catalogue, QObject* parent = nullptr);
+    explicit ProductListModel(const model::ProductCatalogue& catalogue, QObject* parent = nullptr);
 
     // Replaces all rows at once.
     void setRows(std::vector<int> rows);
@@ -25,12 +25,12 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
-    const ProductEntry& entryAt(int row) const { return catalogue_.entry(rows_[size_t(row)]); }
+    const model::ProductEntry& entryAt(int row) const { return catalogue_.entry(rows_[size_t(row)]); }
     // The row's record number in the product file.
     int recordAt(int row) const { return entryAt(row).record; }
 
 private:
-    const ProductCatalogue& catalogue_;
+    const model::ProductCatalogue& catalogue_;
     std::vector<int> rows_;
 };
 

@@ -1,7 +1,7 @@
 #include "ProductListPanel.h"
 
-#include "SharedState.h"
 #include "data/Numbers.h"
+#include "model/SharedState.h"
 #include "ui/Dialogs.h"
 #include "ui_pantrix1.h"
 
@@ -10,6 +10,11 @@
 #include <QSignalBlocker>
 
 namespace app {
+
+using model::collectCategories;
+using model::filterProducts;
+using model::ProductFilter;
+using model::SharedState;
 
 using data::ProductRecord;
 

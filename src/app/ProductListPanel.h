@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ProductCatalogue.h"
 #include "ProductListModel.h"
+#include "model/ProductCatalogue.h"
 
 #include <QObject>
 
@@ -14,9 +14,11 @@ namespace ui {
 class Dialogs;
 }
 
-namespace app {
-
+namespace model {
 struct SharedState;
+}
+
+namespace app {
 
 // The left half of the main window: the Product List, its category box, the quick search,
 // the diet filters and the labels under the list.
@@ -25,7 +27,7 @@ class ProductListPanel : public QObject
     Q_OBJECT
 
 public:
-    ProductListPanel(Ui::pantrix1& form, SharedState& state, ui::Dialogs& dialogs, QObject* parent = nullptr);
+    ProductListPanel(Ui::pantrix1& form, model::SharedState& state, ui::Dialogs& dialogs, QObject* parent = nullptr);
 
     // Re-reads the product file and refills the list, its caption, labels and buttons.
     void RebuildProductList();
@@ -61,9 +63,9 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     Ui::pantrix1& form_;
-    SharedState& state_;
+    model::SharedState& state_;
     ui::Dialogs& dialogs_;
-    ProductCatalogue catalogue_;
+    model::ProductCatalogue catalogue_;
     ProductListModel model_;
     bool rebuildingCategories_ = false;
 };

@@ -1,14 +1,22 @@
 #include "ShoppingListPanel.h"
 
 #include "ProductListPanel.h"
-#include "SharedState.h"
 #include "data/Numbers.h"
+#include "model/SharedState.h"
 #include "ui/Dialogs.h"
 #include "ui_pantrix1.h"
 
 #include <QMouseEvent>
 
 namespace app {
+
+using model::buildShoppingList;
+using model::changeQuantity;
+using model::couponSavingsCaption;
+using model::listCaption;
+using model::makeShoppingItem;
+using model::SharedState;
+using model::ShoppingRow;
 
 using data::ShoppingItemRecord;
 

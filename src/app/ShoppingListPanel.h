@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ShoppingListRules.h"
 #include "data/FileResult.h"
+#include "model/ShoppingListRules.h"
 
 #include <QObject>
 
@@ -12,10 +12,13 @@ namespace ui {
 class Dialogs;
 }
 
+namespace model {
+struct SharedState;
+}
+
 namespace app {
 
 class ProductListPanel;
-struct SharedState;
 
 // The right half of the main window: the Shopping List with its total, coupon button,
 // order options and the Add, Change, Remove and Clear commands.
@@ -24,7 +27,7 @@ class ShoppingListPanel : public QObject
     Q_OBJECT
 
 public:
-    ShoppingListPanel(Ui::pantrix1& form, SharedState& state, ui::Dialogs& dialogs, ProductListPanel& products,
+    ShoppingListPanel(Ui::pantrix1& form, model::SharedState& state, ui::Dialogs& dialogs, ProductListPanel& products,
                       QObject* parent = nullptr);
 
     // Re-reads the list file and refills the list, the total, the caption and the coupon button.
@@ -40,7 +43,7 @@ public:
     void Remove();
     void Clear();
 
-    const ShoppingListView& view() const { return view_; }
+    const model::ShoppingListView& view() const { return view_; }
     // The selected row, or -1.
     int selectedRow() const;
     // The record number of a row of the list as shown.
@@ -60,10 +63,10 @@ private:
     QString askQuantity(const QString& prompt, const QString& defaultAnswer);
 
     Ui::pantrix1& form_;
-    SharedState& state_;
+    model::SharedState& state_;
     ui::Dialogs& dialogs_;
     ProductListPanel& products_;
-    ShoppingListView view_;
+    model::ShoppingListView view_;
 };
 
 } // namespace app

@@ -1,12 +1,12 @@
 #include "pantrix1.h"
 
 #include "ProductListPanel.h"
-#include "SharedState.h"
 #include "ShoppingListPanel.h"
-#include "StoreFiles.h"
 #include "catalogue/CatalogueCommands.h"
 #include "customlists/CustomListCommands.h"
 #include "data/FileOps.h"
+#include "model/SharedState.h"
+#include "model/StoreFiles.h"
 #include "stores/StoreCommands.h"
 #include "ui/Dialogs.h"
 #include "ui_pantrix1.h"
@@ -16,6 +16,18 @@
 #include <QStyle>
 
 namespace app {
+
+using model::eliminateStore;
+using model::kDefaultList;
+using model::kDefaultProducts;
+using model::listCaption;
+using model::mergeFileFor;
+using model::ownProductFile;
+using model::prepareFirstLoad;
+using model::probeMergeFile;
+using model::rememberList;
+using model::SharedState;
+using model::storeIsEliminable;
 
 namespace {
 const QString kCompanionProgram = QStringLiteral("fenrola.exe");

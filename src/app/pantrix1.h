@@ -19,11 +19,14 @@ namespace stores {
 class StoreCommands;
 }
 
+namespace model {
+struct SharedState;
+}
+
 namespace app {
 
 class ProductListPanel;
 class ShoppingListPanel;
-struct SharedState;
 
 // The main window: the Product List on the left, the Shopping List on the right, the
 // commands around them. It owns the start-up and the shut-down of the program.
@@ -32,7 +35,7 @@ class pantrix1 : public QMainWindow
     Q_OBJECT
 
 public:
-    pantrix1(SharedState& state, ui::Dialogs& dialogs, QWidget* parent = nullptr);
+    pantrix1(model::SharedState& state, ui::Dialogs& dialogs, QWidget* parent = nullptr);
     ~pantrix1() override;
 
     // Opens the current store's files and builds the views; the window should be showing.
@@ -67,7 +70,7 @@ private:
     void setUpKeys();
 
     std::unique_ptr<Ui::pantrix1> form_;
-    SharedState& state_;
+    model::SharedState& state_;
     ui::Dialogs& dialogs_;
     ProductListPanel* products_;
     ShoppingListPanel* shopping_;

@@ -7,8 +7,8 @@
 #include "ProductDeletion.h"
 #include "TextExport.h"
 #include "app/ProductListPanel.h"
-#include "app/SharedState.h"
 #include "app/pantrix1.h"
+#include "model/SharedState.h"
 #include "pantadd.h"
 #include "ui/Dialogs.h"
 #include "ui_pantrix1.h"
@@ -19,7 +19,7 @@ namespace catalogue {
 
 using data::ProductRecord;
 
-CatalogueCommands::CatalogueCommands(app::pantrix1& window, app::SharedState& state, ui::Dialogs& dialogs)
+CatalogueCommands::CatalogueCommands(app::pantrix1& window, model::SharedState& state, ui::Dialogs& dialogs)
     : QObject(&window)
     , window_(window)
     , state_(state)

@@ -6,8 +6,10 @@
 
 namespace app {
 class pantrix1;
+}
+namespace model {
 struct SharedState;
-} // namespace app
+}
 namespace ui {
 class Dialogs;
 }
@@ -25,7 +27,7 @@ class CatalogueCommands : public QObject
     Q_OBJECT
 
 public:
-    CatalogueCommands(app::pantrix1& window, app::SharedState& state, ui::Dialogs& dialogs);
+    CatalogueCommands(app::pantrix1& window, model::SharedState& state, ui::Dialogs& dialogs);
     ~CatalogueCommands() override;
 
     // Opens the product editor for a new product.
@@ -46,7 +48,7 @@ private:
     void editorClosed();
 
     app::pantrix1& window_;
-    app::SharedState& state_;
+    model::SharedState& state_;
     ui::Dialogs& dialogs_;
     std::unique_ptr<pantadd> editor_;
     MergeCommands* merge_;

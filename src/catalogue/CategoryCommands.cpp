@@ -3,9 +3,9 @@
 #include "CategoryRules.h"
 #include "ProductRules.h"
 #include "TextExport.h"
-#include "app/SharedState.h"
 #include "app/pantrix1.h"
 #include "data/FixedField.h"
+#include "model/SharedState.h"
 #include "ui/Dialogs.h"
 #include "ui_pantrix1.h"
 
@@ -26,7 +26,7 @@ std::optional<CategoryRename> askCategoryRename(ui::Dialogs& dialogs, const QStr
     return CategoryRename{oldName, newName};
 }
 
-CategoryCommands::CategoryCommands(app::pantrix1& window, app::SharedState& state, ui::Dialogs& dialogs,
+CategoryCommands::CategoryCommands(app::pantrix1& window, model::SharedState& state, ui::Dialogs& dialogs,
                                    QObject* parent)
     : QObject(parent)
     , window_(window)

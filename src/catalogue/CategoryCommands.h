@@ -7,8 +7,10 @@
 
 namespace app {
 class pantrix1;
+}
+namespace model {
 struct SharedState;
-} // namespace app
+}
 namespace ui {
 class Dialogs;
 }
@@ -31,7 +33,7 @@ class CategoryCommands : public QObject
     Q_OBJECT
 
 public:
-    CategoryCommands(app::pantrix1& window, app::SharedState& state, ui::Dialogs& dialogs, QObject* parent = nullptr);
+    CategoryCommands(app::pantrix1& window, model::SharedState& state, ui::Dialogs& dialogs, QObject* parent = nullptr);
 
     // Renames the category shown in the category box in every product and in the
     // Shopping List, then refills the box and the lists, still showing that category.
@@ -41,7 +43,7 @@ public:
 
 private:
     app::pantrix1& window_;
-    app::SharedState& state_;
+    model::SharedState& state_;
     ui::Dialogs& dialogs_;
 };
 

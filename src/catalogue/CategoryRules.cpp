@@ -1,6 +1,6 @@
 #include "CategoryRules.h"
 
-#include "app/SharedState.h"
+#include "model/SharedState.h"
 
 namespace catalogue {
 
@@ -49,7 +49,7 @@ std::vector<size_t> renameCategoryInProducts(std::vector<ProductRecord>& product
     return renameWhere(products, newName, [&oldName](const QString& category) { return category == oldName; });
 }
 
-data::FileResult renameCategory(app::SharedState& state, const QString& oldName, const QString& newName)
+data::FileResult renameCategory(model::SharedState& state, const QString& oldName, const QString& newName)
 {
     std::vector<ShoppingItemRecord> items = state.items.readAll();
     items.resize(std::min(items.size(), size_t(state.ItemCount)));

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-namespace app {
+namespace model {
 struct SharedState;
 }
 
@@ -26,6 +26,6 @@ std::vector<size_t> renameCategoryInProducts(std::vector<data::ProductRecord>& p
 
 // Both of the above on the current list file and product file, each changed record
 // written back in place; nothing else in either file changes. Stops at the first failure.
-data::FileResult renameCategory(app::SharedState& state, const QString& oldName, const QString& newName);
+data::FileResult renameCategory(model::SharedState& state, const QString& oldName, const QString& newName);
 
 } // namespace catalogue

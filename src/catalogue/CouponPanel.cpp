@@ -1,10 +1,10 @@
 #include "CouponPanel.h"
 
 #include "CouponRules.h"
-#include "app/SharedState.h"
 #include "app/ShoppingListPanel.h"
 #include "app/pantrix1.h"
 #include "data/FixedField.h"
+#include "model/SharedState.h"
 #include "ui/Dialogs.h"
 #include "ui_pantrix1.h"
 
@@ -14,7 +14,7 @@ namespace catalogue {
 
 using data::ShoppingItemRecord;
 
-CouponPanel::CouponPanel(app::pantrix1& window, app::SharedState& state, ui::Dialogs& dialogs, QObject* parent)
+CouponPanel::CouponPanel(app::pantrix1& window, model::SharedState& state, ui::Dialogs& dialogs, QObject* parent)
     : QObject(parent)
     , window_(window)
     , state_(state)

@@ -4,8 +4,10 @@
 
 namespace app {
 class pantrix1;
+}
+namespace model {
 struct SharedState;
-} // namespace app
+}
 namespace ui {
 class Dialogs;
 }
@@ -19,7 +21,7 @@ class CouponPanel : public QObject
     Q_OBJECT
 
 public:
-    CouponPanel(app::pantrix1& window, app::SharedState& state, ui::Dialogs& dialogs, QObject* parent = nullptr);
+    CouponPanel(app::pantrix1& window, model::SharedState& state, ui::Dialogs& dialogs, QObject* parent = nullptr);
 
     // Shows the panel for the item at this record number of the list file.
     void open(int record);
@@ -34,7 +36,7 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     app::pantrix1& window_;
-    app::SharedState& state_;
+    model::SharedState& state_;
     ui::Dialogs& dialogs_;
 };
 

@@ -1,10 +1,10 @@
 #include "MergeCommands.h"
 
 #include "MergeRules.h"
-#include "app/SharedState.h"
-#include "app/StoreFiles.h"
 #include "app/pantrix1.h"
 #include "data/FileOps.h"
+#include "model/SharedState.h"
+#include "model/StoreFiles.h"
 #include "ui/BusyCursor.h"
 #include "ui/Dialogs.h"
 #include "ui_pantrix1.h"
@@ -22,7 +22,7 @@ namespace {
 constexpr qsizetype kProgressFrom = 20000;
 } // namespace
 
-MergeCommands::MergeCommands(app::pantrix1& window, app::SharedState& state, ui::Dialogs& dialogs, QObject* parent)
+MergeCommands::MergeCommands(app::pantrix1& window, model::SharedState& state, ui::Dialogs& dialogs, QObject* parent)
     : QObject(parent)
     , window_(window)
     , state_(state)
@@ -38,7 +38,7 @@ MergeCommands::MergeCommands(app::pantrix1& window, app::SharedState& state, ui:
 
 void MergeCommands::exportProducts()
 {
-    state_.MergeFile = app::mergeFileFor(state_.ProductFile);
+    state_.MergeFile = model::mergeFileFor(state_.ProductFile);
     if (!dialogs_.reportFailure(data::copyFile(state_.ProductFile, state_.MergeFile))) {
         const ui::Answer move = dialogs_.ask(QStringLiteral("File created: ") + state_.MergeFile +
                                                  QStringLiteral("\nShould I move the file to floppy drive A:\\ ?"),
@@ -76,7 +76,7 @@ void MergeCommands::importProducts()
                      ui::Title::own(QStringLiteral("Confirm..")), ui::Buttons::YesNo,
                      ui::Icon::Question) != ui::Answer::Yes)
         return;
-    state_.MergeFile = app::mergeFileFor(state_.ProductFile);
+    state_.MergeFile = model::mergeFileFor(state_.ProductFile);
     ImportResult outcome;
     {
         const ui::BusyCursor busy;

@@ -9,8 +9,10 @@
 
 namespace app {
 class pantrix1;
+}
+namespace model {
 struct SharedState;
-} // namespace app
+}
 namespace ui {
 class Dialogs;
 }
@@ -24,7 +26,7 @@ class MergeCommands : public QObject
     Q_OBJECT
 
 public:
-    MergeCommands(app::pantrix1& window, app::SharedState& state, ui::Dialogs& dialogs, QObject* parent = nullptr);
+    MergeCommands(app::pantrix1& window, model::SharedState& state, ui::Dialogs& dialogs, QObject* parent = nullptr);
 
     void exportProducts();
     void importProducts();
@@ -38,7 +40,7 @@ private:
     bool moveToRemovableDrive();
 
     app::pantrix1& window_;
-    app::SharedState& state_;
+    model::SharedState& state_;
     ui::Dialogs& dialogs_;
     VolumeFinder findVolume_;
 };

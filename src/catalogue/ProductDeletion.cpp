@@ -1,6 +1,6 @@
 #include "ProductDeletion.h"
 
-#include "app/StoreFiles.h"
+#include "model/StoreFiles.h"
 
 #include <cstring>
 
@@ -11,7 +11,7 @@ using data::ProductRecord;
 bool isDefaultProductFile(const QString& productFile)
 {
     // Compared as files, so the default file reached through a full path counts as well.
-    return app::isSameFile(productFile, app::kDefaultProducts);
+    return model::isSameFile(productFile, model::kDefaultProducts);
 }
 
 QByteArray keepAfterDeletion(QByteArray products, const std::vector<int>& selected, const ConfirmDeletion& confirm)

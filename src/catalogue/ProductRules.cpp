@@ -1,7 +1,7 @@
 #include "ProductRules.h"
 
-#include "app/ShoppingListRules.h"
 #include "data/Numbers.h"
+#include "model/ShoppingListRules.h"
 
 #include <QSet>
 
@@ -63,7 +63,7 @@ QStringList editorCategories(const std::vector<ProductRecord>& products)
 
 ShoppingItemRecord makeEditorShoppingItem(const ProductRecord& product, const QString& quantity)
 {
-    ShoppingItemRecord item = app::makeShoppingItem(product, quantity);
+    ShoppingItemRecord item = model::makeShoppingItem(product, quantity);
     const double price = data::parseLenient(product.get(ProductRecord::price)) * data::parseLenient(quantity);
     item.set(ShoppingItemRecord::price, data::formatPattern(price, u"###.00"));
     return item;

@@ -2,8 +2,8 @@
 
 #include "CategoryCommands.h"
 #include "CategoryRules.h"
-#include "app/SharedState.h"
 #include "data/Numbers.h"
+#include "model/SharedState.h"
 #include "ui_pantadd.h"
 
 #include <QCloseEvent>
@@ -72,7 +72,7 @@ QString pantadd::aisleInfo()
     });
 }
 
-pantadd::pantadd(app::SharedState& state, ui::Dialogs& dialogs, QWidget* parent)
+pantadd::pantadd(model::SharedState& state, ui::Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , form_(std::make_unique<Ui::pantadd>())
     , state_(state)

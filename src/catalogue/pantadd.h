@@ -12,7 +12,7 @@
 namespace Ui {
 class pantadd;
 }
-namespace app {
+namespace model {
 struct SharedState;
 }
 
@@ -27,7 +27,7 @@ class pantadd : public QWidget
     Q_OBJECT
 
 public:
-    pantadd(app::SharedState& state, ui::Dialogs& dialogs, QWidget* parent = nullptr);
+    pantadd(model::SharedState& state, ui::Dialogs& dialogs, QWidget* parent = nullptr);
     ~pantadd() override;
 
     Ui::pantadd& form() { return *form_; }
@@ -68,7 +68,7 @@ private:
     void finish();
 
     std::unique_ptr<Ui::pantadd> form_;
-    app::SharedState& state_;
+    model::SharedState& state_;
     ui::Dialogs& dialogs_;
     bool addMode_;
     bool complaintPending_ = false;

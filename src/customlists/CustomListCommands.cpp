@@ -4,9 +4,9 @@
 #include "CustomListRefresh.h"
 #include "CustomListRules.h"
 #include "app/ProductListPanel.h"
-#include "app/SharedState.h"
 #include "app/pantrix1.h"
 #include "data/FileOps.h"
+#include "model/SharedState.h"
 #include "pantcust.h"
 #include "ui/BusyCursor.h"
 #include "ui/Dialogs.h"
@@ -19,13 +19,13 @@
 
 namespace customlists {
 
-using app::PickerMode;
 using data::CustomListRecord;
 using data::ShoppingItemRecord;
+using model::PickerMode;
 using ui::Answer;
 using ui::Title;
 
-CustomListCommands::CustomListCommands(app::pantrix1& window, app::SharedState& state, ui::Dialogs& dialogs)
+CustomListCommands::CustomListCommands(app::pantrix1& window, model::SharedState& state, ui::Dialogs& dialogs)
     : QObject(&window)
     , window_(window)
     , state_(state)

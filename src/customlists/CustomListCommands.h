@@ -10,9 +10,11 @@
 
 namespace app {
 class pantrix1;
+}
+namespace model {
 struct SharedState;
 enum class PickerMode;
-} // namespace app
+} // namespace model
 namespace ui {
 class Dialogs;
 }
@@ -30,7 +32,7 @@ class CustomListCommands : public QObject
     Q_OBJECT
 
 public:
-    CustomListCommands(app::pantrix1& window, app::SharedState& state, ui::Dialogs& dialogs);
+    CustomListCommands(app::pantrix1& window, model::SharedState& state, ui::Dialogs& dialogs);
     ~CustomListCommands() override;
 
     // The main window's activation: the menu window goes, the command it left in
@@ -59,7 +61,7 @@ private:
     void openMenu();
     void hideMenu();
     void menuChosen(int code);
-    void startPicker(app::PickerMode mode);
+    void startPicker(model::PickerMode mode);
     void listPicked();
     void proceed();
     void addPicked();
@@ -72,7 +74,7 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     app::pantrix1& window_;
-    app::SharedState& state_;
+    model::SharedState& state_;
     ui::Dialogs& dialogs_;
     CustomListPanel* panel_;
     pantcust* menu_;

@@ -1,13 +1,13 @@
 #include "CustomListPanel.h"
 
-#include "app/SharedState.h"
+#include "model/SharedState.h"
 #include "ui_pantrix1.h"
 
 #include <QKeyEvent>
 
 namespace customlists {
 
-using app::PickerMode;
+using model::PickerMode;
 
 namespace {
 
@@ -44,7 +44,7 @@ bool isActivationKey(QEvent* event)
 
 } // namespace
 
-CustomListPanel::CustomListPanel(Ui::pantrix1& form, app::SharedState& state, QObject* parent)
+CustomListPanel::CustomListPanel(Ui::pantrix1& form, model::SharedState& state, QObject* parent)
     : QObject(parent)
     , form_(form)
     , state_(state)

@@ -10,7 +10,7 @@
 namespace Ui {
 class pantrix1;
 }
-namespace app {
+namespace model {
 struct SharedState;
 }
 
@@ -25,7 +25,7 @@ class CustomListPanel : public QObject
     Q_OBJECT
 
 public:
-    CustomListPanel(Ui::pantrix1& form, app::SharedState& state, QObject* parent = nullptr);
+    CustomListPanel(Ui::pantrix1& form, model::SharedState& state, QObject* parent = nullptr);
 
     // The picker for the current picker mode: its prompt, the way back, then the names.
     void showPicker(const QStringList& names);
@@ -57,7 +57,7 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     Ui::pantrix1& form_;
-    app::SharedState& state_;
+    model::SharedState& state_;
     QString selectedName_;
     std::vector<int> itemRecords_; // record number of each item list row
 };

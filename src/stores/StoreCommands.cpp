@@ -2,18 +2,18 @@
 
 #include "StoreRules.h"
 #include "app/ProductListPanel.h"
-#include "app/SharedState.h"
 #include "app/ShoppingListPanel.h"
-#include "app/ShoppingListRules.h"
-#include "app/StoreFiles.h"
 #include "app/pantrix1.h"
+#include "model/SharedState.h"
+#include "model/ShoppingListRules.h"
+#include "model/StoreFiles.h"
 #include "pantnew.h"
 #include "ui/Dialogs.h"
 #include "ui_pantrix1.h"
 
 namespace stores {
 
-StoreCommands::StoreCommands(app::pantrix1& window, app::SharedState& state, ui::Dialogs& dialogs)
+StoreCommands::StoreCommands(app::pantrix1& window, model::SharedState& state, ui::Dialogs& dialogs)
     : QObject(&window)
     , window_(window)
     , state_(state)
@@ -80,7 +80,7 @@ void StoreCommands::reloadStore()
 {
     emit storeSwitching();
     window_.shoppingList().showEmpty();
-    state_.ListCaption = QStringLiteral("%1 ($0.00)").arg(app::storeBaseName(state_.ListFile));
+    state_.ListCaption = QStringLiteral("%1 ($0.00)").arg(model::storeBaseName(state_.ListFile));
     window_.form().listlbl->setText(state_.ListCaption);
     const data::FileResult opened = state_.products.open(state_.ProductFile);
     if (!opened)

@@ -5,8 +5,10 @@
 
 namespace app {
 class pantrix1;
+}
+namespace model {
 struct SharedState;
-} // namespace app
+}
 namespace ui {
 class Dialogs;
 }
@@ -22,7 +24,7 @@ class StoreCommands : public QObject
     Q_OBJECT
 
 public:
-    StoreCommands(app::pantrix1& window, app::SharedState& state, ui::Dialogs& dialogs);
+    StoreCommands(app::pantrix1& window, model::SharedState& state, ui::Dialogs& dialogs);
     ~StoreCommands() override;
 
     // "Open...": the chosen .lst file becomes the current store.
@@ -39,7 +41,7 @@ signals:
 
 private:
     app::pantrix1& window_;
-    app::SharedState& state_;
+    model::SharedState& state_;
     ui::Dialogs& dialogs_;
     QPointer<pantnew> dialog_; // made afresh by each New
 };

@@ -1,9 +1,9 @@
 #include "StoreRules.h"
 
-#include "app/StoreFiles.h"
 #include "data/Cp1252.h"
 #include "data/FileOps.h"
 #include "data/Records.h"
+#include "model/StoreFiles.h"
 
 namespace stores {
 
@@ -34,7 +34,7 @@ QString newListFile(const QString& trimmedName)
 
 QString newProductFile(const QString& listFile)
 {
-    return app::storeStem(listFile) + QStringLiteral(".dat");
+    return model::storeStem(listFile) + QStringLiteral(".dat");
 }
 
 bool listHoldsRecords(const QString& listFile)

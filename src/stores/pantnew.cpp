@@ -1,9 +1,9 @@
 #include "pantnew.h"
 
 #include "StoreRules.h"
-#include "app/SharedState.h"
-#include "app/StoreFiles.h"
 #include "data/FixedField.h"
+#include "model/SharedState.h"
+#include "model/StoreFiles.h"
 #include "ui/Dialogs.h"
 
 #include <QHBoxLayout>
@@ -18,7 +18,7 @@ namespace stores {
 using ui::Answer;
 using ui::Title;
 
-pantnew::pantnew(app::SharedState& state, ui::Dialogs& dialogs, QWidget* parent)
+pantnew::pantnew(model::SharedState& state, ui::Dialogs& dialogs, QWidget* parent)
     : QDialog(parent)
     , state_(state)
     , dialogs_(dialogs)
@@ -97,7 +97,7 @@ void pantnew::create()
         state_.ProductFile = newProductFile(listFile);
         dialogs_.tell(QStringLiteral("Data file created: ") + state_.ProductFile);
     } else {
-        state_.ProductFile = app::kDefaultProducts;
+        state_.ProductFile = model::kDefaultProducts;
         state_.DefaultListWarned = 0;
     }
     state_.StoreChanged = 1;

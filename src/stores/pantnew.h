@@ -6,7 +6,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace app {
+namespace model {
 struct SharedState;
 }
 namespace ui {
@@ -23,7 +23,7 @@ class pantnew : public QDialog
     Q_OBJECT
 
 public:
-    pantnew(app::SharedState& state, ui::Dialogs& dialogs, QWidget* parent = nullptr);
+    pantnew(model::SharedState& state, ui::Dialogs& dialogs, QWidget* parent = nullptr);
 
     // The Create button.
     void create();
@@ -36,7 +36,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    app::SharedState& state_;
+    model::SharedState& state_;
     ui::Dialogs& dialogs_;
     QLabel* Label1;
     QLineEdit* fnametxt;

@@ -2,7 +2,7 @@
 
 #include "app/ProductListPanel.h"
 #include "app/ShoppingListPanel.h"
-#include "app/StoreFiles.h"
+#include "model/StoreFiles.h"
 
 #include <QAction>
 #include <QDir>
@@ -36,7 +36,7 @@ TEST_F(MainWindowTest, LegacyListIsCarriedOverToTheDefaultList)
     const QByteArray legacy = bytesOf(
         std::vector{listItem("Milk", " 4.98", "2"), listItem("Tea", "3.10", "1"), listItem("Café Noir", "", "1")});
     TempFolder::write("pantlist.dat", legacy);
-    TempFolder::write("namefile.dat", app::rememberedListBytes("store.lst"));
+    TempFolder::write("namefile.dat", model::rememberedListBytes("store.lst"));
     start();
     EXPECT_EQ(TempFolder::read("grocery.lst"), legacy);
     EXPECT_FALSE(TempFolder::exists("pantlist.dat"));
@@ -47,7 +47,7 @@ TEST_F(MainWindowTest, LegacyListIsCarriedOverToTheDefaultList)
 
 TEST_F(MainWindowTest, RememberedListThatIsGoneStartsEmptyAndIsOfferedForElimination)
 {
-    TempFolder::write("namefile.dat", app::rememberedListBytes("corner.lst"));
+    TempFolder::write("namefile.dat", model::rememberedListBytes("corner.lst"));
     start();
     EXPECT_TRUE(TempFolder::exists("corner.lst"));
     EXPECT_TRUE(TempFolder::exists("corner.dat"));
@@ -69,7 +69,7 @@ TEST_F(MainWindowTest, RememberedListThatIsGoneStartsEmptyAndIsOfferedForElimina
     EXPECT_TRUE(TempFolder::exists("grocery.dat"));
 
     window.reset();
-    app::SharedState next;
+    model::SharedState next;
     app::pantrix1 again(next, dialogs);
     again.Load();
     EXPECT_EQ(next.ListFile, "grocery.lst");
@@ -78,7 +78,7 @@ TEST_F(MainWindowTest, RememberedListThatIsGoneStartsEmptyAndIsOfferedForElimina
 TEST_F(MainWindowTest, QuitWhileTheSearchHidesEveryProductRemembersTheStore)
 {
     TempFolder::write("corner.dat", bytesOf(std::vector{product("Milk", "2.49"), product("Tea")}));
-    TempFolder::write("namefile.dat", app::rememberedListBytes("corner.lst"));
+    TempFolder::write("namefile.dat", model::rememberedListBytes("corner.lst"));
     start();
     EXPECT_EQ(state.ProductFile, "corner.dat");
     QTest::keyClicks(find<QLineEdit>("searchtxt"), "zzz");

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace app;
+using namespace model;
 
 TEST(ProductListModel, RowsFollowTheFilterAndMapBackToRecords)
 {

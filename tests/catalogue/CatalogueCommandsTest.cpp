@@ -1,7 +1,7 @@
 #include "support/MainWindowFixture.h"
 
-#include "app/StoreFiles.h"
 #include "catalogue/TextExportRules.h"
+#include "model/StoreFiles.h"
 
 #include <QDir>
 #include <QLabel>
@@ -93,7 +93,7 @@ TEST_F(CatalogueCommandsTest, StoresOwnProductFileHasNoWarning)
 {
     TempFolder::write("corner.dat", bytesOf(std::vector{product("Soap"), product("Rice")}));
     TempFolder::write("corner.lst", QByteArray());
-    TempFolder::write("namefile.dat", app::rememberedListBytes("corner.lst"));
+    TempFolder::write("namefile.dat", model::rememberedListBytes("corner.lst"));
     start();
     selectProducts({0});
     dialogs.answer(Answer::Yes, kDeleteSelected);

@@ -1,5 +1,5 @@
 #include "catalogue/CategoryRules.h"
-#include "app/SharedState.h"
+#include "model/SharedState.h"
 #include "support/Fixtures.h"
 #include "support/QtPrinters.h"
 #include "support/TempFolder.h"
@@ -19,7 +19,7 @@ TEST(CategoryRules, RenameIgnoresCaseInTheListButNotInProducts)
                             listItem("Yogurt", " 1", "1", "dairy ")};
     TempFolder::write("grocery.dat", bytesOf(products));
     TempFolder::write("grocery.lst", bytesOf(items));
-    app::SharedState state;
+    model::SharedState state;
     state.products.open("grocery.dat");
     state.items.open("grocery.lst");
     state.ProductCount = 4;

@@ -4,8 +4,8 @@
 #include "Fixtures.h"
 #include "QtPrinters.h"
 #include "TempFolder.h"
-#include "app/SharedState.h"
 #include "app/pantrix1.h"
+#include "model/SharedState.h"
 
 #include <QAbstractButton>
 #include <QListView>
@@ -49,6 +49,6 @@ protected:
 
     TempFolder folder;
     FakeDialogs dialogs;
-    app::SharedState state;
+    model::SharedState state;
     std::unique_ptr<app::pantrix1> window;
 };

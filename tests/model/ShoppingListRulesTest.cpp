@@ -1,10 +1,10 @@
-#include "app/ShoppingListRules.h"
+#include "model/ShoppingListRules.h"
 #include "support/Fixtures.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
-using namespace app;
+using namespace model;
 using data::ShoppingItemRecord;
 
 namespace {

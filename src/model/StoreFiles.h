@@ -6,7 +6,7 @@
 #include <QStringList>
 
 // Names of a store's files and the file work of start-up and shut-down.
-namespace app {
+namespace model {
 
 inline const QString kDefaultList = QStringLiteral("grocery.lst");
 inline const QString kDefaultProducts = QStringLiteral("grocery.dat");
@@ -53,4 +53,4 @@ data::FileResult eliminateStore(const QString& listFile, const QString& productF
 // deleted again. Returns whether it holds records.
 bool probeMergeFile(const QString& mergeFile);
 
-} // namespace app
+} // namespace model

@@ -1,4 +1,4 @@
-#include "app/StoreFiles.h"
+#include "model/StoreFiles.h"
 #include "data/FileOps.h"
 #include "support/Fixtures.h"
 #include "support/QtPrinters.h"
@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace app;
+using namespace model;
 
 TEST(StoreFiles, Names)
 {

@@ -1,10 +1,10 @@
-#include "app/ProductCatalogue.h"
+#include "model/ProductCatalogue.h"
 #include "support/Fixtures.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
-using namespace app;
+using namespace model;
 
 namespace {
 

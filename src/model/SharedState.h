@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace app {
+namespace model {
 
 // Which command the custom list picker and panel currently serve.
 enum class PickerMode { None, Delete, Preview, Add, Remove, Get };
@@ -41,4 +41,4 @@ struct SharedState
     data::RecordFile<data::ShoppingItemRecord> items; // ListFile, open while in use
 };
 
-} // namespace app
+} // namespace model

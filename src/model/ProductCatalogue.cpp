@@ -1,4 +1,4 @@
-#include "ProductCatalogue.h"
+#include "model/ProductCatalogue.h"
 
 #include "data/Cp1252.h"
 #include "data/FixedField.h"
@@ -11,7 +11,7 @@
 #include <array>
 #include <cstring>
 
-namespace app {
+namespace model {
 
 using data::ProductRecord;
 
@@ -145,4 +145,4 @@ QStringList collectCategories(const ProductCatalogue& catalogue)
     return names;
 }
 
-} // namespace app
+} // namespace model

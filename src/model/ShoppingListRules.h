@@ -6,7 +6,7 @@
 
 #include <vector>
 
-namespace app {
+namespace model {
 
 // One row of the Shopping List view.
 struct ShoppingRow
@@ -47,4 +47,4 @@ data::ShoppingItemRecord makeShoppingItem(const data::ProductRecord& product, co
 // is taken as the unit price instead of dividing by zero.
 void changeQuantity(data::ShoppingItemRecord& item, const QString& quantity);
 
-} // namespace app
+} // namespace model

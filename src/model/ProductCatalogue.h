@@ -6,7 +6,7 @@
 
 #include <vector>
 
-namespace app {
+namespace model {
 
 // One product as the Product List needs it, decoded once per file content.
 struct ProductEntry
@@ -64,4 +64,4 @@ std::vector<int> filterProducts(const ProductCatalogue& catalogue, const Product
 // upper-cased, in the form first met in file order, sorted by character code.
 QStringList collectCategories(const ProductCatalogue& catalogue);
 
-} // namespace app
+} // namespace model

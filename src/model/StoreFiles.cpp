@@ -1,4 +1,4 @@
-#include "StoreFiles.h"
+#include "model/StoreFiles.h"
 
 #include "data/FileOps.h"
 #include "data/RecordFile.h"
@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace app {
+namespace model {
 
 using namespace data;
 
@@ -136,4 +136,4 @@ bool probeMergeFile(const QString& mergeFile)
     return count > 0;
 }
 
-} // namespace app
+} // namespace model

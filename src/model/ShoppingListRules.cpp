@@ -1,11 +1,11 @@
-#include "ShoppingListRules.h"
+#include "model/ShoppingListRules.h"
 
-#include "StoreFiles.h"
 #include "data/Numbers.h"
+#include "model/StoreFiles.h"
 
 #include <algorithm>
 
-namespace app {
+namespace model {
 
 using data::ShoppingItemRecord;
 
@@ -85,4 +85,4 @@ void changeQuantity(ShoppingItemRecord& item, const QString& quantity)
     item.set(ShoppingItemRecord::price, data::plainNumber(unit * data::parseLenient(quantity)));
 }
 
-} // namespace app
+} // namespace model

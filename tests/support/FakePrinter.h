@@ -1,0 +1,45 @@
+#pragma once
+
+#include "ui/Desktop.h"
+#include "ui/Printer.h"
+
+#include <QUrl>
+
+#include <vector>
+
+// Keeps every document it is asked to print; a test may make the next print fail or
+// pretend no printer is installed.
+class FakePrinter : public ui::Printer
+{
+public:
+    ui::PrintOutcome print(const ui::PrintDocument& document) override
+    {
+        printed.push_back(document);
+        return std::exchange(next, {});
+    }
+    // The last document as lines (see PrintDocument::asText).
+    QStringList lastText() const { return printed.empty() ? QStringList() : printed.back().asText(); }
+
+    std::vector<ui::PrintDocument> printed;
+    ui::PrintOutcome next; // what the next print answers
+};
+
+// Records what the program asked of the desktop; each request answers `works`.
+class FakeDesktop : public ui::Desktop
+{
+public:
+    bool openUrl(const QUrl& url) override
+    {
+        opened.push_back(url);
+        return works;
+    }
+    bool startProgram(const QString& program) override
+    {
+        started.push_back(program);
+        return works;
+    }
+
+    std::vector<QUrl> opened;
+    std::vector<QString> started;
+    bool works = true;
+};
