@@ -195,7 +195,7 @@ void DeleteCommand(benchmark::State& s)
         AgreeingDialogs dialogs;
         state.ProductFile = QStringLiteral("command.dat");
         state.CategoryFilter = QStringLiteral("ALL");
-        state.Loaded = 1;
+        state.Loaded = true;
         state.products.open(state.ProductFile);
         app::pantrix1 window(state, dialogs);
         window.RebuildProductList();

@@ -11,7 +11,8 @@
 #include "model/SharedState.h"
 #include "model/StoreFiles.h"
 #include "ui/Dialogs.h"
-#include "ui_pantrix1.h"
+#include <QLineEdit>
+#include <QListView>
 
 #include <QDir>
 #include <QFile>
@@ -49,7 +50,7 @@ struct Window
     {
         state.ProductFile = fileFor(n);
         state.CategoryFilter = QStringLiteral("ALL");
-        state.Loaded = 1;
+        state.Loaded = true;
         state.products.open(state.ProductFile);
         window = std::make_unique<app::pantrix1>(state, dialogs);
         window->resize(1180, 720);
@@ -69,7 +70,7 @@ void Rebuild(benchmark::State& s)
         s.ResumeTiming();
         w.window->RebuildProductList();
     }
-    s.counters["rows"] = w.window->form().List1->model()->rowCount();
+    s.counters["rows"] = w.window->findChild<QListView*>("List1")->model()->rowCount();
 }
 BENCHMARK(Rebuild)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
@@ -77,10 +78,11 @@ void Keystroke(benchmark::State& s)
 {
     Window w(int(s.range(0)));
     w.window->RebuildProductList();
+    auto* search = w.window->findChild<QLineEdit*>("searchtxt");
     int k = 0;
     for (auto _ : s)
-        w.window->form().searchtxt->setText((++k % 2) ? QStringLiteral("milk") : QStringLiteral("mil"));
-    s.counters["rows"] = w.window->form().List1->model()->rowCount();
+        search->setText((++k % 2) ? QStringLiteral("milk") : QStringLiteral("mil"));
+    s.counters["rows"] = w.window->findChild<QListView*>("List1")->model()->rowCount();
 }
 BENCHMARK(Keystroke)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 

@@ -183,7 +183,7 @@ void OpenStore(benchmark::State& s)
     model::SharedState state;
     ChoosingDialogs dialogs;
     state.CategoryFilter = QStringLiteral("ALL");
-    state.Loaded = 1;
+    state.Loaded = true;
     app::pantrix1 window(state, dialogs);
     window.resize(1180, 720);
     auto* open = window.findChild<stores::StoreCommands*>();
@@ -192,8 +192,8 @@ void OpenStore(benchmark::State& s)
         dialogs.chosen = (++k % 2) ? stores.a : stores.b;
         open->Open();
     }
-    s.counters["products"] = state.ProductCount;
-    s.counters["items"] = state.ItemCount;
+    s.counters["products"] = state.ProductCount();
+    s.counters["items"] = state.ItemCount();
 }
 BENCHMARK(OpenStore)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 

@@ -3,17 +3,17 @@
 #include "ProductListModel.h"
 #include "model/ProductCatalogue.h"
 
-#include <QObject>
+#include <QWidget>
 
+#include <memory>
 #include <vector>
 
 namespace Ui {
-class pantrix1;
+class ProductListPanel;
 }
 namespace ui {
 class Dialogs;
 }
-
 namespace model {
 struct SharedState;
 }
@@ -21,15 +21,19 @@ struct SharedState;
 namespace app {
 
 // The left half of the main window: the Product List, its category box, the quick search,
-// the diet filters and the labels under the list.
-class ProductListPanel : public QObject
+// the diet filters, the labels under the list and the buttons of the catalogue commands
+// (the main window binds those to its actions).
+class ProductListPanel : public QWidget
 {
     Q_OBJECT
 
 public:
-    ProductListPanel(Ui::pantrix1& form, model::SharedState& state, ui::Dialogs& dialogs, QObject* parent = nullptr);
+    explicit ProductListPanel(QWidget* parent = nullptr);
+    ~ProductListPanel() override;
+    // The state and the boxes the panel works with; called once, before any other call.
+    void setUp(model::SharedState& state, ui::Dialogs& dialogs);
 
-    // Re-reads the product file and refills the list, its caption, labels and buttons.
+    // Re-reads the product file and refills the list, its caption and labels.
     void RebuildProductList();
     // Refills the category box and selects an entry without applying it.
     void RebuildCategories();
@@ -39,32 +43,35 @@ public:
     int rowCount() const { return model_.rowCount(); }
     // The current row, or -1.
     int currentRow() const;
+    int categoryRow() const;
     // Record numbers of the selected rows, in row order.
     std::vector<int> selectedRecords() const;
     int recordAt(int row) const { return model_.recordAt(row); }
-    const ProductListModel& model() const { return model_; }
+    // The category box's entries as shown.
+    QStringList categories() const;
 
     // The List1 click handling: price, category and selection labels.
     void showSelection();
-    // Toggles a diet filter as its menu item and toggle button both do.
-    void toggleLoFat();
-    void toggleLoCarb();
+    // Shows "All": the whole list, first row current.
+    void showAll();
+    // Applies the diet filters of the shared state.
+    void applyFilters();
 
 signals:
     // A double-click on a product: add it with a quantity.
     void addWithQuantityRequested();
+    // What is shown changed in a way that may change which commands are available.
+    void changed();
 
 private:
     void categoryClicked();
-    void allClicked();
     void searchChanged();
     void enterPrice();
-    void showFilterMarks();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    Ui::pantrix1& form_;
-    model::SharedState& state_;
-    ui::Dialogs& dialogs_;
+    std::unique_ptr<Ui::ProductListPanel> form_;
+    model::SharedState* state_ = nullptr;
+    ui::Dialogs* dialogs_ = nullptr;
     model::ProductCatalogue catalogue_;
     ProductListModel model_;
     bool rebuildingCategories_ = false;

@@ -1,19 +1,22 @@
 #pragma once
 
-#include "data/FileResult.h"
 #include "model/ShoppingListRules.h"
 
-#include <QObject>
+#include <QWidget>
+
+#include <memory>
 
 namespace Ui {
-class pantrix1;
+class ShoppingListPanel;
 }
 namespace ui {
 class Dialogs;
 }
-
 namespace model {
 struct SharedState;
+}
+namespace customlists {
+class CustomListPanel;
 }
 
 namespace app {
@@ -21,24 +24,30 @@ namespace app {
 class ProductListPanel;
 
 // The right half of the main window: the Shopping List with its total, coupon button,
-// order options and the Add, Change, Remove and Clear commands.
-class ShoppingListPanel : public QObject
+// order options and the Add, Change, Remove and Clear commands; the custom list views
+// take the list's place when a custom list command shows them.
+class ShoppingListPanel : public QWidget
 {
     Q_OBJECT
 
 public:
-    ShoppingListPanel(Ui::pantrix1& form, model::SharedState& state, ui::Dialogs& dialogs, ProductListPanel& products,
-                      QObject* parent = nullptr);
+    explicit ShoppingListPanel(QWidget* parent = nullptr);
+    ~ShoppingListPanel() override;
+    // What the panel works with; called once, before any other call.
+    void setUp(model::SharedState& state, ui::Dialogs& dialogs, ProductListPanel& products);
 
     // Re-reads the list file and refills the list, the total, the caption and the coupon button.
     void RebuildShoppingList();
-    // Shows the empty list without touching the file: buttons off, captions with no total.
+    // Shows the empty list without touching the file.
     void showEmpty();
-    // After another store was opened: opens ListFile as the shopping list, counts it and
-    // shows it (an empty list is shown empty without touching the file).
+    // After another store was opened: opens ListFile as the shopping list and shows it (an
+    // empty list is shown empty without touching the file).
     void OpenListFile();
+    // Shows the caption above the list.
+    void showCaption(const QString& caption);
 
-    // Add (the button and F2); with AddMode "1" it asks a quantity, with "2" it changes.
+    // Add (the button and F2); the shared state's add mode says whether it asks a quantity
+    // first or changes the current item instead.
     void Add();
     void Remove();
     void Clear();
@@ -46,26 +55,38 @@ public:
     const model::ShoppingListView& view() const { return view_; }
     // The selected row, or -1.
     int selectedRow() const;
-    // The record number of a row of the list as shown.
-    int recordAt(int row) const { return view_.rows[size_t(row)].record; }
+    // The current row's record number in the list file, or 0.
+    int currentRecord() const;
+    // The rows as shown and the total.
+    QStringList rows() const;
+    QString totalText() const;
+    QWidget* listView() const;
+    customlists::CustomListPanel& customLists() const;
 
 signals:
     // Right button over an item: the coupon panel opens for it.
     void couponRequested(int record);
+    // The coupon savings button: list every coupon.
+    void couponListRequested();
+    // A click on a row: the coupon panel goes.
+    void rowClicked();
+    void changed();
 
 private:
     void Change();
-    void rowClicked();
-    void setOrder(int order);
+    void showRow();
+    void setOrder(model::ListOrder order);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void rightClicked();
-    // Asks until the answer is a number or empty; empty means the user gave up.
+    // Asks until the answer is a quantity or empty; empty means the user gave up.
     QString askQuantity(const QString& prompt, const QString& defaultAnswer);
+    // Whether the row's record is still in the file; rebuilds the list when it is not.
+    bool rowStillInFile(int row);
 
-    Ui::pantrix1& form_;
-    model::SharedState& state_;
-    ui::Dialogs& dialogs_;
-    ProductListPanel& products_;
+    std::unique_ptr<Ui::ShoppingListPanel> form_;
+    model::SharedState* state_ = nullptr;
+    ui::Dialogs* dialogs_ = nullptr;
+    ProductListPanel* products_ = nullptr;
     model::ShoppingListView view_;
 };
 

@@ -3,7 +3,12 @@
 #include "ProductListPanel.h"
 #include "ShoppingListPanel.h"
 #include "catalogue/CatalogueCommands.h"
+#include "catalogue/CategoryCommands.h"
+#include "catalogue/CouponPanel.h"
+#include "catalogue/MergeCommands.h"
+#include "catalogue/TextExport.h"
 #include "customlists/CustomListCommands.h"
+#include "customlists/CustomListPanel.h"
 #include "data/FileOps.h"
 #include "model/SharedState.h"
 #include "model/StoreFiles.h"
@@ -13,47 +18,43 @@
 
 #include <QCloseEvent>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QStyle>
 
 namespace app {
 
-using model::eliminateStore;
-using model::kDefaultList;
-using model::kDefaultProducts;
-using model::listCaption;
-using model::mergeFileFor;
-using model::ownProductFile;
-using model::prepareFirstLoad;
-using model::probeMergeFile;
-using model::rememberList;
-using model::SharedState;
-using model::storeIsEliminable;
-
 namespace {
 const QString kCompanionProgram = QStringLiteral("fenrola.exe");
-}
 
-pantrix1::pantrix1(SharedState& state, ui::Dialogs& dialogs, QWidget* parent)
+bool isAll(const QString& category)
+{
+    return category.isEmpty() || category.compare(QLatin1String("ALL"), Qt::CaseInsensitive) == 0;
+}
+} // namespace
+
+pantrix1::pantrix1(model::SharedState& state, ui::Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent)
     , form_(std::make_unique<Ui::pantrix1>())
     , state_(state)
     , dialogs_(dialogs)
 {
     form_->setupUi(this);
-    products_ = new ProductListPanel(*form_, state_, dialogs_, this);
-    shopping_ = new ShoppingListPanel(*form_, state_, dialogs_, *products_, this);
-    customLists_ = new customlists::CustomListCommands(*this, state_, dialogs_);
-    stores_ = new stores::StoreCommands(*this, state_, dialogs_);
-    connect(stores_, &stores::StoreCommands::storeSwitching, customLists_,
-            &customlists::CustomListCommands::leaveViews);
-    new catalogue::CatalogueCommands(*this, state_, dialogs_);
+    products_ = form_->productPanel;
+    shopping_ = form_->shoppingPanel;
+    products_->setUp(state_, dialogs_);
+    shopping_->setUp(state_, dialogs_, *products_);
+    form_->couponpanel->setUp(state_, dialogs_, *this, shopping_->listView());
     setUpLook();
+    setUpCommands();
     setUpKeys();
-    connect(form_->quitcmd, &QPushButton::clicked, this, &pantrix1::Quit);
-    connect(form_->exitcmd, &QAction::triggered, this, &pantrix1::Quit);
 }
 
-pantrix1::~pantrix1() = default;
+pantrix1::~pantrix1()
+{
+    // The panels go before the window's own parts, so none of them handles an event of the
+    // teardown through a window that is half gone.
+    delete form_->centralwidget;
+}
 
 void pantrix1::setUpLook()
 {
@@ -66,32 +67,132 @@ void pantrix1::setUpLook()
     form_->XFont12->setFont(title);
     form_->titleframe->setStyleSheet(QStringLiteral("#titleframe { background: rgb(128,128,128); }"
                                                     "#titleframe QLabel { color: black; }"));
-    form_->listlbl->setStyleSheet(QStringLiteral("font-weight: bold;"));
     form_->openbutton->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
     form_->newbutton->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
     form_->helpbutton->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
     form_->quitcmd->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+}
 
-    // The colours of the custom list views.
-    form_->List3->setStyleSheet(QStringLiteral("QListWidget { background: rgb(255,255,224); }"));
-    form_->List5->setStyleSheet(QStringLiteral("QListWidget { background: rgb(255,224,192); }"));
+void pantrix1::bind(QAbstractButton* button, QAction* action)
+{
+    connect(button, &QAbstractButton::clicked, action, [action, button] {
+        // A checkable button has already changed its own state; the action follows it.
+        if (action->isCheckable())
+            action->setChecked(button->isChecked());
+        else
+            action->trigger();
+    });
+    connect(action, &QAction::changed, button, [action, button] {
+        button->setEnabled(action->isEnabled());
+        if (action->isCheckable()) {
+            const QSignalBlocker quiet(button);
+            button->setChecked(action->isChecked());
+        }
+    });
+    button->setEnabled(action->isEnabled());
+}
 
-    for (QWidget* hidden : std::initializer_list<QWidget*>{form_->List3, form_->List4, form_->List5, form_->custompanel,
-                                                           form_->couponpanel, form_->coupontotalcmd, form_->tabtxt})
-        hidden->hide();
-    form_->costlblss->setText(QStringLiteral("Item cost:"));
+QAction* pantrix1::command(const QString& name, QAbstractButton* button)
+{
+    auto* action = new QAction(button->text(), this);
+    action->setObjectName(name);
+    action->setToolTip(button->toolTip());
+    bind(button, action);
+    return action;
+}
 
-    // Commands that are not built yet stay off. Each line goes when its command is wired.
-    for (QWidget* later : std::initializer_list<QWidget*>{
-             form_->printlistcmd, form_->printmastercmd,                                // printing
-             form_->notecmd, form_->logcmd,                                             // notes, log
-             form_->magnifycmd, form_->mealscmd, form_->helpbutton, form_->aboutbutton, // small windows
-             form_->foodoncmd, form_->foodoffcmd, form_->clearlistcmd, form_->allcmd})  // enabled by the views
-        later->setEnabled(false);
-    for (QAction* later : std::initializer_list<QAction*>{form_->rechelpcmd, form_->mergehelpcmd, form_->helpcmd,
-                                                          form_->aboutcmd, // help windows
-                                                          form_->notescmd, form_->logput, form_->logsee}) // notes, log
-        later->setEnabled(false);
+void pantrix1::setUpCommands()
+{
+    QWidget* window = this;
+    auto* panel = products_;
+    auto find = [this](const char* name) { return findChild<QAbstractButton*>(QLatin1String(name)); };
+
+    catalogue_ = new catalogue::CatalogueCommands(state_, dialogs_, *this, window);
+    categories_ = new catalogue::CategoryCommands(state_, dialogs_, *this, this);
+    merge_ = new catalogue::MergeCommands(state_, dialogs_, *this, window);
+    textExport_ = new catalogue::TextExport(dialogs_, *this, this);
+    customLists_ = new customlists::CustomListCommands(state_, dialogs_, *this, shopping_->customLists(), window);
+    stores_ = new stores::StoreCommands(state_, dialogs_, window);
+
+    // Buttons of the lists.
+    addAction_ = command(QStringLiteral("addAction"), form_->foodoncmd);
+    removeAction_ = command(QStringLiteral("removeAction"), form_->foodoffcmd);
+    clearAction_ = command(QStringLiteral("clearAction"), form_->clearlistcmd);
+    newProductAction_ = command(QStringLiteral("newProductAction"), find("addfoodcmd"));
+    editProductAction_ = command(QStringLiteral("editProductAction"), find("editfoodcmd"));
+    deleteProductAction_ = command(QStringLiteral("deleteProductAction"), find("delfoodcmd"));
+    allAction_ = command(QStringLiteral("allAction"), find("allcmd"));
+    renameCategoryAction_ = command(QStringLiteral("renameCategoryAction"), find("categorycmd"));
+    categoriesToTextAction_ = command(QStringLiteral("categoriesToTextAction"), find("cattotxtcmd"));
+    customMenuAction_ = command(QStringLiteral("customMenuAction"), form_->custombutton);
+    refreshAction_ = command(QStringLiteral("refreshAction"), form_->updatecmd);
+    // Toolbar buttons that stand for menu items.
+    bind(form_->openbutton, form_->openfilecmd);
+    bind(form_->newbutton, form_->newfilecmd);
+    bind(form_->exportbutton, form_->exportcmd);
+    bind(form_->printtextcmd, form_->printtext);
+    bind(form_->notecmd, form_->notescmd);
+    bind(form_->helpbutton, form_->helpcmd);
+    bind(form_->aboutbutton, form_->aboutcmd);
+    bind(form_->quitcmd, form_->exitcmd);
+    bind(find("fatbutton"), form_->lofatcmd);
+    bind(find("locarbbutton"), form_->locarbcmd);
+
+    connect(addAction_, &QAction::triggered, shopping_, &ShoppingListPanel::Add);
+    connect(removeAction_, &QAction::triggered, shopping_, &ShoppingListPanel::Remove);
+    connect(clearAction_, &QAction::triggered, shopping_, &ShoppingListPanel::Clear);
+    connect(newProductAction_, &QAction::triggered, catalogue_, &catalogue::CatalogueCommands::newProduct);
+    connect(editProductAction_, &QAction::triggered, catalogue_, &catalogue::CatalogueCommands::editProduct);
+    connect(deleteProductAction_, &QAction::triggered, catalogue_, &catalogue::CatalogueCommands::deleteProducts);
+    connect(allAction_, &QAction::triggered, panel, &ProductListPanel::showAll);
+    connect(renameCategoryAction_, &QAction::triggered, categories_, &catalogue::CategoryCommands::RenameCategory);
+    connect(categoriesToTextAction_, &QAction::triggered, categories_, &catalogue::CategoryCommands::exportCategories);
+    connect(customMenuAction_, &QAction::triggered, this, [this] { customLists_->openMenu(form_->custombutton); });
+    connect(refreshAction_, &QAction::triggered, customLists_, &customlists::CustomListCommands::Refresh);
+    connect(form_->openfilecmd, &QAction::triggered, stores_, &stores::StoreCommands::Open);
+    connect(form_->newfilecmd, &QAction::triggered, stores_, &stores::StoreCommands::New);
+    connect(form_->exportcmd, &QAction::triggered, merge_, &catalogue::MergeCommands::exportProducts);
+    connect(form_->mergecmd, &QAction::triggered, merge_, &catalogue::MergeCommands::importProducts);
+    // The toolbar's Import stays available when the menu's is off: it says when there is
+    // nothing to import.
+    connect(form_->importbutton, &QAbstractButton::clicked, merge_, &catalogue::MergeCommands::importProducts);
+    connect(form_->printtext, &QAction::triggered, textExport_, &catalogue::TextExport::exportShoppingList);
+    connect(form_->exitcmd, &QAction::triggered, this, &pantrix1::Quit);
+    connect(form_->recmakecmd, &QAction::triggered, customLists_, &customlists::CustomListCommands::Create);
+    connect(form_->recaddcmd, &QAction::triggered, customLists_, &customlists::CustomListCommands::Add);
+    connect(form_->receditcmd, &QAction::triggered, customLists_, &customlists::CustomListCommands::Remove);
+    connect(form_->recpreview, &QAction::triggered, customLists_, &customlists::CustomListCommands::Preview);
+    connect(form_->recgetcmd, &QAction::triggered, customLists_, &customlists::CustomListCommands::Get);
+    connect(form_->recdelete, &QAction::triggered, customLists_, &customlists::CustomListCommands::Delete);
+    connect(form_->saveshopcmd, &QAction::triggered, customLists_, &customlists::CustomListCommands::Save);
+    connect(form_->lofatcmd, &QAction::toggled, this, [this](bool on) {
+        state_.LoFatFilter = on;
+        products_->applyFilters();
+    });
+    connect(form_->locarbcmd, &QAction::toggled, this, [this](bool on) {
+        state_.LoCarbFilter = on;
+        products_->applyFilters();
+    });
+
+    // Secondary windows hand back to the main window through its activation handling.
+    connect(catalogue_, &catalogue::CatalogueCommands::editorOpening, this, [this] {
+        state_.ProductRowToSelect = products_->currentRow();
+        state_.CategoryRowToSelect = products_->categoryRow();
+    });
+    connect(catalogue_, &catalogue::CatalogueCommands::editorClosed, this, &pantrix1::HandleActivation);
+    connect(customLists_, &customlists::CustomListCommands::activationWanted, this, &pantrix1::HandleActivation);
+    connect(stores_, &stores::StoreCommands::storeCreated, this, [this] {
+        activateWindow();
+        HandleActivation();
+    });
+    connect(stores_, &stores::StoreCommands::storeChosen, this, &pantrix1::switchStore);
+
+    connect(shopping_, &ShoppingListPanel::couponRequested, form_->couponpanel, &catalogue::CouponPanel::open);
+    connect(shopping_, &ShoppingListPanel::couponListRequested, form_->couponpanel,
+            &catalogue::CouponPanel::listCoupons);
+    connect(shopping_, &ShoppingListPanel::rowClicked, form_->couponpanel, &QWidget::hide);
+    connect(products_, &ProductListPanel::changed, this, &pantrix1::updateActions);
+    connect(shopping_, &ShoppingListPanel::changed, this, &pantrix1::updateActions);
 }
 
 void pantrix1::setUpKeys()
@@ -102,73 +203,103 @@ void pantrix1::setUpKeys()
         shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, this, slot);
     };
-    key(QKeySequence(Qt::Key_F2), [this] {
-        if (form_->foodoncmd->isEnabled())
-            shopping_->Add();
-    });
+    // F2 works also when Add is off: with nothing to add it says so.
+    key(QKeySequence(Qt::Key_F2), [this] { shopping_->Add(); });
+    key(QKeySequence(Qt::Key_F10), [this] { catalogue_->stripPrices(); });
     key(QKeySequence(Qt::Key_F12), [this] { customLists_->Refresh(); });
     key(QKeySequence(Qt::Key_Escape), [this] { Quit(); });
+}
+
+void pantrix1::updateActions()
+{
+    const bool products = products_->rowCount() > 0;
+    const bool items = !shopping_->view().rows.empty();
+    addAction_->setEnabled(products);
+    editProductAction_->setEnabled(products);
+    deleteProductAction_->setEnabled(products);
+    removeAction_->setEnabled(items);
+    clearAction_->setEnabled(items);
+    allAction_->setEnabled(!isAll(state_.CategoryFilter));
+    renameCategoryAction_->setEnabled(!isAll(state_.CategoryFilter));
+    form_->mergecmd->setEnabled(state_.MergeFileReady);
+    customMenuAction_->setEnabled(!customLists_->menuShowing());
+    form_->lofatcmd->setChecked(state_.LoFatFilter);
+    form_->locarbcmd->setChecked(state_.LoCarbFilter);
+
+    // Commands that are not built yet stay off.
+    for (QWidget* later : std::initializer_list<QWidget*>{form_->printlistcmd, findChild<QWidget*>("printmastercmd"),
+                                                          form_->logcmd, form_->magnifycmd, form_->mealscmd})
+        later->setEnabled(false);
+    for (QAction* later : {form_->rechelpcmd, form_->mergehelpcmd, form_->helpcmd, form_->aboutcmd, form_->notescmd,
+                           form_->logput, form_->logsee})
+        later->setEnabled(false);
+}
+
+void pantrix1::report(const data::FileResult& result)
+{
+    if (result)
+        return;
+    if (!startupErrors_) {
+        dialogs_.reportFailure(result);
+        return;
+    }
+    if (!startupErrors_->contains(result.error))
+        startupErrors_->append(result.error);
 }
 
 void pantrix1::Load()
 {
     setWindowTitle(QStringLiteral("Pantrix"));
-    if (state_.Loaded == 0) {
-        QStringList errors;
-        state_.ListFile = prepareFirstLoad(&errors);
-        for (const QString& error : errors)
-            dialogs_.tell(error, ui::Title::application(), ui::Icon::Critical);
-    }
-    state_.ProductCount = data::probeRecordCount<data::ProductRecord>(kDefaultProducts);
+    // Everything that fails on the way is told in one box at the end.
+    QStringList errors;
+    startupErrors_ = &errors;
+    if (!state_.Loaded)
+        state_.ListFile = model::prepareFirstLoad(&errors);
 
-    if (!state_.items.open(state_.ListFile) && !state_.items.isOpen()) {
-        // A remembered list that cannot be opened at all (its folder is gone): say so and
-        // start with the default list rather than with no list.
-        dialogs_.reportFailure(
-            {QStringLiteral("Opening %1 failed; the default list is used instead.").arg(state_.ListFile)});
-        state_.ListFile = kDefaultList;
-        dialogs_.reportFailure(state_.items.open(state_.ListFile));
+    if (const data::FileResult opened = state_.items.open(state_.ListFile); !opened) {
+        report(opened);
+        if (!state_.items.isOpen() && state_.ListFile != model::kDefaultList) {
+            // A remembered list that cannot be opened at all (its folder is gone): start
+            // with the default list rather than with no list.
+            errors.append(QStringLiteral("The default list is used instead."));
+            state_.ListFile = model::kDefaultList;
+            report(state_.items.open(state_.ListFile));
+        }
     }
-    state_.ItemCount = state_.items.count();
     SelectProductFile();
-    state_.ListCaption = listCaption(state_.ListFile, form_->tabtxt->text());
-    form_->listlbl->setText(state_.ListCaption);
+    state_.ListCaption = model::listCaption(state_.ListFile, shopping_->totalText());
+    shopping_->showCaption(state_.ListCaption);
     ProbeMergeFile();
 
-    state_.ProductsAdded = 0;
-    state_.ProductsEdited = 0;
-    if (state_.CategoryFilter.isEmpty()) {
+    state_.ProductsAdded = false;
+    state_.ProductsEdited = false;
+    if (state_.CategoryFilter.isEmpty())
         state_.CategoryFilter = QStringLiteral("ALL");
-        form_->allcmd->setEnabled(false);
-    }
-    if (state_.ProductCount > 0)
+    if (state_.ProductCount() > 0)
         RebuildProductList();
-    if (state_.ItemCount == 0)
+    if (state_.ItemCount() == 0)
         shopping_->showEmpty();
     else
         RebuildShoppingList();
-    if (state_.ProductCount > 0)
+    if (state_.ProductCount() > 0)
         RebuildCategories();
     form_->FreeLink3->setVisible(data::fileLength(kCompanionProgram) == 0);
-    if (state_.ProductCount > 0 && products_->currentRow() < 0)
-        form_->pricelbl->hide();
-    if (state_.ItemCount > 0 && shopping_->selectedRow() >= 0)
-        form_->costlbl->setText(shopping_->view().rows[size_t(shopping_->selectedRow())].costText);
-    state_.Loaded = 1;
+    state_.Loaded = true;
+    updateActions();
+    startupErrors_ = nullptr;
+    if (!errors.isEmpty())
+        dialogs_.tell(errors.join(QStringLiteral("\r\n")), ui::Title::application(), ui::Icon::Critical);
 }
 
 void pantrix1::SelectProductFile()
 {
-    const QString own = ownProductFile(state_.ListFile);
-    state_.ProductFile = own;
-    dialogs_.reportFailure(state_.products.open(state_.ProductFile));
-    state_.ProductCount = state_.products.count();
-    if (state_.ListFile == kDefaultList)
+    state_.ProductFile = model::ownProductFile(state_.ListFile);
+    report(state_.products.open(state_.ProductFile));
+    if (state_.ListFile == model::kDefaultList)
         return;
-    if (state_.ProductCount == 0) {
-        state_.ProductFile = kDefaultProducts;
-        dialogs_.reportFailure(state_.products.open(state_.ProductFile));
-        state_.ProductCount = state_.products.count();
+    if (state_.ProductCount() == 0) {
+        state_.ProductFile = model::kDefaultProducts;
+        report(state_.products.open(state_.ProductFile));
     }
     RebuildProductList();
     RebuildCategories();
@@ -176,8 +307,9 @@ void pantrix1::SelectProductFile()
 
 void pantrix1::ProbeMergeFile()
 {
-    state_.MergeFile = mergeFileFor(state_.ProductFile);
-    form_->mergecmd->setEnabled(probeMergeFile(state_.MergeFile));
+    state_.MergeFile = model::mergeFileFor(state_.ProductFile);
+    state_.MergeFileReady = model::probeMergeFile(state_.MergeFile);
+    updateActions();
 }
 
 void pantrix1::RebuildProductList()
@@ -195,38 +327,101 @@ void pantrix1::RebuildShoppingList()
     shopping_->RebuildShoppingList();
 }
 
+void pantrix1::clearProductList()
+{
+    products_->clearList();
+}
+
+std::vector<int> pantrix1::selectedProductRecords() const
+{
+    return products_->selectedRecords();
+}
+
+int pantrix1::currentProductRecord() const
+{
+    const int row = products_->currentRow();
+    return row >= 0 ? products_->recordAt(row) : 0;
+}
+
+int pantrix1::currentItemRecord() const
+{
+    return shopping_->currentRecord();
+}
+
+QStringList pantrix1::shoppingRows() const
+{
+    return shopping_->rows();
+}
+
+QString pantrix1::shoppingTotal() const
+{
+    return shopping_->totalText();
+}
+
+QStringList pantrix1::categories() const
+{
+    return products_->categories();
+}
+
+void pantrix1::switchStore(const QString& listFile)
+{
+    state_.DefaultListWarned = false;
+    shopping_->customLists().leave();
+    state_.ListFile = listFile;
+    // The Product List may not be rebuilt below (an empty product file leaves a list as it
+    // was), and must never show the products of the store that was left.
+    products_->clearList();
+    SelectProductFile();
+    shopping_->OpenListFile();
+    RebuildProductList();
+    RebuildCategories();
+    ProbeMergeFile();
+}
+
+void pantrix1::reloadStore()
+{
+    shopping_->customLists().leave();
+    shopping_->showEmpty();
+    state_.ListCaption = QStringLiteral("%1 ($0.00)").arg(model::storeBaseName(state_.ListFile));
+    shopping_->showCaption(state_.ListCaption);
+    if (const data::FileResult opened = state_.products.open(state_.ProductFile); !opened)
+        dialogs_.tell(opened.error, ui::Title::application(), ui::Icon::Critical);
+    products_->clearList();
+    RebuildCategories();
+    RebuildProductList();
+    RebuildShoppingList();
+    ProbeMergeFile();
+}
+
 void pantrix1::HandleActivation()
 {
     customLists_->activated();
-    if (state_.StoreChanged == 1) {
-        state_.StoreChanged = 0;
-        stores_->reloadStore();
-    }
-    if (state_.ProductsAdded == 1 || state_.ProductsEdited == 1) {
+    if (std::exchange(state_.StoreChanged, false))
+        reloadStore();
+    if (state_.ProductsAdded || state_.ProductsEdited) {
         RebuildCategories();
         RebuildProductList();
         RebuildShoppingList();
-        state_.ProductsAdded = 0;
-        state_.ProductsEdited = 0;
+        state_.ProductsAdded = false;
+        state_.ProductsEdited = false;
     }
-    if (state_.CategoryFilter.isEmpty() || state_.CategoryFilter.toUpper() == QLatin1String("ALL"))
-        form_->categorycmd->setEnabled(false);
+    updateActions();
 }
 
 bool pantrix1::Quit()
 {
     if (quitting_)
         return true;
-    if (storeIsEliminable(state_.products.count(), state_.ItemCount, state_.ListFile)) {
+    if (model::storeIsEliminable(state_.ProductCount(), state_.ItemCount(), state_.ListFile)) {
         const ui::Answer answer = dialogs_.ask(state_.ListFile + QStringLiteral(" is empty and will be eliminated."),
                                                ui::Title::none(), ui::Buttons::OkCancel, ui::Icon::Exclamation);
         if (answer != ui::Answer::Ok)
             return false;
         state_.items.close();
         state_.products.close();
-        dialogs_.reportFailure(eliminateStore(state_.ListFile, state_.ProductFile));
+        dialogs_.reportFailure(model::eliminateStore(state_.ListFile, state_.ProductFile));
     } else {
-        dialogs_.reportFailure(rememberList(state_.ListFile));
+        dialogs_.reportFailure(model::rememberList(state_.ListFile));
     }
     quitting_ = true;
     close();
@@ -245,7 +440,7 @@ void pantrix1::closeEvent(QCloseEvent* event)
 void pantrix1::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && state_.Loaded == 1)
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && state_.Loaded)
         HandleActivation();
 }
 

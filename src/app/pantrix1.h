@@ -1,10 +1,13 @@
 #pragma once
 
-#include "data/FileResult.h"
+#include "model/ListViews.h"
 
 #include <QMainWindow>
 
 #include <memory>
+
+class QAbstractButton;
+class QAction;
 
 namespace Ui {
 class pantrix1;
@@ -12,15 +15,23 @@ class pantrix1;
 namespace ui {
 class Dialogs;
 }
+namespace model {
+struct SharedState;
+}
+namespace catalogue {
+class CatalogueCommands;
+class CategoryCommands;
+class MergeCommands;
+class TextExport;
+} // namespace catalogue
 namespace customlists {
 class CustomListCommands;
 }
 namespace stores {
 class StoreCommands;
 }
-
-namespace model {
-struct SharedState;
+namespace data {
+struct FileResult;
 }
 
 namespace app {
@@ -29,8 +40,9 @@ class ProductListPanel;
 class ShoppingListPanel;
 
 // The main window: the Product List on the left, the Shopping List on the right, the
-// commands around them. It owns the start-up and the shut-down of the program.
-class pantrix1 : public QMainWindow
+// commands around them. It owns the start-up and the shut-down of the program, and it is
+// the one place that decides which commands are available.
+class pantrix1 : public QMainWindow, public model::ListViews
 {
     Q_OBJECT
 
@@ -53,13 +65,24 @@ public:
     // Looks for the product file's merge file: Import is enabled when it holds products,
     // an empty one is removed.
     void ProbeMergeFile();
-    void RebuildProductList();
-    void RebuildCategories();
-    void RebuildShoppingList();
 
-    Ui::pantrix1& form() { return *form_; }
+    // The lists, as every command sees them.
+    void RebuildProductList() override;
+    void RebuildCategories() override;
+    void RebuildShoppingList() override;
+    void clearProductList() override;
+    // Sets every command's enabled and checked state from the current state.
+    void updateActions() override;
+    std::vector<int> selectedProductRecords() const override;
+    int currentProductRecord() const override;
+    int currentItemRecord() const override;
+    QStringList shoppingRows() const override;
+    QString shoppingTotal() const override;
+    QStringList categories() const override;
+
     ProductListPanel& productList() { return *products_; }
     ShoppingListPanel& shoppingList() { return *shopping_; }
+    catalogue::CatalogueCommands& catalogueCommands() { return *catalogue_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -67,15 +90,43 @@ protected:
 
 private:
     void setUpLook();
+    void setUpCommands();
     void setUpKeys();
+    // A toolbar or panel button that stands for an action: it triggers it and shows its
+    // enabled (and checked) state.
+    void bind(QAbstractButton* button, QAction* action);
+    QAction* command(const QString& name, QAbstractButton* button);
+    // Makes the chosen list file the current store.
+    void switchStore(const QString& listFile);
+    // After pantnew made a new store current: the views are rebuilt from its files.
+    void reloadStore();
+    // Shows a file-system failure, or keeps it for one box at the end of the start-up.
+    void report(const data::FileResult& result);
 
     std::unique_ptr<Ui::pantrix1> form_;
     model::SharedState& state_;
     ui::Dialogs& dialogs_;
     ProductListPanel* products_;
     ShoppingListPanel* shopping_;
-    customlists::CustomListCommands* customLists_;
-    stores::StoreCommands* stores_;
+    catalogue::CatalogueCommands* catalogue_ = nullptr;
+    catalogue::CategoryCommands* categories_ = nullptr;
+    catalogue::MergeCommands* merge_ = nullptr;
+    catalogue::TextExport* textExport_ = nullptr;
+    customlists::CustomListCommands* customLists_ = nullptr;
+    stores::StoreCommands* stores_ = nullptr;
+    // The commands that have a button but no menu item.
+    QAction* addAction_ = nullptr;
+    QAction* removeAction_ = nullptr;
+    QAction* clearAction_ = nullptr;
+    QAction* newProductAction_ = nullptr;
+    QAction* editProductAction_ = nullptr;
+    QAction* deleteProductAction_ = nullptr;
+    QAction* allAction_ = nullptr;
+    QAction* renameCategoryAction_ = nullptr;
+    QAction* categoriesToTextAction_ = nullptr;
+    QAction* customMenuAction_ = nullptr;
+    QAction* refreshAction_ = nullptr;
+    QStringList* startupErrors_ = nullptr; // set while Load collects failures
     bool quitting_ = false;
 };
 

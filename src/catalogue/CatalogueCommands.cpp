@@ -1,112 +1,94 @@
 #include "CatalogueCommands.h"
 
-#include "CategoryCommands.h"
-#include "CouponPanel.h"
 #include "CouponRules.h"
-#include "MergeCommands.h"
 #include "ProductDeletion.h"
-#include "TextExport.h"
-#include "app/ProductListPanel.h"
-#include "app/pantrix1.h"
+#include "model/ListViews.h"
 #include "model/SharedState.h"
 #include "pantadd.h"
 #include "ui/Dialogs.h"
-#include "ui_pantrix1.h"
 
-#include <QShortcut>
+#include <QWidget>
 
 namespace catalogue {
 
 using data::ProductRecord;
 
-CatalogueCommands::CatalogueCommands(app::pantrix1& window, model::SharedState& state, ui::Dialogs& dialogs)
-    : QObject(&window)
-    , window_(window)
+CatalogueCommands::CatalogueCommands(model::SharedState& state, ui::Dialogs& dialogs, model::ListViews& views,
+                                     QWidget* window)
+    : QObject(window)
     , state_(state)
     , dialogs_(dialogs)
-    , merge_(new MergeCommands(window, state, dialogs, this))
+    , views_(views)
+    , window_(window)
 {
-    new CategoryCommands(window, state, dialogs, this);
-    new CouponPanel(window, state, dialogs, this);
-    new TextExport(window.form(), dialogs, this);
-    Ui::pantrix1& form = window_.form();
-    connect(form.addfoodcmd, &QPushButton::clicked, this, &CatalogueCommands::newProduct);
-    connect(form.editfoodcmd, &QPushButton::clicked, this, &CatalogueCommands::editProduct);
-    connect(form.delfoodcmd, &QPushButton::clicked, this, &CatalogueCommands::deleteProducts);
-    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), &window_);
-    f10->setContext(Qt::WindowShortcut);
-    connect(f10, &QShortcut::activated, this, &CatalogueCommands::stripPrices);
-    // Enabled by the views: Edit and Delete once there are products, Rename category while
-    // one category is shown.
-    for (QPushButton* b : {form.editfoodcmd, form.delfoodcmd, form.categorycmd})
-        b->setEnabled(false);
 }
 
 CatalogueCommands::~CatalogueCommands() = default;
 
 void CatalogueCommands::newProduct()
 {
-    state_.ProductsAdded = 1;
+    state_.ProductsAdded = true;
     openEditor();
 }
 
 void CatalogueCommands::editProduct()
 {
-    if (state_.ProductCount == 0)
+    if (state_.ProductCount() == 0)
         return;
-    const int row = window_.productList().currentRow();
-    if (row < 0) {
+    const int record = views_.currentProductRecord();
+    if (record == 0) {
         dialogs_.tell(QStringLiteral("Select an item."), ui::Title::own(QStringLiteral("Inventory")));
         return;
     }
-    state_.EditRecord = window_.productList().recordAt(row);
-    state_.ProductsEdited = 1;
+    if (record > state_.ProductCount()) {
+        // The file was shortened by another program since the list was built.
+        views_.RebuildProductList();
+        return;
+    }
+    state_.EditRecord = record;
+    state_.ProductsEdited = true;
     openEditor();
 }
 
 void CatalogueCommands::openEditor()
 {
-    state_.ProductRowToSelect = window_.productList().currentRow();
-    state_.CategoryRowToSelect = window_.form().Combo1->currentRow();
+    emit editorOpening();
     // A fresh editor every time, so no box keeps a value from an earlier opening.
     editor_.reset();
-    editor_ = std::make_unique<pantadd>(state_, dialogs_, &window_);
-    connect(editor_.get(), &pantadd::closed, this, &CatalogueCommands::editorClosed);
+    editor_ = std::make_unique<pantadd>(state_, dialogs_, window_);
+    connect(editor_.get(), &pantadd::closed, this, [this] {
+        window_->activateWindow();
+        window_->setFocus();
+        emit editorClosed();
+    });
     QRect place(QPoint(0, 0), editor_->size());
-    place.moveCenter(window_.frameGeometry().center());
+    place.moveCenter(window_->frameGeometry().center());
     editor_->move(place.topLeft());
     editor_->show();
     editor_->activateWindow();
 }
 
-void CatalogueCommands::editorClosed()
-{
-    window_.activateWindow();
-    window_.setFocus();
-    window_.HandleActivation();
-}
-
 void CatalogueCommands::deleteProducts()
 {
-    if (state_.ProductCount == 0)
+    if (state_.ProductCount() == 0)
         return;
-    const std::vector<int> selected = window_.productList().selectedRecords();
+    const std::vector<int> selected = views_.selectedProductRecords();
     if (selected.empty()) {
         dialogs_.tell(QStringLiteral("No item selected."), ui::Title::own(QStringLiteral("Oops!")));
         return;
     }
     const ui::Title confirm = ui::Title::own(QStringLiteral("Confirm"));
-    if (isDefaultProductFile(state_.ProductFile) && state_.DefaultListWarned == 0) {
+    if (isDefaultProductFile(state_.ProductFile) && !state_.DefaultListWarned) {
         const ui::Answer proceed = dialogs_.ask(
             QStringLiteral("This is the default master list and is used for any shopping lists that do not have "
                            "their own master list.  Deletions here may affect other lists, now and in the future.  "
                            "Do you wish to proceed??"),
             ui::Title::own(QStringLiteral("WARNING!")), ui::Buttons::YesNo, ui::Icon::Exclamation);
-        state_.DefaultListWarned = 1;
+        state_.DefaultListWarned = true;
         if (proceed != ui::Answer::Yes)
             return;
     }
-    if (int(selected.size()) == state_.ProductCount &&
+    if (int(selected.size()) == state_.ProductCount() &&
         dialogs_.ask(
             QStringLiteral("This will wipe out this ENTIRE master product list.  Is that what you want to do??"),
             confirm, ui::Buttons::YesNo, ui::Icon::Exclamation) != ui::Answer::Yes)
@@ -132,15 +114,11 @@ void CatalogueCommands::deleteProducts()
         };
     const data::FileResult written =
         state_.products.replaceAllBytes(keepAfterDeletion(state_.products.readAllBytes(), selected, askEach));
-    state_.ProductCount = state_.products.count();
     dialogs_.reportFailure(written);
-    if (state_.ProductCount == 0) {
-        window_.productList().clearList();
-        for (QPushButton* b : {window_.form().editfoodcmd, window_.form().delfoodcmd, window_.form().foodoncmd})
-            b->setEnabled(false);
-    } else {
-        window_.RebuildProductList();
-    }
+    if (state_.ProductCount() == 0)
+        views_.clearProductList();
+    else
+        views_.RebuildProductList();
 }
 
 void CatalogueCommands::stripPrices()
@@ -153,7 +131,6 @@ void CatalogueCommands::stripPrices()
         return;
     data::FileResult result = backUpPrices(state_.products);
     if (result) {
-        state_.ProductCount = state_.products.count();
         dialogs_.tell(QStringLiteral("This master product file has been backed up to a file named justincase.sav"),
                       ui::Title::none());
         result = catalogue::stripPrices(state_.products);

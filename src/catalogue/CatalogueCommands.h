@@ -4,12 +4,12 @@
 
 #include <memory>
 
-namespace app {
-class pantrix1;
-}
+class QWidget;
+
 namespace model {
+class ListViews;
 struct SharedState;
-}
+} // namespace model
 namespace ui {
 class Dialogs;
 }
@@ -17,17 +17,15 @@ class Dialogs;
 namespace catalogue {
 
 class pantadd;
-class MergeCommands;
 
-// Everything the main window offers to maintain the product catalogue: New and Edit (the
-// product editor), Delete, price stripping on F10, and through the classes it creates the
-// category commands, the coupon panel, the merge files and the text export.
+// The catalogue commands of the main window: New and Edit (the product editor), Delete and
+// price stripping on F10.
 class CatalogueCommands : public QObject
 {
     Q_OBJECT
 
 public:
-    CatalogueCommands(app::pantrix1& window, model::SharedState& state, ui::Dialogs& dialogs);
+    CatalogueCommands(model::SharedState& state, ui::Dialogs& dialogs, model::ListViews& views, QWidget* window);
     ~CatalogueCommands() override;
 
     // Opens the product editor for a new product.
@@ -41,17 +39,21 @@ public:
 
     // The product editor while it exists (it is hidden, not destroyed, when it closes).
     pantadd* editor() const { return editor_.get(); }
-    MergeCommands& merge() const { return *merge_; }
+
+signals:
+    // The editor is about to open: the rows to select again afterwards are remembered now.
+    void editorOpening();
+    // The editor has closed; the main window takes over again.
+    void editorClosed();
 
 private:
     void openEditor();
-    void editorClosed();
 
-    app::pantrix1& window_;
     model::SharedState& state_;
     ui::Dialogs& dialogs_;
+    model::ListViews& views_;
+    QWidget* window_;
     std::unique_ptr<pantadd> editor_;
-    MergeCommands* merge_;
 };
 
 } // namespace catalogue

@@ -3,11 +3,10 @@
 #include "CategoryRules.h"
 #include "ProductRules.h"
 #include "TextExport.h"
-#include "app/pantrix1.h"
 #include "data/FixedField.h"
+#include "model/ListViews.h"
 #include "model/SharedState.h"
 #include "ui/Dialogs.h"
-#include "ui_pantrix1.h"
 
 namespace catalogue {
 
@@ -26,21 +25,22 @@ std::optional<CategoryRename> askCategoryRename(ui::Dialogs& dialogs, const QStr
     return CategoryRename{oldName, newName};
 }
 
-CategoryCommands::CategoryCommands(app::pantrix1& window, model::SharedState& state, ui::Dialogs& dialogs,
+CategoryCommands::CategoryCommands(model::SharedState& state, ui::Dialogs& dialogs, model::ListViews& views,
                                    QObject* parent)
     : QObject(parent)
-    , window_(window)
     , state_(state)
     , dialogs_(dialogs)
+    , views_(views)
 {
-    connect(window_.form().categorycmd, &QPushButton::clicked, this, &CategoryCommands::RenameCategory);
-    connect(window_.form().cattotxtcmd, &QPushButton::clicked, this, &CategoryCommands::exportCategories);
 }
 
 void CategoryCommands::RenameCategory()
 {
-    const QListWidgetItem* shown = window_.form().Combo1->currentItem();
-    const std::optional<CategoryRename> rename = askCategoryRename(dialogs_, shown ? shown->text() : QString());
+    // Offered only while one category is shown (never for All).
+    if (state_.CategoryFilter.isEmpty() ||
+        state_.CategoryFilter.compare(QLatin1String("ALL"), Qt::CaseInsensitive) == 0)
+        return;
+    const std::optional<CategoryRename> rename = askCategoryRename(dialogs_, state_.CategoryFilter);
     if (!rename)
         return;
     const data::FileResult renamed = renameCategory(state_, rename->oldName, rename->newName);
@@ -48,9 +48,9 @@ void CategoryCommands::RenameCategory()
     // and its caption agree; the Shopping List shows the new name in category order.
     if (state_.CategoryFilter.compare(rename->oldName, Qt::CaseInsensitive) == 0)
         state_.CategoryFilter = data::trimBlanks(rename->newName);
-    window_.RebuildCategories();
-    window_.RebuildProductList();
-    window_.RebuildShoppingList();
+    views_.RebuildCategories();
+    views_.RebuildProductList();
+    views_.RebuildShoppingList();
     if (dialogs_.reportFailure(renamed))
         return;
     dialogs_.tell(QStringLiteral("Category changed"), ui::Title::none());
@@ -58,8 +58,8 @@ void CategoryCommands::RenameCategory()
 
 void CategoryCommands::exportCategories()
 {
-    const QListWidget* box = window_.form().Combo1;
-    if (box->count() == 0) {
+    const QStringList box = views_.categories();
+    if (box.isEmpty()) {
         dialogs_.tell(QStringLiteral("Nothing to save"), ui::Title::none());
         return;
     }
@@ -68,8 +68,8 @@ void CategoryCommands::exportCategories()
     if (name.isEmpty())
         return;
     QStringList categories;
-    for (int i = 1; i < box->count(); ++i)
-        categories.append(box->item(i)->text());
+    for (qsizetype i = 1; i < box.size(); ++i)
+        categories.append(box[i]);
     writeTextExport(dialogs_, QStringLiteral("This will create a text file named %1 in your Pantrix folder.").arg(name),
                     name, categoryExportLines(categories, QDate::currentDate()));
 }

@@ -5,12 +5,10 @@
 
 #include <optional>
 
-namespace app {
-class pantrix1;
-}
 namespace model {
+class ListViews;
 struct SharedState;
-}
+} // namespace model
 namespace ui {
 class Dialogs;
 }
@@ -33,7 +31,8 @@ class CategoryCommands : public QObject
     Q_OBJECT
 
 public:
-    CategoryCommands(app::pantrix1& window, model::SharedState& state, ui::Dialogs& dialogs, QObject* parent = nullptr);
+    CategoryCommands(model::SharedState& state, ui::Dialogs& dialogs, model::ListViews& views,
+                     QObject* parent = nullptr);
 
     // Renames the category shown in the category box in every product and in the
     // Shopping List, then refills the box and the lists, still showing that category.
@@ -42,9 +41,9 @@ public:
     void exportCategories();
 
 private:
-    app::pantrix1& window_;
     model::SharedState& state_;
     ui::Dialogs& dialogs_;
+    model::ListViews& views_;
 };
 
 } // namespace catalogue

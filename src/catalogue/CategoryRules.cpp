@@ -52,7 +52,6 @@ std::vector<size_t> renameCategoryInProducts(std::vector<ProductRecord>& product
 data::FileResult renameCategory(model::SharedState& state, const QString& oldName, const QString& newName)
 {
     std::vector<ShoppingItemRecord> items = state.items.readAll();
-    items.resize(std::min(items.size(), size_t(state.ItemCount)));
     const data::FileResult itemsWritten =
         writeChanged(state.items, items, renameCategoryInItems(items, oldName, newName));
     if (!itemsWritten)

@@ -1,13 +1,16 @@
 #pragma once
 
-#include <QObject>
+#include <QFrame>
 
-namespace app {
-class pantrix1;
+#include <memory>
+
+namespace Ui {
+class CouponPanel;
 }
 namespace model {
+class ListViews;
 struct SharedState;
-}
+} // namespace model
 namespace ui {
 class Dialogs;
 }
@@ -15,29 +18,35 @@ class Dialogs;
 namespace catalogue {
 
 // The coupon panel over the main window, opened by a right-click on a Shopping List item,
-// and the coupon savings button that lists every coupon.
-class CouponPanel : public QObject
+// and the list of every coupon behind the coupon savings button.
+class CouponPanel : public QFrame
 {
     Q_OBJECT
 
 public:
-    CouponPanel(app::pantrix1& window, model::SharedState& state, ui::Dialogs& dialogs, QObject* parent = nullptr);
+    explicit CouponPanel(QWidget* parent = nullptr);
+    ~CouponPanel() override;
+    // Called once, before any other call. The panel is shown centred over anchor.
+    void setUp(model::SharedState& state, ui::Dialogs& dialogs, model::ListViews& views, QWidget* anchor);
 
     // Shows the panel for the item at this record number of the list file.
     void open(int record);
+    // The coupon savings button: every coupon in one box.
+    void listCoupons();
 
 private:
     void leaveValue();
     void accept();
     void removeCoupon();
     void writeCoupon(const QString& coupon);
-    void listCoupons();
     void placeOverList();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    app::pantrix1& window_;
-    model::SharedState& state_;
-    ui::Dialogs& dialogs_;
+    std::unique_ptr<Ui::CouponPanel> form_;
+    model::SharedState* state_ = nullptr;
+    ui::Dialogs* dialogs_ = nullptr;
+    model::ListViews* views_ = nullptr;
+    QWidget* anchor_ = nullptr;
 };
 
 } // namespace catalogue

@@ -1,13 +1,12 @@
 #include "MergeCommands.h"
 
 #include "MergeRules.h"
-#include "app/pantrix1.h"
 #include "data/FileOps.h"
+#include "model/ListViews.h"
 #include "model/SharedState.h"
 #include "model/StoreFiles.h"
 #include "ui/BusyCursor.h"
 #include "ui/Dialogs.h"
-#include "ui_pantrix1.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,18 +21,14 @@ namespace {
 constexpr qsizetype kProgressFrom = 20000;
 } // namespace
 
-MergeCommands::MergeCommands(app::pantrix1& window, model::SharedState& state, ui::Dialogs& dialogs, QObject* parent)
-    : QObject(parent)
-    , window_(window)
+MergeCommands::MergeCommands(model::SharedState& state, ui::Dialogs& dialogs, model::ListViews& views, QWidget* window)
+    : QObject(window)
     , state_(state)
     , dialogs_(dialogs)
+    , views_(views)
+    , window_(window)
     , findVolume_(mountedRemovableVolume)
 {
-    Ui::pantrix1& form = window_.form();
-    connect(form.exportcmd, &QAction::triggered, this, &MergeCommands::exportProducts);
-    connect(form.exportbutton, &QToolButton::clicked, this, &MergeCommands::exportProducts);
-    connect(form.mergecmd, &QAction::triggered, this, &MergeCommands::importProducts);
-    connect(form.importbutton, &QToolButton::clicked, this, &MergeCommands::importProducts);
 }
 
 void MergeCommands::exportProducts()
@@ -46,8 +41,6 @@ void MergeCommands::exportProducts()
         if (move == ui::Answer::Yes)
             moveToRemovableDrive();
     }
-    // The product file stays open while it is copied; it is counted again on every way out.
-    state_.ProductCount = state_.products.count();
 }
 
 bool MergeCommands::moveToRemovableDrive()
@@ -83,7 +76,7 @@ void MergeCommands::importProducts()
         std::unique_ptr<QProgressDialog> progress;
         if (data::fileLength(state_.MergeFile) / data::ProductRecord::Length >= kProgressFrom) {
             progress = std::make_unique<QProgressDialog>(QStringLiteral("Importing ") + state_.MergeFile, QString(), 0,
-                                                         100, &window_);
+                                                         100, window_);
             progress->setWindowModality(Qt::WindowModal);
             progress->setMinimumDuration(500);
         }
@@ -94,13 +87,14 @@ void MergeCommands::importProducts()
             // Keeps the window painted; the progress window keeps the user's input out.
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         });
-        state_.ProductCount = state_.products.count();
-        if (outcome.found && outcome.result)
-            window_.form().mergecmd->setEnabled(false);
+        if (outcome.found && outcome.result) {
+            state_.MergeFileReady = false;
+            views_.updateActions();
+        }
     }
     if (dialogs_.reportFailure(outcome.result)) {
         if (outcome.imported > 0)
-            window_.RebuildProductList();
+            views_.RebuildProductList();
         return;
     }
     if (!outcome.found) {
@@ -112,7 +106,7 @@ void MergeCommands::importProducts()
         return;
     }
     dialogs_.tell(QStringLiteral(" %1 items imported.").arg(outcome.imported), ui::Title::none());
-    window_.RebuildProductList();
+    views_.RebuildProductList();
 }
 
 } // namespace catalogue

@@ -7,12 +7,12 @@
 
 #include <functional>
 
-namespace app {
-class pantrix1;
-}
+class QWidget;
+
 namespace model {
+class ListViews;
 struct SharedState;
-}
+} // namespace model
 namespace ui {
 class Dialogs;
 }
@@ -26,7 +26,7 @@ class MergeCommands : public QObject
     Q_OBJECT
 
 public:
-    MergeCommands(app::pantrix1& window, model::SharedState& state, ui::Dialogs& dialogs, QObject* parent = nullptr);
+    MergeCommands(model::SharedState& state, ui::Dialogs& dialogs, model::ListViews& views, QWidget* window);
 
     void exportProducts();
     void importProducts();
@@ -39,9 +39,10 @@ private:
     // Moves the merge file to the removable drive; true when it got there.
     bool moveToRemovableDrive();
 
-    app::pantrix1& window_;
     model::SharedState& state_;
     ui::Dialogs& dialogs_;
+    model::ListViews& views_;
+    QWidget* window_;
     VolumeFinder findVolume_;
 };
 

@@ -1,9 +1,11 @@
 #include "TextExport.h"
 
 #include "data/FileOps.h"
+#include "model/ListViews.h"
 #include "ui/BusyCursor.h"
 #include "ui/Dialogs.h"
-#include "ui_pantrix1.h"
+
+#include <QDir>
 
 namespace catalogue {
 
@@ -37,33 +39,31 @@ void writeTextExport(ui::Dialogs& dialogs, const QString& question, const QStrin
     dialogs.reportFailure(written);
 }
 
-TextExport::TextExport(Ui::pantrix1& form, ui::Dialogs& dialogs, QObject* parent)
+TextExport::TextExport(ui::Dialogs& dialogs, model::ListViews& views, QObject* parent)
     : QObject(parent)
-    , form_(form)
     , dialogs_(dialogs)
+    , views_(views)
 {
-    connect(form_.printtext, &QAction::triggered, this, &TextExport::exportShoppingList);
-    connect(form_.printtextcmd, &QToolButton::clicked, this, &TextExport::exportShoppingList);
 }
 
 void TextExport::exportShoppingList()
 {
-    if (form_.List2->count() == 0) {
+    const QStringList rows = views_.shoppingRows();
+    if (rows.isEmpty()) {
         dialogs_.tell(QStringLiteral("Nothing to save"), ui::Title::none());
         return;
     }
     const QString name = askExportName(
         dialogs_,
+        // The folder named is the one the file really goes to.
         QStringLiteral("Enter a name for this list file.\r\n"
-                       "   (Note: enter a full path if you wish to place the file somewhere other than c:\\pantrix)"),
+                       "   (Note: enter a full path if you wish to place the file somewhere other than %1)")
+            .arg(QDir::toNativeSeparators(QDir::currentPath())),
         QString(), listExportName, QStringLiteral("Do not enter an extension"));
     if (name.isEmpty())
         return;
-    QStringList rows;
-    for (int i = 0; i < form_.List2->count(); ++i)
-        rows.append(form_.List2->item(i)->text());
     writeTextExport(dialogs_, QStringLiteral("This will create the text file ") + name, name,
-                    shoppingListExportLines(rows, form_.tabtxt->text(), QDate::currentDate()));
+                    shoppingListExportLines(rows, views_.shoppingTotal(), QDate::currentDate()));
 }
 
 } // namespace catalogue

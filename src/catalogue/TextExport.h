@@ -6,8 +6,8 @@
 
 #include <functional>
 
-namespace Ui {
-class pantrix1;
+namespace model {
+class ListViews;
 }
 namespace ui {
 class Dialogs;
@@ -29,13 +29,13 @@ class TextExport : public QObject
     Q_OBJECT
 
 public:
-    TextExport(Ui::pantrix1& form, ui::Dialogs& dialogs, QObject* parent = nullptr);
+    TextExport(ui::Dialogs& dialogs, model::ListViews& views, QObject* parent = nullptr);
 
     void exportShoppingList();
 
 private:
-    Ui::pantrix1& form_;
     ui::Dialogs& dialogs_;
+    model::ListViews& views_;
 };
 
 } // namespace catalogue

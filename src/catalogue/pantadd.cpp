@@ -77,7 +77,7 @@ pantadd::pantadd(model::SharedState& state, ui::Dialogs& dialogs, QWidget* paren
     , form_(std::make_unique<Ui::pantadd>())
     , state_(state)
     , dialogs_(dialogs)
-    , addMode_(state.ProductsAdded == 1)
+    , addMode_(state.ProductsAdded)
 {
     form_->setupUi(this);
     // The main window takes no input while the editor is open.
@@ -255,11 +255,11 @@ void pantadd::saveAndReturn()
         if (!appendProduct(product))
             return;
         offerShoppingList(ui::Answer::No);
-        state_.ProductsAdded = 1;
+        state_.ProductsAdded = true;
     } else {
         if (dialogs_.reportFailure(state_.products.write(state_.EditRecord, product)))
             return;
-        state_.ProductsEdited = 1;
+        state_.ProductsEdited = true;
     }
     finish();
 }
@@ -286,10 +286,7 @@ void pantadd::saveAndAddAnother()
 
 bool pantadd::appendProduct(const ProductRecord& product)
 {
-    if (dialogs_.reportFailure(state_.products.write(state_.ProductCount + 1, product)))
-        return false;
-    ++state_.ProductCount;
-    return true;
+    return !dialogs_.reportFailure(state_.products.append(product));
 }
 
 void pantadd::offerShoppingList(ui::Answer defaultButton)
@@ -308,15 +305,14 @@ void pantadd::offerShoppingList(ui::Answer defaultButton)
             break;
         dialogs_.tell(QStringLiteral("Bad entry"));
     }
-    const ProductRecord product = state_.products.read(state_.ProductCount);
-    if (!dialogs_.reportFailure(state_.items.write(state_.ItemCount + 1, makeEditorShoppingItem(product, quantity))))
-        ++state_.ItemCount;
+    const ProductRecord product = state_.products.read(state_.ProductCount());
+    dialogs_.reportFailure(state_.items.append(makeEditorShoppingItem(product, quantity)));
 }
 
 void pantadd::returnWithoutSave()
 {
-    state_.ProductsAdded = 0;
-    state_.ProductsEdited = 0;
+    state_.ProductsAdded = false;
+    state_.ProductsEdited = false;
     finish();
 }
 

@@ -30,7 +30,6 @@ public:
     pantadd(model::SharedState& state, ui::Dialogs& dialogs, QWidget* parent = nullptr);
     ~pantadd() override;
 
-    Ui::pantadd& form() { return *form_; }
     bool addMode() const { return addMode_; }
 
     static QString aisleNote();

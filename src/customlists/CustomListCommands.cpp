@@ -3,14 +3,12 @@
 #include "CustomListPanel.h"
 #include "CustomListRefresh.h"
 #include "CustomListRules.h"
-#include "app/ProductListPanel.h"
-#include "app/pantrix1.h"
 #include "data/FileOps.h"
+#include "model/ListViews.h"
 #include "model/SharedState.h"
 #include "pantcust.h"
 #include "ui/BusyCursor.h"
 #include "ui/Dialogs.h"
-#include "ui_pantrix1.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -21,30 +19,23 @@ namespace customlists {
 
 using data::CustomListRecord;
 using data::ShoppingItemRecord;
+using model::CustomListCommand;
 using model::PickerMode;
 using ui::Answer;
 using ui::Title;
 
-CustomListCommands::CustomListCommands(app::pantrix1& window, model::SharedState& state, ui::Dialogs& dialogs)
-    : QObject(&window)
-    , window_(window)
+CustomListCommands::CustomListCommands(model::SharedState& state, ui::Dialogs& dialogs, model::ListViews& views,
+                                       CustomListPanel& panel, QWidget* window)
+    : QObject(window)
     , state_(state)
     , dialogs_(dialogs)
-    , panel_(new CustomListPanel(window.form(), state, this))
-    , menu_(new pantcust(&window))
+    , views_(views)
+    , panel_(&panel)
+    , window_(window)
+    , menu_(new pantcust(window))
 {
-    Ui::pantrix1& form = window_.form();
     menu_->hide();
     connect(menu_, &pantcust::chosen, this, &CustomListCommands::menuChosen);
-    connect(form.custombutton, &QToolButton::clicked, this, &CustomListCommands::openMenu);
-    connect(form.updatecmd, &QToolButton::clicked, this, &CustomListCommands::Refresh);
-    connect(form.recmakecmd, &QAction::triggered, this, &CustomListCommands::Create);
-    connect(form.recaddcmd, &QAction::triggered, this, &CustomListCommands::Add);
-    connect(form.receditcmd, &QAction::triggered, this, &CustomListCommands::Remove);
-    connect(form.recpreview, &QAction::triggered, this, &CustomListCommands::Preview);
-    connect(form.recgetcmd, &QAction::triggered, this, &CustomListCommands::Get);
-    connect(form.recdelete, &QAction::triggered, this, &CustomListCommands::Delete);
-    connect(form.saveshopcmd, &QAction::triggered, this, &CustomListCommands::Save);
     connect(panel_, &CustomListPanel::listPicked, this, &CustomListCommands::listPicked);
     connect(panel_, &CustomListPanel::proceedRequested, this, &CustomListCommands::proceed);
 }
@@ -56,16 +47,15 @@ CustomListCommands::~CustomListCommands()
 
 // The menu window ------------------------------------------------------------------------
 
-void CustomListCommands::openMenu()
+void CustomListCommands::openMenu(QWidget* button)
 {
-    QToolButton* button = window_.form().custombutton;
     menu_->adjustSize();
     menu_->move(button->mapToGlobal(QPoint(0, button->height() + 2)));
     menu_->show();
     menu_->raise();
     menu_->activateWindow();
-    button->setEnabled(false);
     menuHadFocus_ = false;
+    views_.updateActions();
     // A click anywhere on the main window closes the menu, also where no window manager
     // activates the main window on a click.
     qApp->installEventFilter(this);
@@ -75,14 +65,20 @@ void CustomListCommands::hideMenu()
 {
     qApp->removeEventFilter(this);
     menu_->hide();
+    views_.updateActions();
+}
+
+bool CustomListCommands::menuShowing() const
+{
+    return !menu_->isHidden();
 }
 
 void CustomListCommands::menuChosen(int code)
 {
-    state_.ListChoiceCode = code;
+    state_.ListChoiceCode = CustomListCommand(code);
     hideMenu();
-    window_.activateWindow();
-    window_.HandleActivation();
+    window_->activateWindow();
+    emit activationWanted();
 }
 
 void CustomListCommands::activated()
@@ -92,10 +88,7 @@ void CustomListCommands::activated()
     if (!menu_->isHidden() && menuHadFocus_ && QApplication::activeWindow() != menu_)
         hideMenu();
     // Taken before it runs: the command's own boxes activate the window again.
-    const int code = std::exchange(state_.ListChoiceCode, 0);
-    // Enabled again on every activation, but never beside the open menu.
-    window_.form().custombutton->setEnabled(menu_->isHidden());
-    run(code);
+    run(std::exchange(state_.ListChoiceCode, CustomListCommand::None));
 }
 
 bool CustomListCommands::eventFilter(QObject* watched, QEvent* event)
@@ -103,38 +96,38 @@ bool CustomListCommands::eventFilter(QObject* watched, QEvent* event)
     if (watched == menu_ && event->type() == QEvent::WindowActivate)
         menuHadFocus_ = true;
     if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == &window_ && !menu_->isHidden()) {
+        static_cast<QWidget*>(watched)->window() == window_ && !menu_->isHidden()) {
         hideMenu();
-        window_.HandleActivation();
+        emit activationWanted();
     }
     return QObject::eventFilter(watched, event);
 }
 
-void CustomListCommands::run(int code)
+void CustomListCommands::run(CustomListCommand command)
 {
-    switch (code) {
-    case 1:
+    switch (command) {
+    case CustomListCommand::Create:
         Create();
         break;
-    case 2:
+    case CustomListCommand::Add:
         Add();
         break;
-    case 3:
+    case CustomListCommand::Remove:
         Remove();
         break;
-    case 4:
+    case CustomListCommand::Preview:
         Preview();
         break;
-    case 5:
+    case CustomListCommand::Get:
         Get();
         break;
-    case 6:
+    case CustomListCommand::Delete:
         Delete();
         break;
-    case 7:
+    case CustomListCommand::Save:
         Save();
         break;
-    default:
+    case CustomListCommand::None:
         break;
     }
 }
@@ -149,9 +142,7 @@ std::vector<CustomListRecord> CustomListCommands::readFile()
 
 std::vector<ShoppingItemRecord> CustomListCommands::shoppingItems() const
 {
-    std::vector<ShoppingItemRecord> items = state_.items.readAll();
-    items.resize(std::min(items.size(), size_t(state_.ItemCount)));
-    return items;
+    return state_.items.readAll();
 }
 
 void CustomListCommands::leaveViews()
@@ -163,7 +154,7 @@ void CustomListCommands::leaveViews()
 
 void CustomListCommands::Create()
 {
-    const std::vector<int> chosen = window_.productList().selectedRecords();
+    const std::vector<int> chosen = views_.selectedProductRecords();
     if (chosen.size() < 2) {
         dialogs_.tell(QStringLiteral("A custom list requires selection of more than one item on the Product List."),
                       Title::none());
@@ -182,16 +173,17 @@ void CustomListCommands::Create()
         }
         dialogs_.tell(QStringLiteral("Name already exists!"), Title::own(QStringLiteral("Oops!")));
     }
-    for (int record : chosen) {
-        if (dialogs_.reportFailure(file_.append(recordFor(name, state_.products.read(record)))))
-            return;
-    }
+    std::vector<CustomListRecord> records;
+    for (int record : chosen)
+        records.push_back(recordFor(name, state_.products.read(record)));
+    if (dialogs_.reportFailure(file_.appendBytes(data::bytesFromRecords(records))))
+        return;
     dialogs_.tell(QStringLiteral("Product List for %1 is now on file.").arg(name), Title::none());
 }
 
 void CustomListCommands::Save()
 {
-    if (state_.ItemCount == 0) {
+    if (state_.ItemCount() == 0) {
         dialogs_.tell(QStringLiteral("Create a shopping list first!"), Title::own(QStringLiteral("Oops!")));
         return;
     }
@@ -210,10 +202,11 @@ void CustomListCommands::Save()
             break;
     }
     const QString name = storedListName(typed);
-    for (const ShoppingItemRecord& item : shoppingItems()) {
-        if (dialogs_.reportFailure(file_.append(recordFor(name, item))))
-            return;
-    }
+    std::vector<CustomListRecord> records;
+    for (const ShoppingItemRecord& item : shoppingItems())
+        records.push_back(recordFor(name, item));
+    if (dialogs_.reportFailure(file_.appendBytes(data::bytesFromRecords(records))))
+        return;
     dialogs_.tell(QStringLiteral("Product List for %1 is now on file.").arg(name), Title::none());
 }
 
@@ -317,7 +310,7 @@ void CustomListCommands::addPicked()
 {
     const QString name = panel_->selectedName();
     const QString shown = data::trimBlanks(name);
-    const std::vector<int> chosen = window_.productList().selectedRecords();
+    const std::vector<int> chosen = views_.selectedProductRecords();
     if (chosen.empty()) {
         dialogs_.tell(QStringLiteral("First you must select item(s) to add"), Title::none());
         panel_->leave();
@@ -330,12 +323,12 @@ void CustomListCommands::addPicked()
         return;
     }
     readFile();
-    int added = 0;
-    for (int record : chosen) {
-        if (dialogs_.reportFailure(file_.append(recordFor(name, state_.products.read(record)))))
-            break;
-        ++added;
-    }
+    std::vector<CustomListRecord> records;
+    for (int record : chosen)
+        records.push_back(recordFor(name, state_.products.read(record)));
+    // All of them or none.
+    const int added =
+        dialogs_.reportFailure(file_.appendBytes(data::bytesFromRecords(records))) ? 0 : int(records.size());
     dialogs_.tell(QStringLiteral("%1 Product(s) added to %2.").arg(added).arg(shown), Title::none());
     panel_->leave();
 }
@@ -404,16 +397,11 @@ void CustomListCommands::getProceed()
         if (record >= 1 && record <= int(records.size()))
             chosen.push_back(records[size_t(record - 1)]);
     }
-    int added = 0;
-    for (const ShoppingItemRecord& item : itemsToGet(chosen, shoppingItems())) {
-        if (dialogs_.reportFailure(state_.items.write(state_.ItemCount + 1, item)))
-            break;
-        ++state_.ItemCount;
-        ++added;
-    }
+    const std::vector<ShoppingItemRecord> added = itemsToGet(chosen, shoppingItems());
+    const bool written = !dialogs_.reportFailure(state_.items.appendBytes(data::bytesFromRecords(added)));
     panel_->leave();
-    if (added > 0)
-        window_.RebuildShoppingList();
+    if (written && !added.empty())
+        views_.RebuildShoppingList();
 }
 
 } // namespace customlists

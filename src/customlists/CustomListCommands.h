@@ -8,12 +8,13 @@
 
 #include <vector>
 
-namespace app {
-class pantrix1;
-}
+class QWidget;
+
 namespace model {
+class ListViews;
 struct SharedState;
 enum class PickerMode;
+enum class CustomListCommand;
 } // namespace model
 namespace ui {
 class Dialogs;
@@ -32,16 +33,20 @@ class CustomListCommands : public QObject
     Q_OBJECT
 
 public:
-    CustomListCommands(app::pantrix1& window, model::SharedState& state, ui::Dialogs& dialogs);
+    CustomListCommands(model::SharedState& state, ui::Dialogs& dialogs, model::ListViews& views, CustomListPanel& panel,
+                       QWidget* window);
     ~CustomListCommands() override;
 
-    // The main window's activation: the menu window goes, the command it left in
-    // ListChoiceCode runs (once) and the Custom button is enabled again.
+    // The main window's activation: the menu window goes and the command it left in
+    // ListChoiceCode runs (once).
     void activated();
+    // Shows the Custom Lists menu window under the given button.
+    void openMenu(QWidget* button);
+    bool menuShowing() const;
     // Back to the Shopping List from any custom list view.
     void leaveViews();
-    // Runs the command of a ListChoiceCode: 1 CREATE .. 7 SAVE; 0 does nothing.
-    void run(int code);
+    // Runs the command the menu window chose.
+    void run(model::CustomListCommand command);
 
     void Create();
     void Add();
@@ -54,11 +59,14 @@ public:
     // categories from the current product file.
     void Refresh();
 
-    CustomListPanel& panel() { return *panel_; }
     pantcust& menu() { return *menu_; }
 
+signals:
+    // The main window should run its activation handling now (the menu window made a
+    // choice or went away), also where no window manager activates it.
+    void activationWanted();
+
 private:
-    void openMenu();
     void hideMenu();
     void menuChosen(int code);
     void startPicker(model::PickerMode mode);
@@ -73,10 +81,11 @@ private:
     std::vector<data::ShoppingItemRecord> shoppingItems() const;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    app::pantrix1& window_;
     model::SharedState& state_;
     ui::Dialogs& dialogs_;
+    model::ListViews& views_;
     CustomListPanel* panel_;
+    QWidget* window_;
     pantcust* menu_;
     bool menuHadFocus_ = false; // the menu window was active since it was opened
     data::RecordFile<data::CustomListRecord> file_;

@@ -1,7 +1,7 @@
 #include "CustomListPanel.h"
 
 #include "model/SharedState.h"
-#include "ui_pantrix1.h"
+#include "ui_CustomListPanel.h"
 
 #include <QKeyEvent>
 
@@ -44,42 +44,62 @@ bool isActivationKey(QEvent* event)
 
 } // namespace
 
-CustomListPanel::CustomListPanel(Ui::pantrix1& form, model::SharedState& state, QObject* parent)
-    : QObject(parent)
-    , form_(form)
-    , state_(state)
+CustomListPanel::CustomListPanel(QWidget* parent)
+    : QWidget(parent)
+    , form_(std::make_unique<Ui::CustomListPanel>())
 {
-    connect(form_.List3, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { pickerClicked(form_.List3->row(item)); });
-    connect(form_.List4, &QListWidget::itemClicked, form_.custompanel, &QWidget::show);
-    connect(form_.recdelcmd, &QPushButton::clicked, this, &CustomListPanel::proceedRequested);
-    connect(form_.nevermindcmd, &QPushButton::clicked, this, &CustomListPanel::leave);
+    form_->setupUi(this);
+    form_->List3->setStyleSheet(QStringLiteral("QListWidget { background: rgb(255,255,224); }"));
+    form_->List5->setStyleSheet(QStringLiteral("QListWidget { background: rgb(255,224,192); }"));
+    for (QWidget* view : std::initializer_list<QWidget*>{form_->List3, form_->List4, form_->List5, form_->custompanel})
+        view->hide();
+    hide();
+}
+
+CustomListPanel::~CustomListPanel() = default;
+
+void CustomListPanel::setUp(model::SharedState& state)
+{
+    state_ = &state;
+    connect(form_->List3, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { pickerClicked(form_->List3->row(item)); });
+    connect(form_->List4, &QListWidget::itemClicked, form_->custompanel, &QWidget::show);
+    connect(form_->recdelcmd, &QPushButton::clicked, this, &CustomListPanel::proceedRequested);
+    connect(form_->nevermindcmd, &QPushButton::clicked, this, &CustomListPanel::leave);
     // The keyboard reaches the picker and the preview as the mouse does.
-    form_.List3->installEventFilter(this);
-    form_.List5->installEventFilter(this);
-    form_.List5->viewport()->installEventFilter(this);
+    form_->List3->installEventFilter(this);
+    form_->List5->installEventFilter(this);
+    form_->List5->viewport()->installEventFilter(this);
 }
 
 void CustomListPanel::showPicker(const QStringList& names)
 {
-    form_.List3->clear();
-    form_.List3->addItems(
-        {promptFor(state_.pickerMode), QString(), QStringLiteral("CLICK HERE TO RETURN TO SHOPPING LIST"), QString()});
-    form_.List3->addItems(names);
-    form_.List3->show();
-    form_.List2->hide();
-    form_.List4->hide();
-    form_.List5->hide();
-    form_.custompanel->hide();
-    form_.listlbl->setText(QStringLiteral("Select"));
-    form_.List3->setFocus();
+    form_->List3->clear();
+    form_->List3->addItems(
+        {promptFor(state_->pickerMode), QString(), QStringLiteral("CLICK HERE TO RETURN TO SHOPPING LIST"), QString()});
+    form_->List3->addItems(names);
+    form_->List3->show();
+    form_->List4->hide();
+    form_->List5->hide();
+    form_->custompanel->hide();
+    emit captionChanged(QStringLiteral("Select"));
+    updateShown();
+    form_->List3->setFocus();
 }
 
 void CustomListPanel::hidePicker(bool showList)
 {
-    form_.List3->hide();
+    form_->List3->hide();
+    // Without showList another view takes the picker's place at once.
     if (showList)
-        form_.List2->show();
+        updateShown();
+}
+
+void CustomListPanel::updateShown()
+{
+    const bool shown = showing();
+    setVisible(shown);
+    emit viewsShown(shown);
 }
 
 void CustomListPanel::showItems(const std::vector<ListEntry>& entries)
@@ -92,59 +112,59 @@ void CustomListPanel::showItems(const std::vector<ListEntry>& entries)
         rows.append(entry.item);
         itemRecords_.push_back(entry.record);
     }
-    form_.List4->clear();
-    form_.List4->addItems(rows);
-    form_.List4->setStyleSheet(state_.pickerMode == PickerMode::Get
-                                   ? QStringLiteral("QListWidget { background: rgb(192,255,255); }")
-                                   : QStringLiteral("QListWidget { background: rgb(255,192,192); }"));
-    form_.List4->show();
-    form_.List2->hide();
-    form_.List3->hide();
-    form_.List4->setFocus();
+    form_->List4->clear();
+    form_->List4->addItems(rows);
+    form_->List4->setStyleSheet(state_->pickerMode == PickerMode::Get
+                                    ? QStringLiteral("QListWidget { background: rgb(192,255,255); }")
+                                    : QStringLiteral("QListWidget { background: rgb(255,192,192); }"));
+    form_->List4->show();
+    form_->List3->hide();
+    updateShown();
+    form_->List4->setFocus();
 }
 
 void CustomListPanel::showPanel(const QString& caption)
 {
-    form_.custompanel->show();
-    form_.nevermindcmd->show();
-    form_.listlbl->setText(caption);
+    form_->custompanel->show();
+    form_->nevermindcmd->show();
+    emit captionChanged(caption);
 }
 
 void CustomListPanel::showPreview(const QStringList& rows, const QString& caption)
 {
-    form_.List5->clear();
-    form_.List5->addItems(rows);
-    form_.listlbl->setText(caption);
-    form_.List5->show();
-    form_.List5->setFocus();
+    form_->List5->clear();
+    form_->List5->addItems(rows);
+    emit captionChanged(caption);
+    form_->List5->show();
+    updateShown();
+    form_->List5->setFocus();
 }
 
 void CustomListPanel::leave()
 {
-    for (QWidget* view : {form_.List3, form_.List4, form_.List5})
+    for (QWidget* view : {form_->List3, form_->List4, form_->List5})
         view->hide();
-    form_.List2->show();
-    form_.listlbl->setText(state_.ListCaption);
-    form_.listlbl->show();
-    form_.List3->clear();
-    form_.List4->clear();
-    form_.List5->clear();
+    emit captionChanged(state_->ListCaption);
+    form_->List3->clear();
+    form_->List4->clear();
+    form_->List5->clear();
     itemRecords_.clear();
     selectedName_.clear();
-    state_.pickerMode = PickerMode::None;
-    form_.custompanel->hide();
+    state_->pickerMode = PickerMode::None;
+    form_->custompanel->hide();
+    updateShown();
 }
 
 bool CustomListPanel::showing() const
 {
-    return !form_.List3->isHidden() || !form_.List4->isHidden() || !form_.List5->isHidden();
+    return !form_->List3->isHidden() || !form_->List4->isHidden() || !form_->List5->isHidden();
 }
 
 std::vector<int> CustomListPanel::selectedRecords() const
 {
     std::vector<int> records;
-    for (int row = 0; row < form_.List4->count() && row < int(itemRecords_.size()); ++row) {
-        if (form_.List4->item(row)->isSelected())
+    for (int row = 0; row < form_->List4->count() && row < int(itemRecords_.size()); ++row) {
+        if (form_->List4->item(row)->isSelected())
             records.push_back(itemRecords_[size_t(row)]);
     }
     return records;
@@ -158,23 +178,23 @@ void CustomListPanel::pickerClicked(int row)
     }
     if (row < kFirstNameRow)
         return;
-    selectedName_ = form_.List3->item(row)->text();
+    selectedName_ = form_->List3->item(row)->text();
     emit listPicked();
 }
 
 bool CustomListPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == form_.List3 && isActivationKey(event)) {
-        if (form_.List3->currentRow() >= 0)
-            pickerClicked(form_.List3->currentRow());
+    if (watched == form_->List3 && isActivationKey(event)) {
+        if (form_->List3->currentRow() >= 0)
+            pickerClicked(form_->List3->currentRow());
         return true;
     }
-    if ((watched == form_.List5 && isActivationKey(event)) ||
-        (watched == form_.List5->viewport() && event->type() == QEvent::MouseButtonPress)) {
+    if ((watched == form_->List5 && isActivationKey(event)) ||
+        (watched == form_->List5->viewport() && event->type() == QEvent::MouseButtonPress)) {
         leave();
         return true;
     }
-    return QObject::eventFilter(watched, event);
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace customlists

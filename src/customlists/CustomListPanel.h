@@ -2,13 +2,14 @@
 
 #include "CustomListRules.h"
 
-#include <QObject>
 #include <QStringList>
+#include <QWidget>
 
+#include <memory>
 #include <vector>
 
 namespace Ui {
-class pantrix1;
+class CustomListPanel;
 }
 namespace model {
 struct SharedState;
@@ -20,12 +21,15 @@ namespace customlists {
 // list picker (List3), the item list with its panel (List4, custompanel) and the preview
 // (List5). It shows what it is given and reports the user's choices; the commands do the
 // file work.
-class CustomListPanel : public QObject
+class CustomListPanel : public QWidget
 {
     Q_OBJECT
 
 public:
-    CustomListPanel(Ui::pantrix1& form, model::SharedState& state, QObject* parent = nullptr);
+    explicit CustomListPanel(QWidget* parent = nullptr);
+    ~CustomListPanel() override;
+    // Called once, before any other call.
+    void setUp(model::SharedState& state);
 
     // The picker for the current picker mode: its prompt, the way back, then the names.
     void showPicker(const QStringList& names);
@@ -51,13 +55,19 @@ signals:
     // A list name was clicked in the picker; selectedName() holds it.
     void listPicked();
     void proceedRequested();
+    // The custom list views took the Shopping List's place (true) or gave it back.
+    void viewsShown(bool shown);
+    // The caption above the list should read this.
+    void captionChanged(const QString& caption);
 
 private:
     void pickerClicked(int row);
+    // Shows the panel while any of its views is up, and says so.
+    void updateShown();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-    Ui::pantrix1& form_;
-    model::SharedState& state_;
+    std::unique_ptr<Ui::CustomListPanel> form_;
+    model::SharedState* state_ = nullptr;
     QString selectedName_;
     std::vector<int> itemRecords_; // record number of each item list row
 };

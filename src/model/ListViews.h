@@ -17,6 +17,8 @@ public:
     virtual void RebuildProductList() = 0;
     virtual void RebuildCategories() = 0;
     virtual void RebuildShoppingList() = 0;
+    // Empties the Product List view (its file holds no products any more).
+    virtual void clearProductList() = 0;
     // Re-reads which commands are available now (after a command changed the files).
     virtual void updateActions() = 0;
 

@@ -9,7 +9,7 @@ namespace model {
 
 using data::ShoppingItemRecord;
 
-ShoppingListView buildShoppingList(const std::vector<ShoppingItemRecord>& records, int listOrder)
+ShoppingListView buildShoppingList(const std::vector<ShoppingItemRecord>& records, ListOrder order)
 {
     ShoppingListView view;
     view.rows.reserve(records.size());
@@ -38,7 +38,7 @@ ShoppingListView buildShoppingList(const std::vector<ShoppingItemRecord>& record
     if (!records.empty())
         view.totalText = data::formatPattern(total, u"###.00");
 
-    if (listOrder == 1)
+    if (order == ListOrder::ByCategory)
         std::stable_sort(view.rows.begin(), view.rows.end(),
                          [](const ShoppingRow& a, const ShoppingRow& b) { return a.category < b.category; });
     else
@@ -47,7 +47,7 @@ ShoppingListView buildShoppingList(const std::vector<ShoppingItemRecord>& record
 
     for (ShoppingRow& row : view.rows) {
         row.text = row.prefix + (row.couponText.isEmpty() ? data::trimBlanks(row.item) : row.couponText);
-        if (listOrder == 1)
+        if (order == ListOrder::ByCategory)
             row.text += QStringLiteral("   (%1)").arg(data::trimBlanks(row.category));
     }
     return view;

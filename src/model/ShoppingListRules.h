@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SharedState.h"
 #include "data/Records.h"
 
 #include <QString>
@@ -28,9 +29,9 @@ struct ShoppingListView
     double couponTotal = 0;
 };
 
-// Builds the rows from the list file's records in file order. listOrder 0 sorts by item,
-// 1 by category (both untrimmed, by character code); equal keys keep the order of adding.
-ShoppingListView buildShoppingList(const std::vector<data::ShoppingItemRecord>& records, int listOrder);
+// Builds the rows from the list file's records in file order, sorted by item or by category (both untrimmed, by
+// character code); equal keys keep the order of adding.
+ShoppingListView buildShoppingList(const std::vector<data::ShoppingItemRecord>& records, ListOrder order);
 
 // "grocery ($12.34)": the list's base name and the trimmed total.
 QString listCaption(const QString& listFile, const QString& totalText);

@@ -3,9 +3,8 @@
 #include <QObject>
 #include <QPointer>
 
-namespace app {
-class pantrix1;
-}
+class QWidget;
+
 namespace model {
 struct SharedState;
 }
@@ -17,32 +16,31 @@ namespace stores {
 
 class pantnew;
 
-// Opening another store through the file chooser, creating one through the pantnew
-// dialog, and the reload of the main window after a new store was made current.
+// Opening another store through the file chooser and creating one through the pantnew
+// dialog. Making the store current is the main window's work: it is told through signals.
 class StoreCommands : public QObject
 {
     Q_OBJECT
 
 public:
-    StoreCommands(app::pantrix1& window, model::SharedState& state, ui::Dialogs& dialogs);
+    StoreCommands(model::SharedState& state, ui::Dialogs& dialogs, QWidget* window);
     ~StoreCommands() override;
 
-    // "Open...": the chosen .lst file becomes the current store.
+    // "Open...": asks for a .lst file and checks that it can be opened.
     void Open();
     // "New...": the new-store dialog, made afresh.
     void New();
-    // The main window's activation after pantnew made a store current: the views are
-    // rebuilt from the new store's files.
-    void reloadStore();
 
 signals:
-    // Another store is about to become current; the custom list views make way.
-    void storeSwitching();
+    // A list file was chosen and can be opened: it should become the current store.
+    void storeChosen(const QString& listFile);
+    // pantnew made a new store current (StoreChanged is set).
+    void storeCreated();
 
 private:
-    app::pantrix1& window_;
     model::SharedState& state_;
     ui::Dialogs& dialogs_;
+    QWidget* window_;
     QPointer<pantnew> dialog_; // made afresh by each New
 };
 

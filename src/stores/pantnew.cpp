@@ -91,16 +91,16 @@ void pantnew::create()
     }
     probe.close();
     state_.ListFile = listFile;
-    state_.items.open(state_.ListFile);
-    state_.ItemCount = 0;
+    // Opened above already, so this cannot fail for a reason the probe did not show.
+    (void)state_.items.open(state_.ListFile);
     if (source == Answer::Yes) {
         state_.ProductFile = newProductFile(listFile);
         dialogs_.tell(QStringLiteral("Data file created: ") + state_.ProductFile);
     } else {
         state_.ProductFile = model::kDefaultProducts;
-        state_.DefaultListWarned = 0;
+        state_.DefaultListWarned = false;
     }
-    state_.StoreChanged = 1;
+    state_.StoreChanged = true;
     hide();
     emit storeCreated();
 }

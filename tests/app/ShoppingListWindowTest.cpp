@@ -49,7 +49,7 @@ TEST_F(ShoppingListWindowTest, DoubleClickAsksTheQuantityUntilItIsANumber)
     EXPECT_EQ(items()[0].get(ShoppingItemRecord::price), " 4.98 ");
     EXPECT_EQ(shoppingRows(), (QStringList{"(2) Milk"}));
     EXPECT_EQ(text("listlbl"), "grocery ($4.98)");
-    EXPECT_TRUE(state.AddMode.isEmpty());
+    EXPECT_EQ(state.addMode, model::AddMode::Plain);
 
     dialogs.type("");
     doubleClickProduct(0);
@@ -99,7 +99,7 @@ TEST_F(ShoppingListWindowTest, RemoveTakesTheSelectedItemNotItsFirstNamesake)
     selectShoppingRow(2);
     click("foodoffcmd");
     EXPECT_EQ(TempFolder::read("grocery.lst"), bytesOf(std::vector{list[0], list[1]}));
-    EXPECT_EQ(state.ItemCount, 2);
+    EXPECT_EQ(state.ItemCount(), 2);
     EXPECT_EQ(text("listlbl"), "grocery ($4.49)");
     EXPECT_EQ(shoppingView()->currentRow(), 0) << "no row left at that position: the first";
     EXPECT_FALSE(find<QWidget>("coupontotalcmd")->isVisible());

@@ -71,7 +71,7 @@ TEST_F(CatalogueCommandsTest, DeletionWarnsOnceThenAsksPerItemDownToTheLastProdu
     click("delfoodcmd");
     EXPECT_EQ(dialogs.last().title, ui::Title::own("Confirm"));
     EXPECT_EQ(TempFolder::read("grocery.dat"), bytesOf(std::vector{all[1], all[4]}));
-    EXPECT_EQ(state.ProductCount, 2);
+    EXPECT_EQ(state.ProductCount(), 2);
 
     find<QLineEdit>("searchtxt")->setText("r"); // Bread
     selectProducts({0});
@@ -153,8 +153,10 @@ TEST_F(CatalogueCommandsTest, TextExports)
     EXPECT_EQ(TempFolder::read("cats.txt"), catalogue::textFileBytes(catalogue::categoryExportLines(
                                                 {"Bakery", "Dairy", "Drinks", "Spreads"}, QDate::currentDate())));
 
+    // The note names the folder the file really goes to.
     const QString prompt = "Enter a name for this list file.\r\n   (Note: enter a full path if you wish to place the "
-                           "file somewhere other than c:\\pantrix)";
+                           "file somewhere other than " +
+                           QDir::toNativeSeparators(QDir::currentPath()) + ")";
     dialogs.type("weekly.txt", prompt)
         .ok("Do not enter an extension")
         .type("weekly", prompt)

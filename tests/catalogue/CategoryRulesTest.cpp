@@ -22,8 +22,6 @@ TEST(CategoryRules, RenameIgnoresCaseInTheListButNotInProducts)
     model::SharedState state;
     state.products.open("grocery.dat");
     state.items.open("grocery.lst");
-    state.ProductCount = 4;
-    state.ItemCount = 3;
 
     ASSERT_TRUE(renameCategory(state, "Dairy", "03.00 Dairy And Cheese Counter"));
     // Cut to the field; in products DAIRY is another category, blanks around do not count.

@@ -11,7 +11,7 @@ const QString kAddNow = QStringLiteral("Add this item to your Shopping List now?
 TEST_F(ProductEditorTest, NewProductChecksItsBoxesAndGoesOntoTheShoppingList)
 {
     start();
-    Ui::pantadd& f = open("addfoodcmd");
+    EditorControls f = open("addfoodcmd");
     EXPECT_TRUE(f.categorycmd->isHidden());
     EXPECT_EQ(f.Combo1->currentText(), "") << "nothing picked or edited yet";
     f.fatchk->click();
@@ -79,7 +79,7 @@ TEST_F(ProductEditorTest, NewProductChecksItsBoxesAndGoesOntoTheShoppingList)
 TEST_F(ProductEditorTest, SaveAndAddAnotherThenReturnWithNoSaveRebuildsNothing)
 {
     start();
-    Ui::pantadd& f = open("addfoodcmd");
+    EditorControls f = open("addfoodcmd");
     f.itemtxt->setText("Jam");
     f.Combo1->setEditText("Spreads");
     f.aisletxt->setText("04.00");
@@ -112,7 +112,7 @@ TEST_F(ProductEditorTest, SaveAndAddAnotherThenReturnWithNoSaveRebuildsNothing)
     EXPECT_FALSE(editorShowing());
     QTest::keyClick(open("addfoodcmd").itemtxt, Qt::Key_F1);
     EXPECT_TRUE(editorShowing());
-    QTest::keyClick(editor()->form().itemtxt, Qt::Key_Escape);
+    QTest::keyClick(EditorControls(editor()).itemtxt, Qt::Key_Escape);
     EXPECT_FALSE(editorShowing());
 }
 
@@ -130,7 +130,7 @@ TEST_F(ProductEditorTest, EditRewritesTheProductInPlace)
     EXPECT_EQ(editor(), nullptr);
 
     selectProducts({1, 0}); // Milk and Bread, Bread current
-    Ui::pantadd& f = open("editfoodcmd");
+    EditorControls f = open("editfoodcmd");
     EXPECT_TRUE(f.aisletxt->isHidden() && f.aislelbl->isHidden() && f.Command1->isHidden());
     EXPECT_FALSE(f.categorycmd->isHidden());
     EXPECT_FALSE(f.savecmd->isEnabled()) << "loading the product is not an edit";
@@ -147,18 +147,18 @@ TEST_F(ProductEditorTest, CategoryPreselectionAndRename)
     start();
     auto* categories = find<QListWidget>("Combo1");
     categories->setCurrentItem(categories->findItems("02.00 Dairy", Qt::MatchExactly).value(0));
-    Ui::pantadd* f = &open("addfoodcmd");
+    auto f = std::make_unique<EditorControls>(open("addfoodcmd"));
     EXPECT_EQ(f->Combo1->currentText(), "02.00 Dairy");
     EXPECT_FALSE(f->savecmd->isEnabled()) << "the preselection is not an edit";
     f->quitcmd->click();
     click("allcmd");
-    f = &open("addfoodcmd");
+    f = std::make_unique<EditorControls>(open("addfoodcmd"));
     EXPECT_EQ(f->Combo1->currentText(), "02.00 Dairy") << "still after going back to All";
     f->quitcmd->click();
 
     // A rename from the editor closes it without saving what else was changed.
     selectProducts({0}); // Bread
-    f = &open("editfoodcmd");
+    f = std::make_unique<EditorControls>(open("editfoodcmd"));
     f->itemtxt->setText("Changed But Not Saved");
     dialogs.type("01.00 bakery", "Type a name to replace Bakery")
         .answer(Answer::Ok, "Change all Bakery records to 01.00 Bakery?")
@@ -168,12 +168,12 @@ TEST_F(ProductEditorTest, CategoryPreselectionAndRename)
     EXPECT_EQ(dialogs.boxes()[2].title, ui::Title::none());
     EXPECT_FALSE(editorShowing());
     EXPECT_EQ(products()[1], product("Bread", "2.00", "01.00 Bakery", false, true));
-    f = &open("addfoodcmd");
+    f = std::make_unique<EditorControls>(open("addfoodcmd"));
     EXPECT_EQ(f->Combo1->currentText(), "01.00 Bakery") << "the category of the last product edited";
     f->quitcmd->click();
 
     selectProducts({2}); // Salt, no category
-    f = &open("editfoodcmd");
+    f = std::make_unique<EditorControls>(open("editfoodcmd"));
     EXPECT_EQ(f->Combo1->currentText(), "") << "shown without a category, not with another's";
     f->savecmd->setEnabled(true);
     f->savecmd->click();

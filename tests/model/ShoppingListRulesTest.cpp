@@ -21,7 +21,7 @@ TEST(ShoppingList, RowsTotalsAndCoupons)
 {
     const auto view = buildShoppingList({listItem("Milk", " 4.98", "2"), listItem("Bread", "2.49", "1", "", "  .50"),
                                          listItem("Eggs", "", "", "", "0"), listItem("Jam", "  3", "1.0")},
-                                        0);
+                                        ListOrder::Alphabetical);
     EXPECT_EQ(texts(view), (QStringList{"     Bread (coupon .50)", "() Eggs", "     Jam", "(2) Milk"}));
     EXPECT_EQ(view.rows[0].costText, "1.99");
     EXPECT_EQ(view.rows[1].costText, ".00");
@@ -30,7 +30,7 @@ TEST(ShoppingList, RowsTotalsAndCoupons)
     EXPECT_EQ(couponSavingsCaption(view.couponTotal), "Coupon savings = $.50");
     EXPECT_EQ(listCaption("grocery.lst", view.totalText), "grocery ($9.97)");
     EXPECT_EQ(listCaption("/home/u/My.Store.lst", ""), "My ($)");
-    EXPECT_EQ(buildShoppingList({}, 0).totalText, "");
+    EXPECT_EQ(buildShoppingList({}, ListOrder::Alphabetical).totalText, "");
 }
 
 TEST(ShoppingList, CategoryOrderByCodeKeepsOrderOfAdding)
@@ -38,7 +38,7 @@ TEST(ShoppingList, CategoryOrderByCodeKeepsOrderOfAdding)
     const auto view = buildShoppingList({listItem("b1", "1", "1", "bread"), listItem("p1", "1", "1", "Produce"),
                                          listItem("d1", "1", "1", "02 Dairy"), listItem("k1", "1", "1", "10 Bakery"),
                                          listItem("d2", "1", "1", "02 Dairy"), listItem("a0", "1", "1", "02 Dairy")},
-                                        1);
+                                        ListOrder::ByCategory);
     EXPECT_EQ(texts(view), (QStringList{"     d1   (02 Dairy)", "     d2   (02 Dairy)", "     a0   (02 Dairy)",
                                         "     k1   (10 Bakery)", "     p1   (Produce)", "     b1   (bread)"}));
     EXPECT_EQ(view.rows[0].record, 3);
