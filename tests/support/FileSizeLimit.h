@@ -4,19 +4,16 @@
 
 #include <csignal>
 
-// While it lives, a write that would take any file past the given size fails, as it would
-// on a full disk. Unlike a read-only file this fails for root as well.
+// While it lives, a write that would take a file past the given size fails as on a full
+// disk (EFBIG). Unlike a read-only file this fails for root as well.
 class FileSizeLimit
 {
 public:
     explicit FileSizeLimit(rlim_t bytes)
+        : previous_(std::signal(SIGXFSZ, [](int) {})) // caught: the default would end the process
     {
         getrlimit(RLIMIT_FSIZE, &old_);
-        // Caught rather than left to its default, which ends the process; the write then
-        // fails with EFBIG.
-        previous_ = std::signal(SIGXFSZ, [](int) {});
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
+        rlimit limit{bytes, old_.rlim_max};
         setrlimit(RLIMIT_FSIZE, &limit);
     }
     ~FileSizeLimit()
@@ -24,10 +21,8 @@ public:
         setrlimit(RLIMIT_FSIZE, &old_);
         std::signal(SIGXFSZ, previous_);
     }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
 private:
+    void (*previous_)(int);
     rlimit old_{};
-    void (*previous_)(int) = nullptr;
 };

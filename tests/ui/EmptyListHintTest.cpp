@@ -8,73 +8,41 @@
 
 namespace {
 
-QImage shot(QListView& view)
+// The rows of the viewport that hold pixels of the colour.
+std::pair<int, int> rowsOf(QListView& view, QColor color)
 {
     view.viewport()->repaint();
-    return view.viewport()->grab().toImage();
-}
-
-int pixelsOf(const QImage& image, QColor color)
-{
-    int n = 0;
+    const QImage image = view.viewport()->grab().toImage();
+    std::pair rows{-1, -1};
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            n += image.pixelColor(x, y) == color;
-    return n;
+            if (image.pixelColor(x, y) == color)
+                rows = {rows.first < 0 ? y : rows.first, y};
+    return rows;
 }
 
 } // namespace
 
-TEST(EmptyListHint, PaintsInThePlaceholderColourOnlyWhileEmpty)
+TEST(EmptyListHint, PaintsWrappedAndCentredInThePlaceholderColourOnlyWhileEmpty)
 {
     QStringListModel model;
     QListView view;
     view.setModel(&model);
-    view.resize(260, 200);
-    QPalette palette = view.palette();
-    palette.setColor(QPalette::PlaceholderText, QColor(0x80, 0x10, 0x10));
-    view.setPalette(palette);
-    view.show();
-    const QImage blank = shot(view);
-
-    bool empty = false;
-    auto* hint = new ui::EmptyListHint(&view, "No products yet: press New", [&empty] { return empty; });
-    EXPECT_EQ(hint->parent(), &view);
-    EXPECT_EQ(shot(view), blank) << "nothing while the predicate says there is something";
-
-    empty = true;
-    const QImage hinted = shot(view);
-    EXPECT_NE(hinted, blank);
-    EXPECT_GT(pixelsOf(hinted, palette.color(QPalette::PlaceholderText)), 20);
-
-    empty = false;
-    model.setStringList({"Bread"});
-    EXPECT_EQ(pixelsOf(shot(view), palette.color(QPalette::PlaceholderText)), 0) << "rows, no hint";
-}
-
-TEST(EmptyListHint, LongTextWrapsInsideANarrowList)
-{
-    QListView view;
     view.resize(120, 200);
     QPalette palette = view.palette();
     palette.setColor(QPalette::PlaceholderText, Qt::red);
     view.setPalette(palette);
-    new ui::EmptyListHint(&view, "No products yet: press New, or choose Import/export", [] { return true; });
+    bool empty = false;
+    new ui::EmptyListHint(&view, "No products yet: press New, or choose Import/export", [&empty] { return empty; });
     view.show();
-    const QImage image = shot(view);
-    int firstRow = -1;
-    int lastRow = -1;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixelColor(x, y) == Qt::red) {
-                lastRow = y;
-                if (firstRow < 0)
-                    firstRow = y;
-            }
-        }
-    }
-    ASSERT_GE(firstRow, 0);
-    EXPECT_GT(lastRow - firstRow, 2 * view.fontMetrics().height()) << "on several lines";
-    EXPECT_LT(firstRow, image.height() / 2);
-    EXPECT_GT(lastRow, image.height() / 2) << "centred";
+    EXPECT_EQ(rowsOf(view, Qt::red).first, -1);
+
+    empty = true;
+    const auto [top, bottom] = rowsOf(view, Qt::red);
+    EXPECT_GT(bottom - top, 2 * view.fontMetrics().height()) << "on several lines";
+    EXPECT_TRUE(top < 100 && bottom > 100) << "centred";
+
+    empty = false;
+    model.setStringList({"Bread"});
+    EXPECT_EQ(rowsOf(view, Qt::red).first, -1) << "rows, no hint";
 }
