@@ -14,6 +14,8 @@ namespace ui {
 // being told; call refresh() when the answer changes without the view repainting itself.
 class EmptyListHint : public QObject
 {
+    Q_OBJECT
+
 public:
     using Predicate = std::function<bool()>;
 
