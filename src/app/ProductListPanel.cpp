@@ -179,6 +179,11 @@ void ProductListPanel::applyFilters()
     RebuildProductList();
 }
 
+QAbstractItemView* ProductListPanel::listView() const
+{
+    return form_->List1;
+}
+
 int ProductListPanel::categoryRow() const
 {
     return form_->Combo1->currentRow();

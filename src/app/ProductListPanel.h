@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+class QAbstractItemView;
+
 #include <memory>
 #include <vector>
 
@@ -47,6 +49,7 @@ public:
     // Record numbers of the selected rows, in row order.
     std::vector<int> selectedRecords() const;
     int recordAt(int row) const { return model_.recordAt(row); }
+    QAbstractItemView* listView() const;
     // The category box's entries as shown.
     QStringList categories() const;
 

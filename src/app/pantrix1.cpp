@@ -4,6 +4,7 @@
 #include "ShoppingListPanel.h"
 #include "catalogue/CatalogueCommands.h"
 #include "catalogue/CategoryCommands.h"
+#include "catalogue/CommonProducts.h"
 #include "catalogue/CouponPanel.h"
 #include "catalogue/MergeCommands.h"
 #include "catalogue/TextExport.h"
@@ -113,6 +114,8 @@ void pantrix1::setUpCommands()
     textExport_ = new catalogue::TextExport(dialogs_, *this, this);
     customLists_ = new customlists::CustomListCommands(state_, dialogs_, *this, shopping_->customLists(), window);
     stores_ = new stores::StoreCommands(state_, dialogs_, window);
+    auto* common = new catalogue::CommonProducts(state_, dialogs_, *this, this);
+    catalogue::addEmptyProductListHint(products_->listView(), state_);
 
     // Buttons of the lists.
     addAction_ = command(QStringLiteral("addAction"), form_->foodoncmd);
@@ -156,6 +159,7 @@ void pantrix1::setUpCommands()
     // The toolbar's Import stays available when the menu's is off: it says when there is
     // nothing to import.
     connect(form_->importbutton, &QAbstractButton::clicked, merge_, &catalogue::MergeCommands::importProducts);
+    connect(form_->commonproductscmd, &QAction::triggered, common, &catalogue::CommonProducts::addCommonProducts);
     connect(form_->printtext, &QAction::triggered, textExport_, &catalogue::TextExport::exportShoppingList);
     connect(form_->exitcmd, &QAction::triggered, this, &pantrix1::Quit);
     connect(form_->recmakecmd, &QAction::triggered, customLists_, &customlists::CustomListCommands::Create);

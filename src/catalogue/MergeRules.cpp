@@ -91,6 +91,22 @@ QByteArray newProductsFromMerge(const QByteArray& products, const QByteArray& me
     return added;
 }
 
+AppendResult appendNewProducts(data::RecordFile<ProductRecord>& products, const QByteArray& incoming,
+                               const Progress& progress)
+{
+    AppendResult outcome;
+    const QByteArray added = newProductsFromMerge(products.readAllBytes(), incoming, progress);
+    // One write; the file layer takes back a write that is cut short, so the file keeps
+    // either all the new records or none of them.
+    if (!added.isEmpty()) {
+        outcome.result = products.appendBytes(added);
+        if (!outcome.result)
+            return outcome;
+    }
+    outcome.added = int(added.size() / kLength);
+    return outcome;
+}
+
 ImportResult importMergeFile(data::RecordFile<ProductRecord>& products, const QString& mergeFile,
                              const Progress& progress)
 {
@@ -106,15 +122,11 @@ ImportResult importMergeFile(data::RecordFile<ProductRecord>& products, const QS
         return outcome;
     outcome.found = true;
 
-    const QByteArray added = newProductsFromMerge(products.readAllBytes(), merge, progress);
-    // Appended in one write. Should it be cut short, the next import of the same file adds
-    // just what is still missing, as names already here are skipped.
-    if (!added.isEmpty()) {
-        outcome.result = products.appendBytes(added);
-        if (!outcome.result)
-            return outcome;
-    }
-    outcome.imported = int(added.size() / kLength);
+    const AppendResult appended = appendNewProducts(products, merge, progress);
+    outcome.result = appended.result;
+    if (!outcome.result)
+        return outcome;
+    outcome.imported = appended.added;
     outcome.result = keepAsConsumed(mergeFile);
     return outcome;
 }

@@ -29,6 +29,17 @@ using Progress = std::function<void(qsizetype done, qsizetype total)>;
 // those to append.
 QByteArray newProductsFromMerge(const QByteArray& products, const QByteArray& merge, const Progress& progress = {});
 
+struct AppendResult
+{
+    int added = 0;
+    data::FileResult result; // a failure leaves the product file as it was
+};
+
+// Appends to the open product file the records of incoming whose names it does not know yet,
+// as newProductsFromMerge picks and builds them, in one write: all of them or none.
+AppendResult appendNewProducts(data::RecordFile<data::ProductRecord>& products, const QByteArray& incoming,
+                               const Progress& progress = {});
+
 struct ImportResult
 {
     bool found = false; // the merge file held at least one record

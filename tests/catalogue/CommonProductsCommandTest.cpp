@@ -1,0 +1,54 @@
+#include "catalogue/CommonProductData.h"
+#include "support/FileSizeLimit.h"
+#include "support/MainWindowFixture.h"
+
+using ui::Answer;
+
+namespace {
+
+const QString kQuestion = QStringLiteral("Add common products to the Product List?");
+
+class CommonProductsTest : public MainWindowTest
+{
+protected:
+    const QByteArray all = catalogue::commonProductRecords();
+};
+
+} // namespace
+
+TEST_F(CommonProductsTest, AddsAllOnceThenNothingNew)
+{
+    start();
+    const int total = int(all.size() / data::ProductRecord::Length);
+    dialogs.answer(Answer::Yes, kQuestion).ok(QStringLiteral(" %1 items imported.").arg(total));
+    trigger("commonproductscmd");
+    const auto& asked = dialogs.boxes().front();
+    EXPECT_TRUE(asked.title == ui::Title::application() && asked.buttons == ui::Buttons::YesNo &&
+                asked.icon == ui::Icon::Question);
+    EXPECT_TRUE(dialogs.last().title == ui::Title::none());
+    EXPECT_EQ(productRows().size(), total);
+    EXPECT_GT(find<QListWidget>("Combo1")->count(), 10) << "the categories are shown";
+    EXPECT_TRUE(find<QWidget>("foodoncmd")->isEnabled());
+
+    dialogs.answer(Answer::Yes, kQuestion).ok("No new items found.");
+    trigger("commonproductscmd");
+    EXPECT_EQ(TempFolder::read("grocery.dat"), all);
+}
+
+TEST_F(CommonProductsTest, NoOrAFailedWriteChangesNothing)
+{
+    const QByteArray before = bytesOf(std::vector{product("Bread", "2.00", "Bakery")});
+    TempFolder::write("grocery.dat", before);
+    start();
+    dialogs.answer(Answer::No, kQuestion);
+    trigger("commonproductscmd");
+    {
+        const FileSizeLimit full(rlim_t(before.size()));
+        dialogs.answer(Answer::Yes, kQuestion).answer(Answer::Ok);
+        trigger("commonproductscmd");
+    }
+    EXPECT_TRUE(dialogs.last().text.contains("grocery.dat") && dialogs.last().icon == ui::Icon::Critical)
+        << dialogs.last().text.toStdString();
+    EXPECT_EQ(TempFolder::read("grocery.dat"), before);
+    EXPECT_EQ(productRows(), QStringList{"Bread"});
+}
