@@ -76,13 +76,13 @@ void pantrix1::setUpLook()
 
 void pantrix1::bind(QAbstractButton* button, QAction* action)
 {
-    connect(button, &QAbstractButton::clicked, action, [action, button] {
-        // A checkable button has already changed its own state; the action follows it.
-        if (action->isCheckable())
-            action->setChecked(button->isChecked());
-        else
-            action->trigger();
-    });
+    if (action->isCheckable()) {
+        // However the button changes (mouse, keyboard, a screen reader's toggle), the
+        // action follows it.
+        connect(button, &QAbstractButton::toggled, action, &QAction::setChecked);
+    } else {
+        connect(button, &QAbstractButton::clicked, action, &QAction::trigger);
+    }
     connect(action, &QAction::changed, button, [action, button] {
         button->setEnabled(action->isEnabled());
         if (action->isCheckable()) {

@@ -1,5 +1,6 @@
 #include "QtDialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -30,10 +31,28 @@ QMessageBox::StandardButton standardButton(Answer answer)
 
 } // namespace
 
+QString windowTitleFor(const Title& title)
+{
+    // Qt shows the application's name in place of an empty title; a blank shows nothing.
+    const QString shown = title.shown();
+    return shown.isEmpty() ? QStringLiteral(" ") : shown;
+}
+
+QWidget* QtDialogs::owner() const
+{
+    // The window that asks: a box over the main window while the product editor is open
+    // would hand the activation back to the main window when it closes.
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    return parent_;
+}
+
 Answer QtDialogs::message(const Message& m)
 {
-    QMessageBox box(parent_);
-    box.setWindowTitle(m.title.shown());
+    QMessageBox box(owner());
+    box.setWindowTitle(windowTitleFor(m.title));
     box.setText(shownText(m.text));
     switch (m.icon) {
     case Icon::None:
@@ -88,8 +107,8 @@ Answer QtDialogs::message(const Message& m)
 
 QString QtDialogs::input(const QString& prompt, const Title& title, const QString& defaultAnswer)
 {
-    QInputDialog dialog(parent_);
-    dialog.setWindowTitle(title.shown());
+    QInputDialog dialog(owner());
+    dialog.setWindowTitle(windowTitleFor(title));
     dialog.setLabelText(shownText(prompt));
     dialog.setTextValue(defaultAnswer);
     dialog.setInputMode(QInputDialog::TextInput);
@@ -105,7 +124,7 @@ QString QtDialogs::openFile(const QString& title, const QString& filter)
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
         filters.append(QStringLiteral("%1 (%2)").arg(parts[i], parts[i + 1]));
-    return QFileDialog::getOpenFileName(parent_, title, QString(), filters.join(QLatin1String(";;")));
+    return QFileDialog::getOpenFileName(owner(), title, QString(), filters.join(QLatin1String(";;")));
 }
 
 } // namespace ui

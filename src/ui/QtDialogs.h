@@ -6,6 +6,9 @@ class QWidget;
 
 namespace ui {
 
+// The title a box's window is given: an explicitly empty title shows no text at all.
+QString windowTitleFor(const Title& title);
+
 // The real boxes: QMessageBox, QInputDialog and QFileDialog over the given parent.
 class QtDialogs : public Dialogs
 {
@@ -21,6 +24,9 @@ public:
     QString openFile(const QString& title, const QString& filter) override;
 
 private:
+    // The window a box belongs to: the one that is active when it is asked for.
+    QWidget* owner() const;
+
     QWidget* parent_;
 };
 

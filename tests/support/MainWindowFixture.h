@@ -46,6 +46,7 @@ protected:
     void rightClickProducts();
     void rightClickShoppingList();
     QString text(const char* label) const;
+    bool enabled(const char* control) const { return find<QWidget>(control)->isEnabled(); }
 
     TempFolder folder;
     FakeDialogs dialogs;
