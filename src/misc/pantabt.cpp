@@ -26,7 +26,9 @@ pantabt::pantabt(ui::Desktop& desktop, QWidget* parent)
 
     // The link shows where it leads, without the scheme.
     const QUrl website(kWebsite);
-    const QString shown = website.toString(QUrl::RemoveScheme | QUrl::StripTrailingSlash).mid(2);
+    QString shown = website.toString(QUrl::RemoveScheme).mid(2);
+    if (shown.endsWith(u'/'))
+        shown.chop(1);
     form_->FreeLink1->setText(QStringLiteral("<a href=\"%1\">%2</a>").arg(website.toString(), shown.toHtmlEscaped()));
     form_->SSCommand1->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
 
