@@ -38,7 +38,7 @@ StartPlan planStart(const QStringList& arguments, const QString& folderVariable,
     const QString program = arguments.isEmpty() ? QStringLiteral("pantrix") : QFileInfo(arguments.first()).fileName();
 
     StartPlan plan;
-    if (parser.isSet(helpOption)) {
+    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
         // The parser names the program after the application object, which does not exist
         // yet when help is answered.
         const QString text = parser.helpText();

@@ -44,6 +44,7 @@ TEST(StartFolder, AnswersHelpAndVersionAndRefusesWhatItDoesNotKnow)
     EXPECT_TRUE(help.answer.startsWith("Usage: pantrix [options]")) << help.answer.toStdString();
     EXPECT_TRUE(help.answer.contains("--folder <dir>"));
     EXPECT_TRUE(help.answer.contains("--desktop"));
+    EXPECT_EQ(planStart({"pantrix", "--help-all"}, "", kHome).answer, help.answer);
     EXPECT_EQ(planStart({"pantrix", "-v"}, "", kHome).answer, "Pantrix 6.1.1\n");
     EXPECT_FALSE(planStart({"pantrix", "-reverse"}, "", kHome).answer.contains("6.1.1"))
         << "a window system option is not read as -r -e -v ...";
