@@ -1,10 +1,7 @@
-#include "misc/Companion.h"
 #include "misc/HelpTexts.h"
 #include "misc/Magnifier.h"
 #include "support/QtPrinters.h"
-#include "support/TempFolder.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 using namespace misc;
@@ -86,17 +83,4 @@ TEST(Magnifier, CyclesThroughTheDesktopSizeAndTheTwoLargerOnes)
     for (int click = 0; click < 4; ++click)
         size = nextListFontSize(size, 10);
     EXPECT_EQ(size, 14.25) << "the fourth click starts the second round";
-}
-
-TEST(Companion, InstalledOnlyAsAFileWithContent)
-{
-    TempFolder folder;
-    EXPECT_FALSE(companionInstalled());
-    TempFolder::write("fenrola.exe", {});
-    EXPECT_FALSE(companionInstalled());
-    TempFolder::write("fenrola.exe", "MZ");
-    EXPECT_TRUE(companionInstalled());
-    QFile::remove("fenrola.exe");
-    QDir().mkdir("fenrola.exe");
-    EXPECT_FALSE(companionInstalled());
 }
