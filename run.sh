@@ -1,13 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Pantrix and starts it in its working folder
-# (~/Pantrix, or the folder PANTRIX_DIR names), where it keeps all its data files.
+# Installs what is missing, builds Pantrix and starts it as the desktop menu does: in
+# ~/Pantrix (or the folder PANTRIX_DIR names), created when missing, where it keeps all its
+# data files. Arguments are passed on (--folder DIR works in DIR instead).
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh
 cmake --preset release
 cmake --build --preset release --target pantrix
-program="$PWD/build/release/src/pantrix"
-folder="${PANTRIX_DIR:-$HOME/Pantrix}"
-mkdir -p "$folder"
-cd "$folder"
-exec "$program" "$@"
+exec build/release/src/pantrix --desktop "$@"

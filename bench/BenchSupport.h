@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ui/Desktop.h"
+#include "ui/Printer.h"
+
 #include "data/Records.h"
 
 #include <QByteArray>
@@ -12,6 +15,31 @@
 #include <map>
 #include <string>
 #include <vector>
+
+namespace bench {
+
+// Windows under measurement print nothing and open nothing.
+struct NoPrinter : ui::Printer
+{
+    ui::PrintOutcome print(const ui::PrintDocument&) override { return {}; }
+};
+struct NoDesktop : ui::Desktop
+{
+    bool openUrl(const QUrl&) override { return false; }
+    bool startProgram(const QString&) override { return false; }
+};
+inline NoPrinter& noPrinter()
+{
+    static NoPrinter printer;
+    return printer;
+}
+inline NoDesktop& noDesktop()
+{
+    static NoDesktop desktop;
+    return desktop;
+}
+
+} // namespace bench
 
 namespace bench {
 

@@ -197,7 +197,7 @@ void DeleteCommand(benchmark::State& s)
         state.CategoryFilter = QStringLiteral("ALL");
         state.Loaded = true;
         state.products.open(state.ProductFile);
-        app::pantrix1 window(state, dialogs);
+        app::pantrix1 window(state, dialogs, bench::noPrinter(), bench::noDesktop());
         window.RebuildProductList();
         auto* commands = window.findChild<catalogue::CatalogueCommands*>();
         s.ResumeTiming();

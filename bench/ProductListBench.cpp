@@ -52,7 +52,7 @@ struct Window
         state.CategoryFilter = QStringLiteral("ALL");
         state.Loaded = true;
         state.products.open(state.ProductFile);
-        window = std::make_unique<app::pantrix1>(state, dialogs);
+        window = std::make_unique<app::pantrix1>(state, dialogs, bench::noPrinter(), bench::noDesktop());
         window->resize(1180, 720);
     }
 };
@@ -170,7 +170,7 @@ void Startup(benchmark::State& s)
         data::deleteFile(model::kNameFile);
         model::SharedState state;
         SilentDialogs dialogs;
-        app::pantrix1 window(state, dialogs);
+        app::pantrix1 window(state, dialogs, bench::noPrinter(), bench::noDesktop());
         window.resize(1180, 720);
         window.show();
         window.Load();

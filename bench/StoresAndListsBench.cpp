@@ -184,7 +184,7 @@ void OpenStore(benchmark::State& s)
     ChoosingDialogs dialogs;
     state.CategoryFilter = QStringLiteral("ALL");
     state.Loaded = true;
-    app::pantrix1 window(state, dialogs);
+    app::pantrix1 window(state, dialogs, bench::noPrinter(), bench::noDesktop());
     window.resize(1180, 720);
     auto* open = window.findChild<stores::StoreCommands*>();
     int k = 0;

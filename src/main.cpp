@@ -1,19 +1,65 @@
 #include "app/pantrix1.h"
+#include "misc/ProgramInfo.h"
+#include "misc/StartFolder.h"
 #include "model/SharedState.h"
+#include "ui/QtDesktop.h"
 #include "ui/QtDialogs.h"
+#include "ui/QtPrinter.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 #include <QStyleFactory>
+
+#include <cstdio>
+
+namespace {
+
+QStringList argumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+misc::StartPlan planFor(const QStringList& arguments)
+{
+    return misc::planStart(arguments, qEnvironmentVariable("PANTRIX_DIR"), QDir::homePath());
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
+    // --help and --version are answered before the window system is needed.
+    if (const misc::StartPlan early = planFor(argumentsOf(argc, argv)); !early.answer.isEmpty()) {
+        std::fputs(qPrintable(early.answer), stdout);
+        return 0;
+    }
+
+    QApplication application(argc, argv); // takes the window system's own options out
     QApplication::setApplicationName(QStringLiteral("Pantrix"));
+    QApplication::setApplicationVersion(misc::kVersion);
+    QApplication::setDesktopFileName(misc::kApplicationId);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pantrix-64.png")));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    const misc::StartPlan plan = planFor(QApplication::arguments());
+    if (!plan.error.isEmpty()) {
+        std::fputs(qPrintable(plan.error), stderr);
+        return 2;
+    }
+    if (const QString failed = misc::enterWorkingFolder(plan.folder); !failed.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(failed));
+        return 1;
+    }
 
     model::SharedState state;
     ui::QtDialogs dialogs;
-    app::pantrix1 window(state, dialogs);
+    ui::QtPrinter printer;
+    ui::QtDesktop desktop;
+    app::pantrix1 window(state, dialogs, printer, desktop);
     dialogs.setParent(&window);
     window.show();
     window.Load();

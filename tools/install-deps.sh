@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev
     libgtest-dev googletest libbenchmark-dev
     fonts-dejavu-core clang-format
+    appstream desktop-file-utils
 )
 
 missing=()

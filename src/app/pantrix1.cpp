@@ -11,6 +11,7 @@
 #include "customlists/CustomListCommands.h"
 #include "customlists/CustomListPanel.h"
 #include "data/FileOps.h"
+#include "misc/HelpCommands.h"
 #include "model/SharedState.h"
 #include "model/StoreFiles.h"
 #include "stores/StoreCommands.h"
@@ -33,11 +34,14 @@ bool isAll(const QString& category)
 }
 } // namespace
 
-pantrix1::pantrix1(model::SharedState& state, ui::Dialogs& dialogs, QWidget* parent)
+pantrix1::pantrix1(model::SharedState& state, ui::Dialogs& dialogs, ui::Printer& printer, ui::Desktop& desktop,
+                   QWidget* parent)
     : QMainWindow(parent)
     , form_(std::make_unique<Ui::pantrix1>())
     , state_(state)
     , dialogs_(dialogs)
+    , printer_(printer)
+    , desktop_(desktop)
 {
     form_->setupUi(this);
     products_ = form_->productPanel;
@@ -115,6 +119,10 @@ void pantrix1::setUpCommands()
     customLists_ = new customlists::CustomListCommands(state_, dialogs_, *this, shopping_->customLists(), window);
     stores_ = new stores::StoreCommands(state_, dialogs_, window);
     auto* common = new catalogue::CommonProducts(state_, dialogs_, *this, this);
+    QList<QWidget*> magnified;
+    for (const char* list : {"List1", "List2", "List3", "List4", "Combo1"})
+        magnified.append(findChild<QWidget*>(QLatin1String(list)));
+    help_ = new misc::HelpCommands(dialogs_, printer_, desktop_, window, magnified);
     catalogue::addEmptyProductListHint(products_->listView(), state_);
 
     // Buttons of the lists.
@@ -162,6 +170,13 @@ void pantrix1::setUpCommands()
     connect(form_->commonproductscmd, &QAction::triggered, common, &catalogue::CommonProducts::addCommonProducts);
     connect(form_->printtext, &QAction::triggered, textExport_, &catalogue::TextExport::exportShoppingList);
     connect(form_->exitcmd, &QAction::triggered, this, &pantrix1::Quit);
+    connect(form_->helpcmd, &QAction::triggered, help_, &misc::HelpCommands::programHelp);
+    connect(form_->mergehelpcmd, &QAction::triggered, help_, &misc::HelpCommands::mergeHelp);
+    connect(form_->rechelpcmd, &QAction::triggered, help_, &misc::HelpCommands::customListHelp);
+    connect(form_->aboutcmd, &QAction::triggered, help_, &misc::HelpCommands::about);
+    connect(form_->magnifycmd, &QAbstractButton::clicked, help_, &misc::HelpCommands::magnify);
+    connect(form_->mealscmd, &QAbstractButton::clicked, help_, &misc::HelpCommands::meals);
+    connect(form_->FreeLink3, &QLabel::linkActivated, help_, &misc::HelpCommands::openCompanionWebsite);
     connect(form_->recmakecmd, &QAction::triggered, customLists_, &customlists::CustomListCommands::Create);
     connect(form_->recaddcmd, &QAction::triggered, customLists_, &customlists::CustomListCommands::Add);
     connect(form_->receditcmd, &QAction::triggered, customLists_, &customlists::CustomListCommands::Remove);
@@ -232,10 +247,9 @@ void pantrix1::updateActions()
 
     // Commands that are not built yet stay off.
     for (QWidget* later : std::initializer_list<QWidget*>{form_->printlistcmd, findChild<QWidget*>("printmastercmd"),
-                                                          form_->logcmd, form_->magnifycmd, form_->mealscmd})
+                                                          form_->logcmd})
         later->setEnabled(false);
-    for (QAction* later : {form_->rechelpcmd, form_->mergehelpcmd, form_->helpcmd, form_->aboutcmd, form_->notescmd,
-                           form_->logput, form_->logsee})
+    for (QAction* later : {form_->notescmd, form_->logput, form_->logsee})
         later->setEnabled(false);
 }
 
@@ -399,6 +413,7 @@ void pantrix1::reloadStore()
 
 void pantrix1::HandleActivation()
 {
+    help_->hideAbout();
     customLists_->activated();
     if (std::exchange(state_.StoreChanged, false))
         reloadStore();

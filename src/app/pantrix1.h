@@ -13,8 +13,10 @@ namespace Ui {
 class pantrix1;
 }
 namespace ui {
+class Desktop;
 class Dialogs;
-}
+class Printer;
+} // namespace ui
 namespace model {
 struct SharedState;
 }
@@ -24,6 +26,9 @@ class CategoryCommands;
 class MergeCommands;
 class TextExport;
 } // namespace catalogue
+namespace misc {
+class HelpCommands;
+}
 namespace customlists {
 class CustomListCommands;
 }
@@ -47,7 +52,8 @@ class pantrix1 : public QMainWindow, public model::ListViews
     Q_OBJECT
 
 public:
-    pantrix1(model::SharedState& state, ui::Dialogs& dialogs, QWidget* parent = nullptr);
+    pantrix1(model::SharedState& state, ui::Dialogs& dialogs, ui::Printer& printer, ui::Desktop& desktop,
+             QWidget* parent = nullptr);
     ~pantrix1() override;
 
     // Opens the current store's files and builds the views; the window should be showing.
@@ -106,6 +112,8 @@ private:
     std::unique_ptr<Ui::pantrix1> form_;
     model::SharedState& state_;
     ui::Dialogs& dialogs_;
+    ui::Printer& printer_;
+    ui::Desktop& desktop_;
     ProductListPanel* products_;
     ShoppingListPanel* shopping_;
     catalogue::CatalogueCommands* catalogue_ = nullptr;
@@ -114,6 +122,7 @@ private:
     catalogue::TextExport* textExport_ = nullptr;
     customlists::CustomListCommands* customLists_ = nullptr;
     stores::StoreCommands* stores_ = nullptr;
+    misc::HelpCommands* help_ = nullptr;
     // The commands that have a button but no menu item.
     QAction* addAction_ = nullptr;
     QAction* removeAction_ = nullptr;

@@ -7,7 +7,7 @@
 
 void MainWindowTest::start()
 {
-    window = std::make_unique<app::pantrix1>(state, dialogs);
+    window = std::make_unique<app::pantrix1>(state, dialogs, printer, desktop);
     window->show();
     window->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakeDialogs.h"
+#include "FakePrinter.h"
 #include "Fixtures.h"
 #include "QtPrinters.h"
 #include "TempFolder.h"
@@ -50,6 +51,8 @@ protected:
 
     TempFolder folder;
     FakeDialogs dialogs;
+    FakePrinter printer;
+    FakeDesktop desktop;
     model::SharedState state;
     std::unique_ptr<app::pantrix1> window;
 };

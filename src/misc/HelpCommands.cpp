@@ -1,0 +1,119 @@
+#include "HelpCommands.h"
+
+#include "Companion.h"
+#include "ListFonts.h"
+#include "Magnifier.h"
+#include "PrintOut.h"
+#include "misc/ProgramInfo.h"
+#include "pantabt.h"
+#include "pantguide.h"
+#include "panthelp.h"
+#include "ui/Desktop.h"
+#include "ui/Dialogs.h"
+
+#include <QFileInfo>
+#include <QUrl>
+#include <QWidget>
+
+namespace misc {
+
+namespace {
+
+const QString kHelpFile = QStringLiteral("pantrix.hlp");
+
+// Shows a window beside the main window and brings it to the front.
+void present(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
+HelpCommands::HelpCommands(ui::Dialogs& dialogs, ui::Printer& printer, ui::Desktop& desktop, QWidget* window,
+                           QList<QWidget*> lists)
+    : QObject(window)
+    , dialogs_(dialogs)
+    , printer_(printer)
+    , desktop_(desktop)
+    , window_(window)
+    , lists_(std::move(lists))
+{
+}
+
+HelpCommands::~HelpCommands()
+{
+    delete help_.data();
+    delete about_.data();
+    delete guide_.data();
+}
+
+void HelpCommands::programHelp()
+{
+    const QFileInfo file(kHelpFile);
+    if (file.isFile() && desktop_.openUrl(QUrl::fromLocalFile(file.absoluteFilePath())))
+        return;
+    if (!guide_)
+        guide_ = new pantguide(window_);
+    present(guide_);
+}
+
+void HelpCommands::openHelp(HelpSection section)
+{
+    delete help_.data();
+    help_ = new panthelp(section, window_);
+    connect(help_, &panthelp::printRequested, this, &HelpCommands::printHelp);
+    present(help_);
+}
+
+void HelpCommands::printHelp(const QStringList& rows)
+{
+    printOut(printer_, dialogs_, desktop_, helpPrintout(rows));
+}
+
+void HelpCommands::about()
+{
+    delete about_.data();
+    about_ = new pantabt(desktop_, window_);
+    present(about_);
+}
+
+void HelpCommands::hideAbout()
+{
+    if (about_)
+        about_->hide();
+}
+
+void HelpCommands::magnify()
+{
+    if (lists_.isEmpty())
+        return;
+    const double now = listFontSize(lists_.front());
+    const double next = nextListFontSize(now, desktopListFontSize(lists_.front()));
+    if (next != now)
+        setListFontSize(lists_, next);
+}
+
+void HelpCommands::meals()
+{
+    if (companionInstalled()) {
+        if (!desktop_.startProgram(kCompanionProgram))
+            dialogs_.tell(QStringLiteral("%1 could not be started.").arg(kCompanionProgram), ui::Title::application(),
+                          ui::Icon::Exclamation);
+        return;
+    }
+    const ui::Answer answer =
+        dialogs_.ask(QStringLiteral("You have not installed the optional DISHOMAT feature.\r\n\r\n"
+                                    "Would you like to do that now?"),
+                     ui::Title::none(), ui::Buttons::YesNo, ui::Icon::None);
+    if (answer == ui::Answer::Yes)
+        openCompanionWebsite();
+}
+
+void HelpCommands::openCompanionWebsite()
+{
+    desktop_.openUrl(QUrl(kCompanionWebsite));
+}
+
+} // namespace misc

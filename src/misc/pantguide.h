@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class pantguide;
+}
+
+namespace misc {
+
+// "Pantrix User Guide": the guide that comes with the program, for when no help file of the
+// user's own is at hand. Shown beside the main window; Close hides it.
+class pantguide : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit pantguide(QWidget* parent = nullptr);
+    ~pantguide() override;
+
+    Ui::pantguide& form() { return *form_; }
+
+private:
+    std::unique_ptr<Ui::pantguide> form_;
+};
+
+} // namespace misc

@@ -1,0 +1,214 @@
+#include "misc/HelpCommands.h"
+#include "misc/ListFonts.h"
+#include "misc/ProgramInfo.h"
+#include "misc/pantabt.h"
+#include "misc/pantguide.h"
+#include "misc/panthelp.h"
+#include "support/FakeDialogs.h"
+#include "support/FakePrinter.h"
+#include "support/QtPrinters.h"
+#include "support/TempFolder.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+
+using misc::HelpSection;
+using ui::Answer;
+
+namespace {
+
+// A stand-in for the main window: five lists in a layout, and the help commands on them.
+class HelpWindowsTest : public ::testing::Test
+{
+protected:
+    HelpWindowsTest()
+    {
+        auto* layout = new QVBoxLayout(&window);
+        for (const char* name : {"List1", "List2", "List3", "List4", "Combo1"}) {
+            auto* list = new QListWidget(&window);
+            list->setObjectName(name);
+            list->addItems({"Milk", "Tea", "Bread"});
+            layout->addWidget(list);
+            lists.append(list);
+        }
+        window.resize(300, 700);
+        window.show();
+        commands = new misc::HelpCommands(dialogs, printer, desktop, &window, lists);
+    }
+
+    template<typename T> T* in(QWidget* w, const char* name) { return w->findChild<T*>(name); }
+    static void click(QWidget* w, const char* name)
+    {
+        QTest::mouseClick(w->findChild<QAbstractButton*>(name), Qt::LeftButton);
+    }
+
+    TempFolder folder;
+    FakeDialogs dialogs;
+    FakePrinter printer;
+    FakeDesktop desktop;
+    QWidget window;
+    QList<QWidget*> lists;
+    misc::HelpCommands* commands;
+};
+
+} // namespace
+
+TEST_F(HelpWindowsTest, TopicHelpIsReloadedForTheOtherTopicAndPrints)
+{
+    commands->mergeHelp();
+    QPointer<misc::panthelp> merge = commands->help();
+    ASSERT_TRUE(merge && merge->isVisible());
+    EXPECT_EQ(merge->windowTitle(), "Help");
+    EXPECT_EQ(merge->rows(), misc::helpRows(HelpSection::MergeFiles));
+    EXPECT_EQ(in<QListWidget>(merge, "List1")->font().pointSizeF(), 9.0);
+
+    commands->customListHelp();
+    EXPECT_TRUE(merge.isNull()) << "the earlier window is replaced, not kept beside";
+    misc::panthelp* help = commands->help();
+    EXPECT_EQ(window.findChildren<misc::panthelp*>().size(), 1);
+    EXPECT_EQ(help->rows(), misc::helpRows(HelpSection::CustomLists));
+    EXPECT_EQ(in<QListWidget>(help, "List1")->font().pointSizeF(), QApplication::font(help).pointSizeF());
+
+    click(help, "printcmd");
+    ASSERT_EQ(printer.printed.size(), 1u);
+    EXPECT_EQ(printer.lastText(), QStringList(3, QString()) + misc::helpRows(HelpSection::CustomLists));
+    EXPECT_TRUE(help->isVisible()) << "printing leaves the window open";
+
+    printer.next.error = "The printer PDF-1 is out of paper.";
+    dialogs.ok("The printer PDF-1 is out of paper.");
+    click(help, "printcmd");
+    EXPECT_EQ(dialogs.last().icon, ui::Icon::Exclamation);
+
+    click(help, "quitcmd");
+    EXPECT_FALSE(help->isVisible());
+}
+
+TEST_F(HelpWindowsTest, ProgramHelpOpensTheHelpFileOrElseTheGuideWithoutComplaint)
+{
+    commands->programHelp();
+    EXPECT_TRUE(desktop.opened.empty()) << "no pantrix.hlp here";
+    ASSERT_TRUE(commands->guide() && commands->guide()->isVisible());
+    EXPECT_TRUE(in<QTextBrowser>(commands->guide(), "guidetxt")->toPlainText().contains("Where your files live"));
+    click(commands->guide(), "closecmd");
+    EXPECT_FALSE(commands->guide()->isVisible());
+
+    TempFolder::write("pantrix.hlp", "help");
+    commands->programHelp();
+    ASSERT_EQ(desktop.opened.size(), 1u);
+    EXPECT_EQ(desktop.opened[0], QUrl::fromLocalFile(folder.path() + "/pantrix.hlp"));
+    EXPECT_FALSE(commands->guide()->isVisible());
+
+    desktop.works = false; // nothing on this desktop shows .hlp files
+    commands->programHelp();
+    EXPECT_TRUE(commands->guide()->isVisible());
+    EXPECT_TRUE(dialogs.boxes().empty());
+}
+
+TEST_F(HelpWindowsTest, AboutIsOneWindowWithItsLabelsAndLink)
+{
+    commands->about();
+    QPointer<misc::pantabt> first = commands->aboutWindow();
+    commands->about();
+    EXPECT_TRUE(first.isNull());
+    EXPECT_EQ(window.findChildren<misc::pantabt*>().size(), 1);
+    misc::pantabt* about = commands->aboutWindow();
+    ASSERT_TRUE(about->isVisible());
+    EXPECT_EQ(about->windowTitle(), "About Pantrix");
+    EXPECT_EQ(in<QLabel>(about, "Label1_0")->text(), "Pantrix Shopping List Utility");
+    EXPECT_EQ(in<QLabel>(about, "Label1_3")->text(), " Version 6.1.1");
+
+    emit in<QLabel>(about, "FreeLink1")->linkActivated(misc::kWebsite);
+    click(about, "SSCommand1");
+    EXPECT_EQ(desktop.opened, (std::vector<QUrl>(2, QUrl(misc::kWebsite))));
+
+    click(about, "Command1");
+    EXPECT_FALSE(about->isVisible());
+    commands->about();
+    commands->hideAbout(); // the main window is active again
+    EXPECT_FALSE(commands->aboutWindow()->isVisible());
+}
+
+TEST_F(HelpWindowsTest, AboutSwallowsF1)
+{
+    QAction programHelp(&window);
+    programHelp.setShortcut(Qt::Key_F1);
+    programHelp.setShortcutContext(Qt::ApplicationShortcut);
+    window.addAction(&programHelp);
+    int asked = 0;
+    QObject::connect(&programHelp, &QAction::triggered, [&] { ++asked; });
+
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F1);
+    ASSERT_EQ(asked, 1) << "the shortcut works outside the about window";
+    commands->about();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(commands->aboutWindow()));
+    QWidget* close = in<QWidget>(commands->aboutWindow(), "Command1");
+    close->setFocus();
+    QTest::keyClick(close, Qt::Key_F1);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(commands->aboutWindow()->isVisible());
+}
+
+TEST_F(HelpWindowsTest, MagnifierCyclesEveryListAndKeepsTheirHeights)
+{
+    QApplication::processEvents();
+    std::vector<int> heights;
+    for (QWidget* list : lists)
+        heights.push_back(list->height());
+    const double desktopSize = misc::desktopListFontSize(lists[0]);
+
+    for (double expected : {14.25, 18.0, desktopSize, 14.25}) {
+        commands->magnify();
+        QApplication::processEvents();
+        for (std::size_t i = 0; i < heights.size(); ++i) {
+            EXPECT_EQ(lists[i]->font().pointSizeF(), expected) << lists[i]->objectName().toStdString();
+            EXPECT_EQ(lists[i]->height(), heights[i]) << lists[i]->objectName().toStdString();
+        }
+    }
+
+    // A size the magnifier did not set is left alone.
+    QFont odd = lists[0]->font();
+    odd.setPointSizeF(11.5);
+    lists[0]->setFont(odd);
+    commands->magnify();
+    EXPECT_EQ(lists[0]->font().pointSizeF(), 11.5);
+    EXPECT_EQ(lists[1]->font().pointSizeF(), 14.25);
+}
+
+TEST_F(HelpWindowsTest, CompanionProgramStartsOrIsOffered)
+{
+    const QString offer = "You have not installed the optional DISHOMAT feature.\r\n\r\nWould you like to do that now?";
+    const QUrl page(misc::kCompanionWebsite);
+
+    dialogs.answer(Answer::No, offer); // missing
+    commands->meals();
+    EXPECT_EQ(dialogs.last().title, ui::Title::none());
+    EXPECT_EQ(dialogs.last().buttons, ui::Buttons::YesNo);
+
+    TempFolder::write("fenrola.exe", {}); // a leftover, not a program
+    dialogs.answer(Answer::Yes, offer);
+    commands->meals();
+    EXPECT_EQ(desktop.opened, std::vector<QUrl>{page});
+    EXPECT_TRUE(desktop.started.empty());
+
+    TempFolder::write("fenrola.exe", "MZ\x90");
+    commands->meals();
+    EXPECT_EQ(desktop.started, std::vector<QString>{"fenrola.exe"});
+    EXPECT_EQ(dialogs.boxes().size(), 2u) << "a started program needs no word";
+
+    desktop.works = false;
+    dialogs.ok("fenrola.exe could not be started.");
+    commands->meals();
+    EXPECT_EQ(desktop.started.size(), 2u);
+
+    commands->openCompanionWebsite(); // the link beside the lists
+    EXPECT_EQ(desktop.opened.back(), page);
+}

@@ -1,0 +1,83 @@
+#include "misc/StartFolder.h"
+#include "support/QtPrinters.h"
+#include "support/TempFolder.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+using misc::planStart;
+
+namespace {
+const QString kHome = QStringLiteral("/home/ann");
+}
+
+TEST(StartFolder, ChoosesTheFolderFromOptionsAndEnvironment)
+{
+    const QString here = QDir::currentPath();
+    struct Case
+    {
+        QStringList arguments;
+        QString variable;
+        QString folder;
+    } cases[] = {
+        {{}, "", ""},
+        {{}, "/data", ""},
+        {{"--folder", "/srv/lists"}, "", "/srv/lists"},
+        {{"--folder=shop/"}, "", here + "/shop"},
+        {{"--desktop"}, "", "/home/ann/Pantrix"},
+        {{"--desktop"}, "/data/pantrix", "/data/pantrix"},
+        {{"--desktop"}, "Documents/Shopping", "/home/ann/Documents/Shopping"},
+        {{"--desktop"}, "/home/ann/", "/home/ann/Pantrix"},
+        {{"--desktop"}, ".", "/home/ann/Pantrix"},
+        {{"--desktop", "--folder", "/srv/lists"}, "/data", "/srv/lists"},
+    };
+    for (const Case& c : cases) {
+        const misc::StartPlan plan = planStart(QStringList{"pantrix"} + c.arguments, c.variable, kHome);
+        EXPECT_FALSE(plan.ends()) << c.arguments.join(' ').toStdString() << ": " << plan.error.toStdString();
+        EXPECT_EQ(plan.folder, c.folder) << c.arguments.join(' ').toStdString() << " with " << c.variable.toStdString();
+    }
+}
+
+TEST(StartFolder, AnswersHelpAndVersionAndRefusesWhatItDoesNotKnow)
+{
+    const misc::StartPlan help = planStart({"/usr/bin/pantrix", "-platform", "xcb", "--help"}, "", kHome);
+    EXPECT_TRUE(help.answer.startsWith("Usage: pantrix [options]")) << help.answer.toStdString();
+    EXPECT_TRUE(help.answer.contains("--folder <dir>"));
+    EXPECT_TRUE(help.answer.contains("--desktop"));
+    EXPECT_EQ(planStart({"pantrix", "--help-all"}, "", kHome).answer, help.answer);
+    EXPECT_EQ(planStart({"pantrix", "-v"}, "", kHome).answer, "Pantrix 6.1.1\n");
+    EXPECT_FALSE(planStart({"pantrix", "-reverse"}, "", kHome).answer.contains("6.1.1"))
+        << "a window system option is not read as -r -e -v ...";
+
+    struct Case
+    {
+        QStringList arguments;
+        const char* error;
+    } cases[] = {
+        {{"--bogus"}, "Unknown option 'bogus'."},
+        {{"notes.lst"}, "Unexpected argument 'notes.lst'."},
+        {{"--folder"}, "Missing value after '--folder'."},
+        {{"--folder="}, "The option --folder needs a folder."},
+    };
+    for (const Case& c : cases) {
+        const misc::StartPlan plan = planStart(QStringList{"pantrix"} + c.arguments, "", kHome);
+        EXPECT_EQ(plan.error, QStringLiteral("pantrix: %1\nTry 'pantrix --help'.\n").arg(c.error));
+        EXPECT_TRUE(plan.folder.isEmpty());
+    }
+}
+
+TEST(StartFolder, EntersTheFolderCreatingItOrSaysWhyNot)
+{
+    TempFolder folder;
+    EXPECT_EQ(misc::enterWorkingFolder({}), QString());
+    EXPECT_EQ(QDir::currentPath(), QDir(folder.path()).canonicalPath());
+
+    TempFolder::write("taken", "a file");
+    const QString blocked = folder.path() + "/taken/Pantrix";
+    EXPECT_EQ(misc::enterWorkingFolder(blocked), "Pantrix cannot create the folder " + blocked + ".");
+    EXPECT_EQ(QDir::currentPath(), QDir(folder.path()).canonicalPath());
+
+    const QString fresh = folder.path() + "/home/Pantrix";
+    EXPECT_EQ(misc::enterWorkingFolder(fresh), QString());
+    EXPECT_EQ(QDir::currentPath(), QDir(fresh).canonicalPath());
+}
