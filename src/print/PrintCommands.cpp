@@ -1,0 +1,76 @@
+#include "PrintCommands.h"
+
+#include "PrintJob.h"
+#include "ProductListPrintout.h"
+#include "misc/pantnote.h"
+#include "model/ListViews.h"
+#include "model/ProductCatalogue.h"
+#include "model/SharedState.h"
+#include "pantprnt.h"
+#include "ui/BusyCursor.h"
+#include "ui/Dialogs.h"
+
+namespace print {
+
+PrintCommands::PrintCommands(model::SharedState& state, ui::Dialogs& dialogs, ui::Printer& printer,
+                             ui::Desktop& desktop, model::ListViews& views, QWidget* window)
+    : QObject(window)
+    , state_(state)
+    , dialogs_(dialogs)
+    , printer_(printer)
+    , desktop_(desktop)
+    , views_(views)
+    , window_(window)
+{
+}
+
+PrintCommands::~PrintCommands() = default;
+
+void PrintCommands::openPrintDialog()
+{
+    delete printDialog_;
+    const ShownList shown{int(views_.shoppingRows().size()), views_.shoppingTotal()};
+    printDialog_ = new pantprnt(state_, dialogs_, printer_, desktop_, shown, printed_, window_);
+    connect(printDialog_, &pantprnt::closed, this, &PrintCommands::windowClosed);
+    printDialog_->show();
+}
+
+void PrintCommands::openNotes()
+{
+    delete notes_;
+    notes_ = new misc::pantnote(dialogs_, printer_, desktop_, window_);
+    connect(notes_, &misc::pantnote::closed, this, &PrintCommands::windowClosed);
+    notes_->show();
+}
+
+void PrintCommands::printProductList()
+{
+    const bool all = state_.CategoryFilter.isEmpty() ||
+                     state_.CategoryFilter.compare(QLatin1String("ALL"), Qt::CaseInsensitive) == 0;
+    const QString categoryText = all ? QStringLiteral("All") : state_.CategoryFilter;
+    if (dialogs_.ask(productListQuestion(categoryText), ui::Title::own(QStringLiteral("Confirm")), ui::Buttons::YesNo,
+                     ui::Icon::Question) != ui::Answer::Yes)
+        return;
+
+    std::vector<data::ProductRecord> rows;
+    {
+        const ui::BusyCursor busy;
+        // The rows the Product List shows under its category and diet filters, in its order.
+        if (!state_.products.isOpen() || state_.products.name() != state_.ProductFile)
+            state_.products.open(state_.ProductFile);
+        const QByteArray bytes = state_.products.readAllBytes();
+        const auto records = data::recordsFromBytes<data::ProductRecord>(bytes);
+        model::ProductCatalogue catalogue;
+        catalogue.load(bytes);
+        model::ProductFilter filter;
+        filter.loFat = state_.LoFatFilter == QLatin1String("1");
+        filter.loCarb = state_.LoCarbFilter == QLatin1String("1");
+        filter.category = all ? QStringLiteral("ALL") : state_.CategoryFilter;
+        for (const int index : model::filterProducts(catalogue, filter))
+            rows.push_back(records[size_t(catalogue.entry(index).record - 1)]);
+    }
+    printDocument(printer_, dialogs_, desktop_,
+                  buildProductListPrintout(rows, categoryText, QDateTime::currentDateTime()));
+}
+
+} // namespace print
