@@ -34,6 +34,7 @@ public:
         : painter_(painter)
         , printer_(printer)
         , metrics_(painter.font(), &printer)
+        , column_(metrics_.averageCharWidth())
     {
     }
 
@@ -41,6 +42,11 @@ public:
     {
         painter_.setFont(font);
         metrics_ = QFontMetricsF(font, &printer_);
+        // Columns are measured in the regular weight, so that a bold heading's columns
+        // stand over the same columns of the lines below it.
+        QFont regular = font;
+        regular.setBold(false);
+        column_ = QFontMetricsF(regular, &printer_).averageCharWidth();
     }
 
     bool text(const QString& run)
@@ -54,7 +60,7 @@ public:
 
     bool tab(int column)
     {
-        const double target = column * metrics_.averageCharWidth();
+        const double target = column * column_;
         if (x_ > target && !endLine())
             return false;
         if (!startLine())
@@ -101,6 +107,7 @@ private:
     QPainter& painter_;
     QPrinter& printer_;
     QFontMetricsF metrics_;
+    double column_; // width of one character column
     double x_ = 0;
     double y_ = 0;
     double lineHeight_ = 0;

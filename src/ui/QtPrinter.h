@@ -18,7 +18,7 @@ public:
 
     // Lays the document out on a printer that is set up (a real one, a PDF, a preview):
     // character column n is n average character widths of the current font from the left
-    // margin; a line that would pass the bottom margin goes to a new page. Returns why it
+    // margin (in its regular weight); a line that would pass the bottom margin goes to a new page. Returns why it
     // failed, empty when it worked.
     static QString paint(const PrintDocument& document, QPrinter& printer);
     // Sets the margins and the document name every printout uses.
