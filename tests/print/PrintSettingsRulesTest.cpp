@@ -2,9 +2,6 @@
 #include "support/QtPrinters.h"
 #include "support/TempFolder.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 #include <gtest/gtest.h>
 
 using namespace print;
@@ -62,34 +59,6 @@ TEST(PrintSettingsRules, SavingKeepsSpareAndDropsWhatTheOrderDoesNotUse)
     ASSERT_TRUE(writeSettingsRecord(recordFromChoices(c, base)).ok());
     EXPECT_EQ(TempFolder::read(kSettingsFile).size(), 508);
     EXPECT_EQ(choicesFromRecord(readSettingsRecord()), (PrintChoices{"8", true, true, true, true, true, true, "4"}));
-}
-
-TEST(PrintSettingsRules, CommentLinesRoundTripAndFailedWritesLeaveTheOldFiles)
-{
-    TempFolder folder;
-    EXPECT_EQ(readCommentLines(), (QStringList{"", "", ""}));
-    ASSERT_TRUE(writeCommentLines({"  Bring bags ", "", "Café"}).ok());
-    const QByteArray bytes = TempFolder::read(kCommentFile);
-    ASSERT_EQ(bytes.size(), 180);
-    EXPECT_EQ(bytes.left(11), "Bring bags ");
-    EXPECT_EQ(bytes.mid(60, 60), QByteArray(60, ' '));
-    EXPECT_EQ(bytes[123], '\xE9');
-    EXPECT_EQ(readCommentLines(), (QStringList{"Bring bags", "", "Café"}));
-
-    // A short file: the missing record reads as an empty line.
-    TempFolder::write(kCommentFile, bytes.left(60));
-    EXPECT_EQ(readCommentLines(), (QStringList{"Bring bags", "", ""}));
-
-    // A folder in the way of each file makes its write fail; nothing is left half-written.
-    for (const QString& name : {kSettingsFile, kCommentFile}) {
-        QFile::remove(name);
-        ASSERT_TRUE(QDir().mkdir(name));
-        const data::FileResult written =
-            name == kSettingsFile ? writeSettingsRecord(PrintSettingsRecord{}) : writeCommentLines({"a", "b", "c"});
-        EXPECT_FALSE(written.ok());
-        EXPECT_TRUE(written.error.contains(name)) << written.error.toStdString();
-        EXPECT_TRUE(QFileInfo(name).isDir());
-    }
 }
 
 TEST(PrintSettingsRules, FontSizeStepsAndIndent)

@@ -126,18 +126,6 @@ TEST_F(ShoppingPrintoutTest, ByCategorySortsByCodeWithHeadersAndSeparatorsBetwee
                                                         "{Playbill 12}Pantrix Shopping List Utility"}));
 }
 
-TEST(UnitPrices, FirstProductOfANameWins)
-{
-    ProductRecord unwritten = product("Salt");
-    unwritten.clear(ProductRecord::price);
-    const UnitPrices prices(bytesOf(std::vector{product("  Milk", "2.5"), product("MILK", "9"), product("Tea", ""),
-                                                unwritten, product("Jam", "x")}));
-    const std::pair<QString, QString> cases[] = {{"milk", " (2.50)"}, {"Tea", " ()"}, {"Salt", " ()"},
-                                                 {"Jam", " (x)"},     {"Coffee", ""}, {"", ""}};
-    for (const auto& [item, text] : cases)
-        EXPECT_EQ(prices.textFor(listItem(item, "", "1")), text) << item.toStdString();
-}
-
 TEST(ProductListPrintout, FortySixProductsAPageUnderARepeatedHeading)
 {
     const QDateTime now(QDate(2026, 12, 5), QTime(9, 5, 7));
