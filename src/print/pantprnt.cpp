@@ -173,6 +173,8 @@ void pantprnt::preview()
 {
     const ui::PrintDocument doc = document();
     QPrintPreviewDialog dialog(this);
+    // Large enough to read a whole page.
+    dialog.resize(760, 760);
     ui::QtPrinter::prepare(*dialog.printer(), doc);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [&doc](QPrinter* printer) { ui::QtPrinter::paint(doc, *printer); });
