@@ -284,7 +284,14 @@ TEST_F(PrintWindowsTest, NotesAreSavedOnlyWhenAskedAndPrintedFromTheirWindow)
     EXPECT_TRUE(QFileInfo("pantnotes.dat").isDir());
 }
 
-TEST(QtPrinter, WritesATwoPagePdfWhenToldTo)
+namespace {
+qsizetype pagesIn(const QByteArray& pdf)
+{
+    return pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page ");
+}
+} // namespace
+
+TEST(QtPrinter, WritesPdfPagesWhenToldTo)
 {
     TempFolder folder;
     qputenv("PANTRIX_PRINTER", "pdf");
@@ -297,8 +304,16 @@ TEST(QtPrinter, WritesATwoPagePdfWhenToldTo)
                     .match(outcome.savedAs)
                     .hasMatch())
         << outcome.savedAs.toStdString();
-    const QByteArray pdf = TempFolder::read(outcome.savedAs);
-    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 2);
+    EXPECT_EQ(pagesIn(TempFolder::read(outcome.savedAs)), 2);
+
+    // Lines that pass the bottom margin go on to a new page (two saves in one second do not
+    // overwrite each other).
+    ui::PrintDocument longer("Shopping List");
+    for (int i = 0; i < 150; ++i)
+        longer.line(QStringLiteral("Line %1").arg(i));
+    const QString saved = printer.print(longer).savedAs;
+    EXPECT_NE(saved, outcome.savedAs);
+    EXPECT_GE(pagesIn(TempFolder::read(saved)), 3);
 
     // A printout that cannot be written is an error, and leaves no file.
     QDir("Printouts").removeRecursively();
