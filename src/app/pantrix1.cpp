@@ -12,8 +12,14 @@
 #include "customlists/CustomListPanel.h"
 #include "data/FileOps.h"
 #include "misc/HelpCommands.h"
+#include "misc/pantabt.h"
+#include "misc/pantguide.h"
+#include "misc/panthelp.h"
+#include "misc/pantnote.h"
 #include "model/SharedState.h"
 #include "model/StoreFiles.h"
+#include "print/PrintCommands.h"
+#include "print/pantprnt.h"
 #include "stores/StoreCommands.h"
 #include "ui/Dialogs.h"
 #include "ui_pantrix1.h"
@@ -123,6 +129,7 @@ void pantrix1::setUpCommands()
     for (const char* list : {"List1", "List2", "List3", "List4", "Combo1"})
         magnified.append(findChild<QWidget*>(QLatin1String(list)));
     help_ = new misc::HelpCommands(dialogs_, printer_, desktop_, window, magnified);
+    print_ = new print::PrintCommands(state_, dialogs_, printer_, desktop_, *this, window);
     catalogue::addEmptyProductListHint(products_->listView(), state_);
 
     // Buttons of the lists.
@@ -137,6 +144,8 @@ void pantrix1::setUpCommands()
     categoriesToTextAction_ = command(QStringLiteral("categoriesToTextAction"), find("cattotxtcmd"));
     customMenuAction_ = command(QStringLiteral("customMenuAction"), form_->custombutton);
     refreshAction_ = command(QStringLiteral("refreshAction"), form_->updatecmd);
+    printListAction_ = command(QStringLiteral("printListAction"), form_->printlistcmd);
+    printProductsAction_ = command(QStringLiteral("printProductsAction"), find("printmastercmd"));
     // Toolbar buttons that stand for menu items.
     bind(form_->openbutton, form_->openfilecmd);
     bind(form_->newbutton, form_->newfilecmd);
@@ -170,6 +179,10 @@ void pantrix1::setUpCommands()
     connect(form_->commonproductscmd, &QAction::triggered, common, &catalogue::CommonProducts::addCommonProducts);
     connect(form_->printtext, &QAction::triggered, textExport_, &catalogue::TextExport::exportShoppingList);
     connect(form_->exitcmd, &QAction::triggered, this, &pantrix1::Quit);
+    connect(printListAction_, &QAction::triggered, print_, &print::PrintCommands::openPrintDialog);
+    connect(printProductsAction_, &QAction::triggered, print_, &print::PrintCommands::printProductList);
+    connect(form_->notescmd, &QAction::triggered, print_, &print::PrintCommands::openNotes);
+    connect(print_, &print::PrintCommands::windowClosed, this, &pantrix1::HandleActivation);
     connect(form_->helpcmd, &QAction::triggered, help_, &misc::HelpCommands::programHelp);
     connect(form_->mergehelpcmd, &QAction::triggered, help_, &misc::HelpCommands::mergeHelp);
     connect(form_->rechelpcmd, &QAction::triggered, help_, &misc::HelpCommands::customListHelp);
@@ -246,10 +259,9 @@ void pantrix1::updateActions()
     form_->locarbcmd->setChecked(state_.LoCarbFilter);
 
     // Commands that are not built yet stay off.
-    for (QWidget* later : std::initializer_list<QWidget*>{form_->printlistcmd, findChild<QWidget*>("printmastercmd"),
-                                                          form_->logcmd})
-        later->setEnabled(false);
-    for (QAction* later : {form_->notescmd, form_->logput, form_->logsee})
+    printListAction_->setEnabled(items);
+    form_->logcmd->setEnabled(false);
+    for (QAction* later : {form_->logput, form_->logsee})
         later->setEnabled(false);
 }
 
@@ -348,6 +360,14 @@ void pantrix1::RebuildShoppingList()
 void pantrix1::clearProductList()
 {
     products_->clearList();
+}
+
+std::vector<int> pantrix1::shownProductRecords() const
+{
+    std::vector<int> records(size_t(products_->rowCount()));
+    for (int row = 0; row < products_->rowCount(); ++row)
+        records[size_t(row)] = products_->recordAt(row);
+    return records;
 }
 
 std::vector<int> pantrix1::selectedProductRecords() const

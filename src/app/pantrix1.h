@@ -29,6 +29,9 @@ class TextExport;
 namespace misc {
 class HelpCommands;
 }
+namespace print {
+class PrintCommands;
+}
 namespace customlists {
 class CustomListCommands;
 }
@@ -79,6 +82,7 @@ public:
     void clearProductList() override;
     // Sets every command's enabled and checked state from the current state.
     void updateActions() override;
+    std::vector<int> shownProductRecords() const override;
     std::vector<int> selectedProductRecords() const override;
     int currentProductRecord() const override;
     int currentItemRecord() const override;
@@ -123,6 +127,9 @@ private:
     customlists::CustomListCommands* customLists_ = nullptr;
     stores::StoreCommands* stores_ = nullptr;
     misc::HelpCommands* help_ = nullptr;
+    print::PrintCommands* print_ = nullptr;
+    QAction* printListAction_ = nullptr;
+    QAction* printProductsAction_ = nullptr;
     // The commands that have a button but no menu item.
     QAction* addAction_ = nullptr;
     QAction* removeAction_ = nullptr;

@@ -3,11 +3,11 @@
 #include "Companion.h"
 #include "ListFonts.h"
 #include "Magnifier.h"
-#include "PrintOut.h"
 #include "misc/ProgramInfo.h"
 #include "pantabt.h"
 #include "pantguide.h"
 #include "panthelp.h"
+#include "print/PrintJob.h"
 #include "ui/Desktop.h"
 #include "ui/Dialogs.h"
 
@@ -69,7 +69,7 @@ void HelpCommands::openHelp(HelpSection section)
 
 void HelpCommands::printHelp(const QStringList& rows)
 {
-    printOut(printer_, dialogs_, desktop_, helpPrintout(rows));
+    print::printDocument(printer_, dialogs_, desktop_, helpPrintout(rows));
 }
 
 void HelpCommands::about()

@@ -23,8 +23,6 @@ public:
     pantabt(ui::Desktop& desktop, QWidget* parent = nullptr);
     ~pantabt() override;
 
-    Ui::pantabt& form() { return *form_; }
-
 protected:
     bool event(QEvent* event) override;
 

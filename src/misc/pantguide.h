@@ -20,8 +20,6 @@ public:
     explicit pantguide(QWidget* parent = nullptr);
     ~pantguide() override;
 
-    Ui::pantguide& form() { return *form_; }
-
 private:
     std::unique_ptr<Ui::pantguide> form_;
 };

@@ -22,7 +22,6 @@ public:
     panthelp(HelpSection section, QWidget* parent = nullptr);
     ~panthelp() override;
 
-    Ui::panthelp& form() { return *form_; }
     // The rows as shown, first to last.
     QStringList rows() const;
 

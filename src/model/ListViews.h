@@ -22,6 +22,8 @@ public:
     // Re-reads which commands are available now (after a command changed the files).
     virtual void updateActions() = 0;
 
+    // Record numbers (from 1) of the products the Product List shows, in its order.
+    virtual std::vector<int> shownProductRecords() const = 0;
     // Record numbers (from 1) of the selected products, in row order.
     virtual std::vector<int> selectedProductRecords() const = 0;
     // Record number of the Product List's current row, or 0 when there is none.

@@ -70,7 +70,7 @@ TEST_F(MainWindowTest, RememberedListThatIsGoneStartsEmptyAndIsOfferedForElimina
 
     window.reset();
     model::SharedState next;
-    app::pantrix1 again(next, dialogs);
+    app::pantrix1 again(next, dialogs, printer, desktop);
     again.Load();
     EXPECT_EQ(next.ListFile, "grocery.lst");
 }

@@ -1,0 +1,69 @@
+#include "PrintCommands.h"
+
+#include "PrintJob.h"
+#include "ProductListPrintout.h"
+#include "misc/pantnote.h"
+#include "model/ListViews.h"
+#include "model/SharedState.h"
+#include "pantprnt.h"
+#include "ui/BusyCursor.h"
+#include "ui/Dialogs.h"
+
+namespace print {
+
+PrintCommands::PrintCommands(model::SharedState& state, ui::Dialogs& dialogs, ui::Printer& printer,
+                             ui::Desktop& desktop, model::ListViews& views, QWidget* window)
+    : QObject(window)
+    , state_(state)
+    , dialogs_(dialogs)
+    , printer_(printer)
+    , desktop_(desktop)
+    , views_(views)
+    , window_(window)
+{
+}
+
+PrintCommands::~PrintCommands() = default;
+
+void PrintCommands::openPrintDialog()
+{
+    delete printDialog_;
+    const ShownList shown{int(views_.shoppingRows().size()), views_.shoppingTotal()};
+    printDialog_ = new pantprnt(state_, dialogs_, printer_, desktop_, shown, printed_, window_);
+    connect(printDialog_, &pantprnt::closed, this, &PrintCommands::windowClosed);
+    printDialog_->show();
+}
+
+void PrintCommands::openNotes()
+{
+    delete notes_;
+    notes_ = new misc::pantnote(dialogs_, printer_, desktop_, window_);
+    connect(notes_, &misc::pantnote::closed, this, &PrintCommands::windowClosed);
+    notes_->show();
+}
+
+void PrintCommands::printProductList()
+{
+    const bool all = state_.CategoryFilter.isEmpty() ||
+                     state_.CategoryFilter.compare(QLatin1String("ALL"), Qt::CaseInsensitive) == 0;
+    const QString categoryText = all ? QStringLiteral("All") : state_.CategoryFilter;
+    if (dialogs_.ask(productListQuestion(categoryText), ui::Title::own(QStringLiteral("Confirm")), ui::Buttons::YesNo,
+                     ui::Icon::Question) != ui::Answer::Yes)
+        return;
+
+    std::vector<data::ProductRecord> rows;
+    {
+        const ui::BusyCursor busy;
+        // The rows the Product List shows, in its order (category, diet filters and quick
+        // search applied).
+        const auto records = state_.products.readAll();
+        for (const int record : views_.shownProductRecords()) {
+            if (record >= 1 && record <= int(records.size()))
+                rows.push_back(records[size_t(record - 1)]);
+        }
+    }
+    printDocument(printer_, dialogs_, desktop_,
+                  buildProductListPrintout(rows, categoryText, QDateTime::currentDateTime()));
+}
+
+} // namespace print

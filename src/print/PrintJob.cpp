@@ -1,0 +1,33 @@
+#include "PrintJob.h"
+
+#include "ui/BusyCursor.h"
+#include "ui/Desktop.h"
+#include "ui/Dialogs.h"
+#include "ui/Printer.h"
+
+#include <QFileInfo>
+#include <QUrl>
+
+namespace print {
+
+bool printDocument(ui::Printer& printer, ui::Dialogs& dialogs, ui::Desktop& desktop, const ui::PrintDocument& document)
+{
+    ui::PrintOutcome outcome;
+    {
+        const ui::BusyCursor busy;
+        outcome = printer.print(document);
+    }
+    if (!outcome.ok()) {
+        dialogs.tell(QStringLiteral("Printer error"));
+        return false;
+    }
+    if (!outcome.savedAs.isEmpty()) {
+        const QString text = QStringLiteral("No printer is installed. The printout was saved as ") + outcome.savedAs +
+                             QStringLiteral(".\r\n\r\nOpen it now?");
+        if (dialogs.ask(text, ui::Title::application(), ui::Buttons::YesNo, ui::Icon::Question) == ui::Answer::Yes)
+            desktop.openUrl(QUrl::fromLocalFile(QFileInfo(outcome.savedAs).absoluteFilePath()));
+    }
+    return true;
+}
+
+} // namespace print

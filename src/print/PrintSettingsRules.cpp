@@ -1,0 +1,125 @@
+#include "PrintSettingsRules.h"
+
+#include "data/FileOps.h"
+#include "data/Numbers.h"
+#include "data/RecordFile.h"
+
+#include <cmath>
+
+namespace print {
+
+using data::PrintNoteRecord;
+using data::PrintSettingsRecord;
+
+namespace {
+
+const QString kOn = QStringLiteral("1");
+const QString kOff = QStringLiteral(" ");
+
+bool isOn(const PrintSettingsRecord& record, data::FixedField field)
+{
+    return !record.text(field).isEmpty();
+}
+
+// New content for a file whose leading records are replaced and whose tail is kept.
+QByteArray withLeadingBytes(const QString& file, const QByteArray& leading)
+{
+    const QByteArray old = data::readFileBytes(file);
+    return old.size() > leading.size() ? leading + old.mid(leading.size()) : leading;
+}
+
+const QStringList kSizes = {QStringLiteral("8"), QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("14"),
+                            QStringLiteral("18")};
+
+} // namespace
+
+QString shownText(const QString& field)
+{
+    return data::isBlankOrUnwritten(field) ? QString() : data::trimBlanks(field);
+}
+
+PrintSettingsRecord readSettingsRecord()
+{
+    const auto records = data::recordsFromBytes<PrintSettingsRecord>(data::readFileBytes(kSettingsFile));
+    return records.empty() ? PrintSettingsRecord{} : records.front();
+}
+
+PrintChoices choicesFromRecord(const PrintSettingsRecord& record)
+{
+    PrintChoices c;
+    c.fontSize = shownText(record.get(PrintSettingsRecord::fontsize));
+    if (c.fontSize.isEmpty())
+        c.fontSize = QStringLiteral("12");
+    // Of a pair, the later option set on wins; neither on leaves the default side.
+    c.bold = isOn(record, PrintSettingsRecord::boldflag);
+    c.byCategory = isOn(record, PrintSettingsRecord::categoryflag);
+    c.price = isOn(record, PrintSettingsRecord::priceflag);
+    c.separators = isOn(record, PrintSettingsRecord::separatorflag);
+    c.headers = isOn(record, PrintSettingsRecord::headerflag);
+    c.indentText = shownText(record.get(PrintSettingsRecord::indentwidth));
+    c.indent = data::parseLenient(c.indentText) > 0;
+    return c;
+}
+
+PrintSettingsRecord recordFromChoices(const PrintChoices& c, PrintSettingsRecord base)
+{
+    auto flag = [](bool on) { return on ? kOn : kOff; };
+    base.set(PrintSettingsRecord::fontsize, c.fontSize.left(2));
+    base.set(PrintSettingsRecord::regularflag, flag(!c.bold));
+    base.set(PrintSettingsRecord::boldflag, flag(c.bold));
+    base.set(PrintSettingsRecord::alphaflag, flag(!c.byCategory));
+    base.set(PrintSettingsRecord::categoryflag, flag(c.byCategory));
+    base.set(PrintSettingsRecord::separatorflag, flag(c.separators && c.byCategory));
+    base.set(PrintSettingsRecord::priceflag, flag(c.price));
+    base.set(PrintSettingsRecord::headerflag, flag(c.headers && c.byCategory));
+    base.set(PrintSettingsRecord::indentwidth, c.indent ? data::trimBlanks(c.indentText) : QString());
+    return base;
+}
+
+data::FileResult writeSettingsRecord(const PrintSettingsRecord& record)
+{
+    const QByteArray bytes(record.bytes.data(), PrintSettingsRecord::Length);
+    return data::replaceFileSafely(kSettingsFile, withLeadingBytes(kSettingsFile, bytes));
+}
+
+QStringList readCommentLines()
+{
+    auto records = data::recordsFromBytes<PrintNoteRecord>(data::readFileBytes(kCommentFile));
+    records.resize(3);
+    QStringList lines;
+    for (const PrintNoteRecord& r : records)
+        lines.append(shownText(r.get(PrintNoteRecord::commentline)));
+    return lines;
+}
+
+data::FileResult writeCommentLines(const QStringList& lines)
+{
+    std::vector<PrintNoteRecord> records(3);
+    for (int i = 0; i < 3; ++i) {
+        // Every record is written, so none is left as zero bytes.
+        records[size_t(i)].set(PrintNoteRecord::commentline, i < lines.size() ? data::trimBlanks(lines[i]) : QString());
+    }
+    return data::replaceFileSafely(kCommentFile, withLeadingBytes(kCommentFile, data::bytesFromRecords(records)));
+}
+
+QString nextFontSize(const QString& size)
+{
+    const qsizetype at = kSizes.indexOf(size);
+    return at < 0 ? size : kSizes[(at + 1) % kSizes.size()];
+}
+
+QString previousFontSize(const QString& size)
+{
+    const qsizetype at = kSizes.indexOf(size);
+    return at < 0 ? size : kSizes[(at + kSizes.size() - 1) % kSizes.size()];
+}
+
+int indentCount(const PrintChoices& choices)
+{
+    if (!choices.indent)
+        return 0;
+    const double value = std::round(data::parseLenient(choices.indentText));
+    return value > 0 ? int(value) : 0;
+}
+
+} // namespace print

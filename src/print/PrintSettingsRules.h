@@ -1,0 +1,61 @@
+#pragma once
+
+#include "data/FileResult.h"
+#include "data/Records.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace print {
+
+inline const QString kSettingsFile = QStringLiteral("pantlpt.cfg");
+inline const QString kCommentFile = QStringLiteral("pantnote.dat");
+
+// The print dialog's choices as its controls hold them.
+struct PrintChoices
+{
+    QString fontSize = QStringLiteral("12");
+    bool bold = false;       // otherwise regular
+    bool byCategory = false; // otherwise alphabetically (in the Shopping List's order)
+    bool price = false;      // otherwise no prices
+    bool separators = false;
+    bool headers = false;
+    bool indent = false;
+    QString indentText;
+
+    bool operator==(const PrintChoices&) const = default;
+};
+
+// Record 1 of the settings file. A missing or short file gives a record of zero bytes,
+// whose flags all count as on.
+data::PrintSettingsRecord readSettingsRecord();
+// What the dialog shows for a record: a flag is on unless it is blank; of a pair both on,
+// bold and by-category win; a pair with neither side on takes regular, alphabetical, no
+// prices. Zero bytes show as an empty box; an empty font size shows as 12; the indent box
+// is checked exactly when its number is above 0.
+PrintChoices choicesFromRecord(const data::PrintSettingsRecord& record);
+// The record to save: the choices written over base, whose spare is kept byte for byte.
+// Separators and headers are only stored with the by-category order; the indent only
+// when it is checked.
+data::PrintSettingsRecord recordFromChoices(const PrintChoices& choices, data::PrintSettingsRecord base);
+// Replaces record 1 of the settings file, keeping whatever follows it, in one safe write.
+data::FileResult writeSettingsRecord(const data::PrintSettingsRecord& record);
+
+// The three comment lines of the printout, trimmed; a missing line reads as empty.
+QStringList readCommentLines();
+// Writes the three lines (trimmed) as records 1 to 3, keeping whatever follows them.
+data::FileResult writeCommentLines(const QStringList& lines);
+
+// The font size buttons' steps through 8, 10, 12, 14, 18 and round again; any other
+// text stays as it is.
+QString nextFontSize(const QString& size);
+QString previousFontSize(const QString& size);
+
+// The number of blanks that begin each printed line: the indent rounded, 0 when it is not
+// checked or not a positive number.
+int indentCount(const PrintChoices& choices);
+
+// A field's text as a box shows it: trimmed, and empty when it was never written.
+QString shownText(const QString& field);
+
+} // namespace print

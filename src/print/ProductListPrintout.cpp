@@ -1,0 +1,64 @@
+#include "ProductListPrintout.h"
+
+#include "ShoppingListPrintout.h"
+#include "data/FixedField.h"
+
+namespace print {
+
+using data::ProductRecord;
+
+namespace {
+
+bool showsAll(const QString& categoryText)
+{
+    return data::trimBlanks(categoryText).compare(QLatin1String("All"), Qt::CaseInsensitive) == 0;
+}
+
+// A field exactly as stored; bytes never written print as blanks.
+QString stored(const ProductRecord& product, data::FixedField field)
+{
+    return product.get(field).replace(QChar(u'\0'), QChar(u' '));
+}
+
+void heading(ui::PrintDocument& doc, const QString& categoryText, const QDateTime& now)
+{
+    doc.endLine().endLine().endLine();
+    doc.line(QStringLiteral("PANTRIX Product List    Printed ") + now.toString(QStringLiteral("MM-dd-yyyy hh:mm:ss")));
+    doc.line(QStringLiteral("Category: ") + categoryText);
+    doc.endLine();
+}
+
+} // namespace
+
+QString productListQuestion(const QString& categoryText)
+{
+    if (showsAll(categoryText))
+        return QStringLiteral("Print the Product List?");
+    return QStringLiteral("Print the ") + data::trimBlanks(categoryText) + QStringLiteral(" list?");
+}
+
+ui::PrintDocument buildProductListPrintout(const std::vector<ProductRecord>& products, const QString& categoryText,
+                                           const QDateTime& now)
+{
+    const bool all = showsAll(categoryText);
+    // The printer's usual default size: 46 products and the heading fit any common page.
+    ui::PrintDocument doc(QStringLiteral("Product List"));
+    doc.font(kItemFont, 10);
+    heading(doc, categoryText, now);
+    int lines = 6;
+    for (const ProductRecord& product : products) {
+        doc.text(stored(product, ProductRecord::item)).tab(44).text(stored(product, ProductRecord::price));
+        if (all)
+            doc.tab(54).text(stored(product, ProductRecord::category));
+        doc.endLine();
+        // The page is turned right after its last line, even when no product follows.
+        if (++lines >= 6 + kProductsPerPage) {
+            doc.newPage();
+            heading(doc, categoryText, now);
+            lines = 6;
+        }
+    }
+    return doc;
+}
+
+} // namespace print

@@ -1,0 +1,239 @@
+#include "pantprnt.h"
+
+#include "PrintJob.h"
+#include "ShoppingListPrintout.h"
+#include "UnitPrices.h"
+#include "misc/NotesRules.h"
+#include "model/SharedState.h"
+#include "model/ShoppingListRules.h"
+#include "ui/BusyCursor.h"
+#include "ui/Dialogs.h"
+#include "ui/QtPrinter.h"
+#include "ui_pantprnt.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace print {
+
+pantprnt::pantprnt(model::SharedState& state, ui::Dialogs& dialogs, ui::Printer& printer, ui::Desktop& desktop,
+                   ShownList shown, bool& printed, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , form_(std::make_unique<Ui::pantprnt>())
+    , state_(state)
+    , dialogs_(dialogs)
+    , printer_(printer)
+    , desktop_(desktop)
+    , shown_(std::move(shown))
+    , printed_(printed)
+{
+    form_->setupUi(this);
+    // The main window takes no input while the dialog is open.
+    setWindowModality(Qt::WindowModal);
+    // F1 does nothing anywhere in the dialog.
+    for (QWidget* child : findChildren<QWidget*>())
+        child->installEventFilter(this);
+
+    connect(form_->fontupcmd, &QToolButton::clicked, this,
+            [this] { form_->fontsizetxt->setText(nextFontSize(form_->fontsizetxt->text())); });
+    connect(form_->fontdowncmd, &QToolButton::clicked, this,
+            [this] { form_->fontsizetxt->setText(previousFontSize(form_->fontsizetxt->text())); });
+    connect(form_->alpha, &QRadioButton::toggled, this, &pantprnt::alphaChosen);
+    connect(form_->catopt, &QCheckBox::toggled, this, &pantprnt::headersOrSeparatorsChecked);
+    connect(form_->sepopt, &QCheckBox::toggled, this, &pantprnt::headersOrSeparatorsChecked);
+    connect(form_->bold, &QRadioButton::toggled, this, &pantprnt::boldChosen);
+    connect(form_->clearcmd, &QPushButton::clicked, this, [this] {
+        for (QLineEdit* box : {form_->notetxt_0, form_->notetxt_1, form_->notetxt_2})
+            box->clear();
+    });
+    connect(form_->printcmd, &QPushButton::clicked, this, &pantprnt::printList);
+    connect(form_->previewcmd, &QPushButton::clicked, this, &pantprnt::preview);
+    connect(form_->cancelcmd, &QPushButton::clicked, this, &pantprnt::saveAndClose);
+    connect(form_->exitcmd, &QPushButton::clicked, this, &pantprnt::finish);
+
+    load();
+}
+
+pantprnt::~pantprnt() = default;
+
+void pantprnt::load()
+{
+    const QList<QLineEdit*> boxes = {form_->notetxt_0, form_->notetxt_1, form_->notetxt_2};
+    if (!printed_) {
+        const QStringList lines = readCommentLines();
+        for (int i = 0; i < 3; ++i)
+            boxes[i]->setText(lines[i]);
+    }
+    settings_ = readSettingsRecord();
+    showChoices(choicesFromRecord(settings_));
+
+    QLineEdit* first = boxes[0];
+    for (QLineEdit* box : boxes) {
+        if (data::trimBlanks(box->text()).isEmpty()) {
+            first = box;
+            break;
+        }
+    }
+    first->setFocus();
+}
+
+void pantprnt::showChoices(const PrintChoices& c)
+{
+    form_->fontsizetxt->setText(c.fontSize);
+    (c.bold ? form_->bold : form_->regular)->setChecked(true);
+    boldChosen(c.bold);
+    (c.byCategory ? form_->category : form_->alpha)->setChecked(true);
+    (c.price ? form_->price : form_->noprice)->setChecked(true);
+    // Checking these chooses the category order (see below), as the record says they
+    // were saved with it.
+    form_->sepopt->setChecked(c.separators);
+    form_->catopt->setChecked(c.headers);
+    form_->indenttxt->setText(c.indentText);
+    form_->indent->setChecked(c.indent);
+}
+
+PrintChoices pantprnt::choices() const
+{
+    PrintChoices c;
+    c.fontSize = form_->fontsizetxt->text();
+    c.bold = form_->bold->isChecked();
+    c.byCategory = form_->category->isChecked();
+    c.price = form_->price->isChecked();
+    c.separators = form_->sepopt->isChecked();
+    c.headers = form_->catopt->isChecked();
+    c.indent = form_->indent->isChecked();
+    c.indentText = form_->indenttxt->text();
+    return c;
+}
+
+QStringList pantprnt::comments() const
+{
+    return {form_->notetxt_0->text(), form_->notetxt_1->text(), form_->notetxt_2->text()};
+}
+
+bool pantprnt::saveComments()
+{
+    return !dialogs_.reportFailure(writeCommentLines(comments()));
+}
+
+bool pantprnt::saveparameters()
+{
+    // Read afresh, so that the part of the record this dialog does not own is kept as the
+    // file has it now.
+    settings_ = recordFromChoices(choices(), readSettingsRecord());
+    return !dialogs_.reportFailure(writeSettingsRecord(settings_));
+}
+
+ui::PrintDocument pantprnt::document()
+{
+    ShoppingPrintout in;
+    in.choices = choices();
+    in.comments = comments();
+    in.totalText = shown_.totalText;
+    in.date = QDate::currentDate();
+
+    const QString notes = misc::readNotes();
+    if (misc::hasPrintableNotes(notes)) {
+        in.notes = dialogs_.ask(QStringLiteral("There are notes on file.  Print them?"), ui::Title::none(),
+                                ui::Buttons::YesNo, ui::Icon::None) == ui::Answer::Yes;
+        if (in.notes)
+            in.noteLines = misc::wrapNoteText(notes, kNoteColumns);
+    }
+
+    const ui::BusyCursor busy;
+    if (!state_.items.isOpen() || state_.items.name() != state_.ListFile)
+        state_.items.open(state_.ListFile);
+    if (!state_.products.isOpen() || state_.products.name() != state_.ProductFile)
+        state_.products.open(state_.ProductFile);
+    in.items = state_.items.readAll();
+    // The rows in the order the Shopping List shows them, as many as it showed.
+    const model::ShoppingListView view = model::buildShoppingList(in.items, state_.listOrder);
+    for (const model::ShoppingRow& row : view.rows) {
+        if (int(in.rows.size()) >= shown_.rowCount)
+            break;
+        in.rows.push_back(row.record);
+    }
+    const UnitPrices prices(in.choices.price ? state_.products.readAllBytes() : QByteArray());
+    return buildShoppingListPrintout(in, prices);
+}
+
+void pantprnt::printList()
+{
+    // Settings that cannot be saved are reported; the printout is still made.
+    saveComments();
+    saveparameters();
+    printed_ = true;
+    print::printDocument(printer_, dialogs_, desktop_, document());
+    finish();
+}
+
+void pantprnt::preview()
+{
+    const ui::PrintDocument doc = document();
+    QPrintPreviewDialog dialog(this);
+    // Large enough to read a whole page.
+    dialog.resize(760, 760);
+    ui::QtPrinter::prepare(*dialog.printer(), doc);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [&doc](QPrinter* printer) { ui::QtPrinter::paint(doc, *printer); });
+    dialog.exec();
+}
+
+void pantprnt::saveAndClose()
+{
+    // Settings that could not be saved leave the dialog open, so the choices are not lost.
+    if (saveComments() && saveparameters())
+        finish();
+}
+
+void pantprnt::finish()
+{
+    hide();
+    emit closed();
+}
+
+void pantprnt::alphaChosen(bool on)
+{
+    if (!on)
+        return;
+    form_->sepopt->setChecked(false);
+    form_->catopt->setChecked(false);
+}
+
+void pantprnt::headersOrSeparatorsChecked(bool on)
+{
+    if (on)
+        form_->category->setChecked(true);
+}
+
+void pantprnt::boldChosen(bool on)
+{
+    QFont font = form_->fontsizetxt->font();
+    font.setBold(on);
+    form_->fontsizetxt->setFont(font);
+}
+
+void pantprnt::closeEvent(QCloseEvent* event)
+{
+    // Closed from the title bar: as "Exit with no changes".
+    event->ignore();
+    finish();
+}
+
+void pantprnt::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1)
+        return;
+    QWidget::keyPressEvent(event);
+}
+
+bool pantprnt::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1)
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace print

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Printer.h"
+
+#include <QDateTime>
+
+class QPrinter;
+
+namespace ui {
+
+// Prints on the system's default printer without a dialog. The environment variable
+// PANTRIX_PRINTER names another printer, or reads "pdf" to always save a PDF. With no
+// printer installed the printout is saved as a PDF in Printouts/ in the working folder.
+class QtPrinter : public Printer
+{
+public:
+    PrintOutcome print(const PrintDocument& document) override;
+
+    // Lays the document out on a printer that is set up (a real one, a PDF, a preview):
+    // character column n is n average character widths of the current font from the left
+    // margin (in its regular weight); a line that would pass the bottom margin goes to a new page. Returns why it
+    // failed, empty when it worked.
+    static QString paint(const PrintDocument& document, QPrinter& printer);
+    // Sets the margins and the document name every printout uses.
+    static void prepare(QPrinter& printer, const PrintDocument& document);
+    // The relative path a printout made at that moment is saved under, one not yet taken:
+    // "Printouts/Shopping List 2026-12-06 10.45.12.pdf".
+    static QString pdfPath(const QString& documentName, const QDateTime& moment);
+};
+
+} // namespace ui

@@ -1,0 +1,65 @@
+#include "misc/NotesRules.h"
+#include "support/QtPrinters.h"
+#include "support/TempFolder.h"
+
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+using namespace misc;
+using data::NotesRecord;
+
+TEST(NotesRules, SavedNotesKeepTheirLinesAndLoseOuterBlanks)
+{
+    TempFolder folder;
+    EXPECT_EQ(readNotes(), "") << "no file";
+    ASSERT_TRUE(writeNotes("  Milk\nEggs  and  ham\n\nCall Jo  ").ok());
+    const QByteArray bytes = TempFolder::read(kNotesFile);
+    ASSERT_EQ(bytes.size(), 3000);
+    EXPECT_TRUE(bytes.startsWith("Milk\r\nEggs  and  ham\r\n\r\nCall Jo "));
+    EXPECT_EQ(bytes.right(10), QByteArray(10, ' '));
+    EXPECT_EQ(readNotes(), "Milk\nEggs  and  ham\n\nCall Jo");
+
+    for (const QByteArray& empty : {QByteArray(3000, ' '), QByteArray(3000, '\0'), QByteArray()}) {
+        TempFolder::write(kNotesFile, empty);
+        EXPECT_EQ(readNotes(), "");
+    }
+}
+
+TEST(NotesRules, LongNotesAreCutAt3000BytesNeverInsideALineBreak)
+{
+    const QString line = QString(2999, 'a');
+    const struct
+    {
+        QString text;
+        QByteArray tail;
+    } cases[] = {
+        {QString(3100, 'b'), "bb"},
+        {line + "\nx", "a "},             // the CR would be the last byte: it goes, the LF too
+        {line + "c\nx", "ac"},            // the break starts beyond the cut
+        {"é" + QString(2999, 'd'), "dd"}, // one byte per character of the code page
+    };
+    for (const auto& c : cases) {
+        const NotesRecord r = notesRecord(c.text);
+        EXPECT_EQ(QByteArray(r.bytes.data() + 2998, 2), c.tail) << c.text.right(3).toStdString();
+    }
+    EXPECT_EQ(notesRecord("é").bytes[0], '\xE9');
+}
+
+TEST(NotesRules, PrintableNotesAndTheirLines)
+{
+    const std::pair<QString, bool> printable[] = {
+        {"Milk", true}, {"  Milk", true}, {"", false}, {"   ", false}, {QString(3, QChar(0)), false}, {"\tTab", false}};
+    for (const auto& [text, expected] : printable)
+        EXPECT_EQ(hasPrintableNotes(text), expected) << text.toStdString();
+
+    EXPECT_EQ(wrapNoteText("one two three four", 9), (QStringList{"one two ", "three ", "four"}));
+    EXPECT_EQ(wrapNoteText("abcdefghij\r\nxy\n", 4), (QStringList{"abcd", "efgh", "ij", "xy", ""}));
+    EXPECT_EQ(wrapNoteText(QString(300, 'z'), 1000).first().size(), 255);
+
+    const QDate date(2026, 12, 5);
+    EXPECT_EQ(buildNotesPrintout("Milk\nEggs", date).asText(),
+              (QStringList{"{Times New Roman 14}", "", "", "Shopping Notes",
+                           "{Times New Roman 12}Printed " + QLocale::system().toString(date, QLocale::ShortFormat), "",
+                           "Milk", "Eggs"}));
+}

@@ -1,0 +1,161 @@
+#include "print/ProductListPrintout.h"
+#include "print/ShoppingListPrintout.h"
+#include "print/UnitPrices.h"
+#include "support/Fixtures.h"
+#include "support/QtPrinters.h"
+
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+using namespace print;
+using data::ProductRecord;
+
+namespace {
+
+// The printout's lines without the font switches.
+QStringList plain(const ui::PrintDocument& doc)
+{
+    static const QRegularExpression font(QStringLiteral("\\{[^}]*\\}"));
+    QStringList lines = doc.asText();
+    for (QString& line : lines)
+        line.remove(font);
+    return lines;
+}
+
+QString at(const QString& left, int column, const QString& right)
+{
+    return left.leftJustified(column) + right;
+}
+
+class ShoppingPrintoutTest : public ::testing::Test
+{
+protected:
+    ShoppingPrintoutTest()
+    {
+        in.items = {listItem("Milk", " 4.98", "2", "Dairy", ".5"), listItem("Bread", " 1.5", "1", "Bakery"),
+                    listItem("Gone", " 1", "1", "bread"), listItem("Eggs", " 3", "12", "Dairy", "0")};
+        in.rows = {2, 4, 3, 1};
+        in.totalText = "12.34";
+        in.date = QDate(2026, 12, 5);
+        in.comments = {"", "", ""};
+    }
+    ui::PrintDocument build() const
+    {
+        const UnitPrices prices(bytesOf(
+            std::vector{product("Milk", "2.49"), product("Bread"), product("eggs", "3"), product("MILK", "9.99")}));
+        return buildShoppingListPrintout(in, prices);
+    }
+
+    ShoppingPrintout in;
+};
+
+} // namespace
+
+TEST_F(ShoppingPrintoutTest, ListOrderWithPricesIndentNotesAndComments)
+{
+    in.choices = {.fontSize = "12", .price = true, .indent = true, .indentText = "3"};
+    in.notes = true;
+    in.noteLines = {"Buy milk", "and eggs"};
+    in.comments = {"Bring bags", "", " Coupons "};
+    const ui::PrintDocument doc = build();
+    const QString cat = "Dairy" + QString(20, ' ');
+    EXPECT_EQ(plain(doc), (QStringList{
+                              at("   Quantity/Item/Unit Price", 49, "   Category"),
+                              "",
+                              at("   1   Bread ()", 54, "Bakery" + QString(19, ' ')),
+                              at("   12  Eggs (3.00)", 54, cat),
+                              at("   1   Gone", 54, "bread" + QString(20, ' ')), // no price after one that had one
+                              at("   2   Milk (2.49) (coupon .50)", 54, cat),
+                              "",
+                              "   12-05-2026  12.34",
+                              "",
+                              "   NOTES:",
+                              "   Buy milk",
+                              "   and eggs",
+                              "",
+                              "   COMMENTS:",
+                              "   Bring bags",
+                              "    Coupons ",
+                              "",
+                              "   Pantrix    Shopping List Utility",
+                          }));
+    const QStringList raw = doc.asText();
+    EXPECT_TRUE(raw[0].startsWith("{Times New Roman 12 bold}   Quantity")) << "the heading is always bold";
+    EXPECT_TRUE(raw[2].startsWith("{Times New Roman 12}   1")) << "items in the chosen weight";
+    EXPECT_TRUE(raw.back().startsWith("{Playbill 12}"));
+}
+
+TEST_F(ShoppingPrintoutTest, ByCategorySortsByCodeWithHeadersAndSeparatorsBetween)
+{
+    const struct
+    {
+        bool separators, headers;
+        QStringList lines;
+    } cases[] = {
+        {false, false, {"Quantity/Item", "  1   Bread", "  2   Milk (coupon .50) ", "  12  Eggs", "  1   Gone"}},
+        {true,
+         true,
+         {"Quantity/Item", "BAKERY", "  1   Bread", QString(40, '-'), "DAIRY", "  2   Milk (coupon .50) ", "  12  Eggs",
+          QString(40, '-'), "BREAD", "  1   Gone"}},
+        {true,
+         false,
+         {"Quantity/Item", "  1   Bread", QString(40, '-'), "  2   Milk (coupon .50) ", "  12  Eggs", QString(40, '-'),
+          "  1   Gone"}},
+    };
+    for (const auto& c : cases) {
+        in.choices = {
+            .bold = true, .byCategory = true, .separators = c.separators, .headers = c.headers, .indentText = {}};
+        QStringList expected = c.lines;
+        expected << ""
+                 << "12-05-2026   12.34"
+                 << ""
+                 << "Pantrix Shopping List Utility";
+        const ui::PrintDocument doc = build();
+        EXPECT_EQ(plain(doc), expected) << c.separators << c.headers;
+        EXPECT_TRUE(doc.asText()[0].startsWith("{Times New Roman 12 bold}Quantity/Item")) << "in the item weight";
+    }
+
+    // Comments follow the closing block directly in this layout.
+    in.choices = {.fontSize = "8", .byCategory = true, .price = true, .headers = true, .indentText = {}};
+    in.comments = {"", "Cash only", ""};
+    const QStringList lines = build().asText();
+    EXPECT_EQ(lines[1], "{Times New Roman 8 bold}BAKERY");
+    EXPECT_EQ(lines[2], "{Times New Roman 8}  1   Bread ()");
+    EXPECT_EQ(lines.mid(lines.size() - 6), (QStringList{"12-05-2026   12.34", "", "COMMENTS:", "Cash only", "",
+                                                        "{Playbill 12}Pantrix Shopping List Utility"}));
+}
+
+TEST(ProductListPrintout, FortySixProductsAPageUnderARepeatedHeading)
+{
+    const QDateTime now(QDate(2026, 12, 5), QTime(9, 5, 7));
+    const QStringList heading = {"", "", "", "PANTRIX Product List    Printed 12-05-2026 09:05:07", "Category: All",
+                                 ""};
+    std::vector<ProductRecord> products;
+    for (int i = 0; i < 47; ++i)
+        products.push_back(product(QStringLiteral("Item %1").arg(i + 1), "1.25", "Dairy"));
+    const QString line47 = "Item 47" + QString(37, ' ') + "1.25  " + QString(4, ' ') + "Dairy" + QString(20, ' ');
+
+    const struct
+    {
+        size_t count;
+        QStringList tail;
+    } cases[] = {
+        {0, {}},
+        {46, QStringList{"<new page>"} + heading},
+        {47, QStringList{"<new page>"} + heading + QStringList{line47}},
+    };
+    for (const auto& c : cases) {
+        const std::vector<ProductRecord> shown(products.begin(), products.begin() + qsizetype(c.count));
+        const QStringList lines = plain(buildProductListPrintout(shown, "All", now));
+        EXPECT_EQ(lines.mid(0, 6), heading);
+        EXPECT_EQ(lines.size(), 6 + qsizetype(std::min<size_t>(c.count, 46)) + c.tail.size()) << c.count;
+        EXPECT_EQ(lines.mid(6 + std::min<qsizetype>(c.count, 46)), c.tail) << c.count;
+    }
+
+    const QStringList single = plain(buildProductListPrintout({products[0]}, "Dairy", now));
+    EXPECT_EQ(single[4], "Category: Dairy");
+    EXPECT_EQ(single[6], "Item 1" + QString(38, ' ') + "1.25  ");
+    EXPECT_EQ(productListQuestion("All"), "Print the Product List?");
+    EXPECT_EQ(productListQuestion(" Dairy "), "Print the Dairy list?");
+}
