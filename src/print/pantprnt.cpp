@@ -86,8 +86,8 @@ void pantprnt::showChoices(const PrintChoices& c)
     boldChosen(c.bold);
     (c.byCategory ? form_->category : form_->alpha)->setChecked(true);
     (c.price ? form_->price : form_->noprice)->setChecked(true);
-    // Checking these chooses the category order (see below), as the record says they
-    // were saved with it.
+    // Checked headers or separators bring the category order with them, as when the user
+    // checks them.
     form_->sepopt->setChecked(c.separators);
     form_->catopt->setChecked(c.headers);
     form_->indenttxt->setText(c.indentText);
