@@ -47,3 +47,4 @@ template std::vector<ProductRecord> recordsIn<ProductRecord>(const QString&);
 template std::vector<ShoppingItemRecord> recordsIn<ShoppingItemRecord>(const QString&);
 template std::vector<ListNameRecord> recordsIn<ListNameRecord>(const QString&);
 template std::vector<CustomListRecord> recordsIn<CustomListRecord>(const QString&);
+template std::vector<LogRecord> recordsIn<LogRecord>(const QString&);

@@ -1,0 +1,413 @@
+#include "log/LogCommands.h"
+#include "log/LogListModel.h"
+#include "log/pantlog1.h"
+#include "log/pantlogadd.h"
+#include "log/pantlogchart.h"
+#include "model/ListViews.h"
+#include "model/SharedState.h"
+#include "support/FakeDialogs.h"
+#include "support/FakePrinter.h"
+#include "support/Fixtures.h"
+#include "support/QtPrinters.h"
+#include "support/TempFolder.h"
+#include "ui_pantlog1.h"
+#include "ui_pantlogadd.h"
+#include "ui_pantlogchart.h"
+
+#include <QAbstractItemModelTester>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QDir>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace shoplog;
+using data::LogRecord;
+using ui::Answer;
+
+namespace {
+
+LogRecord entry(const QString& date, const QString& coupons, const QString& total, const QString& list,
+                const QString& comment = {})
+{
+    LogRecord r;
+    r.set(LogRecord::entrydate, date);
+    r.set(LogRecord::coupons, coupons);
+    r.set(LogRecord::total, total);
+    r.set(LogRecord::comment, comment);
+    r.set(LogRecord::listname, list);
+    return r;
+}
+
+// The main window as the log commands see it: a total to file and nothing else.
+class FakeViews : public model::ListViews
+{
+public:
+    QString total;
+    void RebuildProductList() override {}
+    void RebuildCategories() override {}
+    void RebuildShoppingList() override {}
+    void updateActions() override {}
+    std::vector<int> selectedProductRecords() const override { return {}; }
+    int currentProductRecord() const override { return 0; }
+    int currentItemRecord() const override { return 0; }
+    QStringList shoppingRows() const override { return {}; }
+    QString shoppingTotal() const override { return total; }
+    QStringList categories() const override { return {}; }
+};
+
+} // namespace
+
+class LogWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        window = std::make_unique<QMainWindow>();
+        window->menuBar()->addMenu(QStringLiteral("Log"))->setObjectName(QStringLiteral("logmenucmd"));
+        window->show();
+        log = std::make_unique<LogCommands>(state, dialogs, printer, views, window.get());
+    }
+    static std::vector<LogRecord> logged() { return recordsIn<LogRecord>(kLogFile); }
+    static void writeLog(const std::vector<LogRecord>& records) { TempFolder::write(kLogFile, bytesOf(records)); }
+
+    Ui::pantlog1& openLog()
+    {
+        log->logsee();
+        pantlog1* v = log->viewer();
+        v->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(v));
+        return v->form();
+    }
+    QStringList rows() const
+    {
+        QStringList rows;
+        const auto* model = log->viewer()->form().List1->model();
+        for (int r = 0; r < model->rowCount(); ++r)
+            rows.append(model->index(r, 0).data().toString().left(30).trimmed());
+        return rows;
+    }
+    void clickRow(int row, Qt::KeyboardModifiers modifiers = {}, bool twice = false)
+    {
+        QListView* list = log->viewer()->form().List1;
+        const QPoint at = list->visualRect(list->model()->index(row, 0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, at);
+        if (twice)
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, modifiers, at);
+    }
+    Ui::pantlogadd& editRow(int row)
+    {
+        clickRow(row, {}, true);
+        pantlogadd* e = log->viewer()->editor();
+        EXPECT_TRUE(e && e->isVisible());
+        e->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(e));
+        return e->form();
+    }
+    static void typeInto(QLineEdit* box, const QString& text, QWidget* next)
+    {
+        box->setFocus(Qt::TabFocusReason);
+        box->selectAll();
+        QTest::keyClicks(box, text);
+        next->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents(); // a complaint comes right after the focus moved on
+    }
+    QStringList figures() const
+    {
+        const Ui::pantlog1& f = log->viewer()->form();
+        return {f.coupontot->text(), f.nettot->text(), f.couponavg->text(), f.netavg->text()};
+    }
+
+    TempFolder folder;
+    FakeDialogs dialogs;
+    FakePrinter printer;
+    FakeViews views;
+    model::SharedState state;
+    std::unique_ptr<QMainWindow> window;
+    std::unique_ptr<LogCommands> log;
+};
+
+TEST_F(LogWindowTest, FilingEntriesForTheShoppingList)
+{
+    log->logput();
+    EXPECT_TRUE(dialogs.boxes().empty()) << "an empty list files nothing and says nothing";
+    EXPECT_FALSE(TempFolder::exists(kLogFile));
+
+    TempFolder::write("grocery.lst", bytesOf(std::vector{listItem("Milk", "2.49", "1", {}, QString(".5")),
+                                                         listItem("Tea", "43.51", "1", {}, QString(".25"))}));
+    state.items.open("grocery.lst");
+    state.ItemCount = 2;
+    views.total = "45.5";
+    const QString question = "Do you wish to include a comment with this entry?";
+    dialogs.answer(Answer::Cancel, question);
+    log->logput();
+    EXPECT_EQ(dialogs.last().buttons, ui::Buttons::YesNoCancel);
+    EXPECT_EQ(dialogs.last().title, ui::Title::none());
+    EXPECT_TRUE(logged().empty()) << "Cancel files nothing";
+
+    const QString longComment(120, u'c');
+    dialogs.answer(Answer::Yes, question).type("", "Enter your comment...").ok("Entry Filed");
+    dialogs.answer(Answer::Yes, question).type(longComment).ok("Entry Filed");
+    dialogs.answer(Answer::No, question).ok("Entry Filed");
+    for (int i = 0; i < 3; ++i)
+        log->logput();
+    EXPECT_EQ(dialogs.boxes()[2].title, ui::Title::application()) << "the comment's input box";
+    EXPECT_EQ(dialogs.last().title, ui::Title::none());
+
+    const std::vector<LogRecord> entries = logged();
+    ASSERT_EQ(entries.size(), 3u);
+    const LogRecord today = entry(QDate::currentDate().toString("MM-dd-yy"), ".75", "45.50", "grocery");
+    EXPECT_EQ(entries[0], today) << "same day, same list: entries alike, blank comment, zero spare";
+    EXPECT_EQ(entries[2], today);
+    EXPECT_EQ(entries[1].get(LogRecord::comment), longComment.left(100));
+}
+
+TEST_F(LogWindowTest, AFailedFilingSaysSoAndFilesNothing)
+{
+    TempFolder::write("grocery.lst", bytesOf(std::vector{listItem("Milk", "2.49", "1")}));
+    state.items.open("grocery.lst");
+    state.ItemCount = 1;
+    views.total = "2.49";
+    QDir().mkdir(kLogFile); // no file can be opened under that name
+    dialogs.answer(Answer::Ok);
+    log->logput();
+    ASSERT_EQ(dialogs.boxes().size(), 1u);
+    EXPECT_TRUE(dialogs.last().text.startsWith("Opening pantlog.dat failed")) << dialogs.last().text.toStdString();
+    EXPECT_EQ(dialogs.last().icon, ui::Icon::Critical);
+}
+
+TEST_F(LogWindowTest, TheLogListsOldestFirstAndShowsTheClickedEntry)
+{
+    writeLog({entry("12-30-26", "1.00", "10.00", "grocery", "new year"), entry("01-02-27", "", "20.00", "Corner"),
+              entry("06-15-26", ".50", "30.00", "grocery", "summer")});
+    Ui::pantlog1& f = openLog();
+    pantlog1* viewer = log->viewer();
+    EXPECT_EQ(viewer->windowTitle(), "Pantrix Shopping Log");
+    EXPECT_EQ(viewer->windowModality(), Qt::WindowModal) << "the main window takes no input";
+    EXPECT_EQ(f.List1->font().fixedPitch() || QFontInfo(f.List1->font()).fixedPitch(), true);
+    EXPECT_EQ(rows(), (QStringList{"grocery", "grocery", "Corner"}));
+    EXPECT_EQ(f.List1->model()->index(1, 0).data().toString().mid(21, 8), "12-30-26");
+    EXPECT_EQ(figures(), (QStringList{"1.50", "60.00", ".50", "20.00"}));
+
+    clickRow(0);
+    EXPECT_EQ(f.commentlbl->text(), "summer");
+    clickRow(1);
+    EXPECT_EQ(f.commentlbl->text(), "new year");
+
+    f.List1->clearSelection();
+    dialogs.ok("No item selected").ok("No item selected");
+    f.editcmd->click();
+    f.limitopt->click();
+    EXPECT_EQ(dialogs.last().title, ui::Title::none());
+    EXPECT_EQ(viewer->editor(), nullptr);
+
+    Ui::pantlogadd& e = editRow(2);
+    EXPECT_EQ(viewer->editor()->windowTitle(), "Add/Edit");
+    EXPECT_EQ(e.listnametxt->text(), "Corner");
+    EXPECT_EQ(e.entrydatetxt->text(), "01-02-27");
+    EXPECT_EQ(e.couponstxt->text(), "");
+    EXPECT_EQ(e.totaltxt->text(), "20.00");
+    e.quitcmd->click();
+    EXPECT_FALSE(viewer->editor()->isVisible());
+
+    QSignalSpy closed(log.get(), &LogCommands::logClosed);
+    f.quitcmd->click();
+    EXPECT_FALSE(viewer->isVisible());
+    EXPECT_EQ(closed.count(), 1);
+}
+
+TEST_F(LogWindowTest, RestrictingToOneListOrToPickedEntriesAndRestoring)
+{
+    writeLog({entry("01-01-27", "1.00", "10.00", "grocery"), entry("01-02-27", "", "20.00", "Corner"),
+              entry("01-03-27", "2.00", "30.00", "GROCERY"), entry("01-04-27", "", "40.00", "Market")});
+    Ui::pantlog1& f = openLog();
+    EXPECT_EQ(f.limitopt->text(), "Restrict list");
+    EXPECT_EQ(f.limitopt->toolTip(),
+              "See only the highlighted store (single selection) or selected entries (multiple selection)");
+    clickRow(2);
+    f.limitopt->click();
+    EXPECT_EQ(rows(), (QStringList{"grocery", "GROCERY"}));
+    EXPECT_EQ(figures(), (QStringList{"3.00", "40.00", "1.50", "20.00"}));
+    EXPECT_EQ(f.limitopt->text(), "Restore List");
+    EXPECT_EQ(f.limitopt->toolTip(), "");
+
+    // The printout holds every entry, with the figures the window shows.
+    f.printcmd->click();
+    const QStringList printed = printer.lastText();
+    EXPECT_EQ(printed.filter(QRegularExpression("^(grocery|Corner|GROCERY|Market) ")).size(), 4);
+    EXPECT_TRUE(printed.contains("Net: 40.00"));
+    printer.next.error = "the printer is out of paper";
+    dialogs.ok("Printer error\r\nthe printer is out of paper");
+    f.printcmd->click();
+
+    f.limitopt->click();
+    EXPECT_EQ(rows().size(), 4);
+    EXPECT_EQ(f.limitopt->text(), "Restrict List");
+    EXPECT_EQ(f.limitopt->toolTip(), " See entries only for the list you have highlighted above ");
+
+    clickRow(3);
+    clickRow(0, Qt::ControlModifier);
+    clickRow(1, Qt::ControlModifier);
+    f.limitopt->click();
+    EXPECT_EQ(rows(), (QStringList{"grocery", "Corner", "Market"})) << "in the order they had";
+    EXPECT_EQ(figures(), (QStringList{"1.00", "70.00", ".33", "23.33"}));
+    clickRow(1);
+    EXPECT_EQ(log->viewer()->state().current, 2) << "a line maps back to its own entry";
+}
+
+TEST_F(LogWindowTest, TheEditorChecksItsBoxesAndSavesOverTheEntry)
+{
+    writeLog({entry("01-01-27", "", "10.00", "grocery"), entry("01-02-27", ".5", "20", "corner", "old")});
+    openLog();
+    Ui::pantlogadd& e = editRow(1);
+    EXPECT_EQ(e.couponstxt->text(), ".50");
+    typeInto(e.totaltxt, "12.5", e.commenttxt);
+    EXPECT_EQ(e.totaltxt->text(), "12.50");
+    dialogs.ok("Entry not valid");
+    typeInto(e.couponstxt, "abc", e.commenttxt);
+    EXPECT_EQ(dialogs.last().title, ui::Title::application());
+    EXPECT_TRUE(e.couponstxt->hasFocus());
+    dialogs.ok("Entry not valid");
+    e.savecmd->click(); // still not a number: nothing is written
+    EXPECT_EQ(logged()[1].text(LogRecord::coupons), ".5");
+
+    typeInto(e.couponstxt, "1234.56", e.commenttxt);
+    typeInto(e.entrydatetxt, "dec 5", e.commenttxt);
+    EXPECT_EQ(e.entrydatetxt->text(), "DEC 5");
+    typeInto(e.totaltxt, "12345.67", e.commenttxt);
+    e.commenttxt->setText("  new  ");
+    e.savecmd->click();
+    EXPECT_FALSE(log->viewer()->editor()->isVisible());
+    EXPECT_EQ(logged()[1], entry("DEC 5", "1234.6", "12345.7", "corner", "new"));
+    EXPECT_EQ(logged()[0], entry("01-01-27", "", "10.00", "grocery"));
+
+    // Rebuilt with the first line selected; the entry with no readable date now comes last.
+    const Ui::pantlog1& f = log->viewer()->form();
+    EXPECT_EQ(rows(), (QStringList{"grocery", "corner"}));
+    EXPECT_EQ(f.List1->selectionModel()->selectedRows().size(), 1);
+    EXPECT_TRUE(f.List1->selectionModel()->isRowSelected(0));
+    EXPECT_EQ(log->viewer()->state().current, 1);
+}
+
+TEST_F(LogWindowTest, DeletingAsksThenCompactsTheFile)
+{
+    writeLog({entry("01-01-27", "", "10.00", "a"), entry("01-02-27", "", "20.00", "b"),
+              entry("01-03-27", "", "30.00", "c")});
+    openLog();
+    editRow(1);
+    dialogs.answer(Answer::No, "Delete this record for 01-02-27?");
+    log->viewer()->editor()->form().deletecmd->click();
+    EXPECT_EQ(dialogs.last().title, ui::Title::own("Confirm"));
+    EXPECT_EQ(dialogs.last().buttons, ui::Buttons::YesNo);
+    EXPECT_EQ(logged().size(), 3u);
+
+    dialogs.answer(Answer::Yes, "Delete this record for 01-02-27?");
+    log->viewer()->editor()->form().deletecmd->click();
+    EXPECT_EQ(logged(), (std::vector{entry("01-01-27", "", "10.00", "a"), entry("01-03-27", "", "30.00", "c")}));
+    EXPECT_EQ(rows(), (QStringList{"a", "c"}));
+    EXPECT_EQ(log->viewer()->form().commentlbl->text(), "");
+
+    // Deleting the only entry leaves an empty file and an empty list.
+    writeLog({entry("01-01-27", "", "10.00", "a")});
+    openLog();
+    editRow(0);
+    dialogs.answer(Answer::Yes, "Delete this record for 01-01-27?");
+    log->viewer()->editor()->form().deletecmd->click();
+    EXPECT_TRUE(TempFolder::exists(kLogFile));
+    EXPECT_TRUE(logged().empty());
+    EXPECT_TRUE(rows().isEmpty());
+    EXPECT_EQ(figures(), (QStringList{".00", ".00", "", ""}));
+}
+
+TEST_F(LogWindowTest, AFailedDeleteLeavesTheFileAsItWas)
+{
+    const std::vector records{entry("01-01-27", "", "10.00", "a"), entry("01-02-27", "", "20.00", "b")};
+    writeLog(records);
+    openLog();
+    editRow(0);
+    // The open log moves aside and something that is no file takes its name: the rewrite must fail.
+    ASSERT_TRUE(QDir().rename(kLogFile, "moved.dat"));
+    ASSERT_TRUE(QDir().mkdir(kLogFile));
+    dialogs.answer(Answer::Yes, "Delete this record for 01-01-27?").answer(Answer::Ok);
+    log->viewer()->editor()->form().deletecmd->click();
+    EXPECT_TRUE(dialogs.last().text.startsWith("Writing pantlog.dat failed")) << dialogs.last().text.toStdString();
+    EXPECT_EQ(TempFolder::read("moved.dat"), bytesOf(records));
+    EXPECT_TRUE(log->viewer()->editor()->isVisible()) << "the user can close it or try again";
+    EXPECT_EQ(rows().size(), 2);
+}
+
+TEST_F(LogWindowTest, TheChartShowsTheListedEntriesByMonthAndSavesAPicture)
+{
+    std::vector<LogRecord> year;
+    for (int month = 1; month <= 12; ++month) {
+        const QString date = QDate(2026, month, 10).toString("MM-dd-yy");
+        year.push_back(entry(date, "1.00", "50.00", "grocery"));
+        year.push_back(entry(date, "", "30.00", "corner"));
+    }
+    writeLog(year);
+    Ui::pantlog1& f = openLog();
+    f.chartcmd->click();
+    EXPECT_EQ(f.chartcmd->toolTip(), "See spending by month");
+    pantlogchart* chart = log->viewer()->chart();
+    ASSERT_TRUE(chart && chart->isVisible());
+    EXPECT_TRUE(chart->chart()->title().contains("average per trip $40.00")) << chart->chart()->title().toStdString();
+    auto* series = qobject_cast<QBarSeries*>(chart->chart()->series().value(0));
+    ASSERT_NE(series, nullptr);
+    EXPECT_EQ(series->barSets()[0]->at(0), 80);
+    EXPECT_EQ(series->barSets()[1]->at(11), 1);
+    auto* months = qobject_cast<QBarCategoryAxis*>(chart->chart()->axes(Qt::Horizontal).value(0));
+    ASSERT_NE(months, nullptr);
+    EXPECT_EQ(months->categories().size(), 12);
+    EXPECT_EQ(months->categories().front(), "Jan 2026");
+
+    chart->setFileChooser([](QWidget*) { return QStringLiteral("spending"); });
+    chart->form().savecmd->click();
+    EXPECT_TRUE(TempFolder::read("spending.png").startsWith("\x89PNG"));
+    chart->setFileChooser([](QWidget*) { return QStringLiteral("no such folder/spending.png"); });
+    dialogs.ok("Saving the chart as no such folder/spending.png failed.");
+    chart->form().savecmd->click();
+
+    // Restricted to one store, the chart is that store's.
+    clickRow(1);
+    f.limitopt->click();
+    f.chartcmd->click();
+    chart = log->viewer()->chart();
+    EXPECT_TRUE(chart->chart()->title().contains("corner")) << chart->chart()->title().toStdString();
+    EXPECT_TRUE(chart->chart()->title().contains("$30.00"));
+
+    // An empty log charts nothing and says so.
+    writeLog({});
+    openLog().chartcmd->click();
+    chart = log->viewer()->chart();
+    EXPECT_TRUE(chart->chart()->series().isEmpty());
+    EXPECT_TRUE(chart->chart()->title().startsWith("Nothing to chart"));
+    EXPECT_FALSE(chart->form().savecmd->isEnabled());
+}
+
+TEST_F(LogWindowTest, TheLogButtonPopsUpTheLogMenu)
+{
+    log->popUpMenu();
+    auto* menu = window->findChild<QMenu*>("logmenucmd");
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+}
+
+TEST(LogListModelTest, RowsMapBackToTheirEntries)
+{
+    LogListModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    model.setLines({{"b line", QDate(2026, 1, 2), 7}, {"a line", QDate(), 3}});
+    ASSERT_EQ(model.rowCount(), 2);
+    EXPECT_EQ(model.index(1).data().toString(), "a line");
+    EXPECT_EQ(model.index(0).data(Qt::UserRole).toInt(), 7);
+    EXPECT_EQ(model.recordAt(1), 3);
+    model.setLines({});
+    EXPECT_EQ(model.rowCount(), 0);
+}
