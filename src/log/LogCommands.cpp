@@ -13,8 +13,8 @@
 
 namespace shoplog {
 
-LogCommands::LogCommands(model::SharedState& state, ui::Dialogs& dialogs, ui::Printer& printer,
-                         model::ListViews& views, QWidget* window)
+LogCommands::LogCommands(model::SharedState& state, ui::Dialogs& dialogs, ui::Printer& printer, model::ListViews& views,
+                         QWidget* window)
     : QObject(window)
     , state_(state)
     , dialogs_(dialogs)

@@ -137,7 +137,8 @@ LogView buildLogView(const std::vector<LogRecord>& records, const Restriction& r
     return view;
 }
 
-LogView pickLines(const std::vector<LogRecord>& records, const std::vector<LogLine>& shown, const std::vector<int>& rows)
+LogView pickLines(const std::vector<LogRecord>& records, const std::vector<LogLine>& shown,
+                  const std::vector<int>& rows)
 {
     LogView view;
     for (int row : rows) {

@@ -52,7 +52,7 @@ struct Restriction
 struct LogLine
 {
     QString text;
-    QDate date; // invalid when the entry's date cannot be read
+    QDate date;     // invalid when the entry's date cannot be read
     int record = 0; // record number in pantlog.dat, from 1
 };
 

@@ -21,9 +21,9 @@ struct SpendingByMonth
     // Every month from the first dated entry's to the last one's, quiet months included,
     // so the months stand evenly on the axis.
     std::vector<MonthSpending> months;
-    int trips = 0;       // every entry given, dated or not
-    double netSum = 0;   // over every entry given
-    int undated = 0;     // entries whose date cannot be read: in the sums, in no month
+    int trips = 0;     // every entry given, dated or not
+    double netSum = 0; // over every entry given
+    int undated = 0;   // entries whose date cannot be read: in the sums, in no month
 
     // Net spent per trip; 0 when there are no trips.
     double averagePerTrip() const { return trips > 0 ? netSum / trips : 0; }

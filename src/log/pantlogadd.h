@@ -7,6 +7,8 @@
 
 #include <memory>
 
+class QLineEdit;
+
 namespace Ui {
 class pantlogadd;
 }

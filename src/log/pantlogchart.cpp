@@ -23,15 +23,13 @@ QString dollars(double value)
 
 QString askFileName(QWidget* parent)
 {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Save image"),
-                                        QStringLiteral("Spending by month.png"),
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Save image"), QStringLiteral("Spending by month.png"),
                                         QStringLiteral("PNG images (*.png)"));
 }
 
 } // namespace
 
-pantlogchart::pantlogchart(const SpendingByMonth& spending, const QString& scope, ui::Dialogs& dialogs,
-                           QWidget* parent)
+pantlogchart::pantlogchart(const SpendingByMonth& spending, const QString& scope, ui::Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , form_(std::make_unique<Ui::pantlogchart>())
     , dialogs_(dialogs)

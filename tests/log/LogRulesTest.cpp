@@ -1,6 +1,6 @@
+#include "log/LogRules.h"
 #include "log/EntryEditing.h"
 #include "log/LogPrintout.h"
-#include "log/LogRules.h"
 #include "log/SpendingByMonth.h"
 #include "support/Fixtures.h"
 #include "support/QtPrinters.h"
@@ -40,7 +40,8 @@ TEST(LogEntry, FiledEntryHasTheOldBytes)
     const auto filed = makeLogEntry(QDate(2026, 12, 5), "45.5", 0.75, "grocery.lst", {});
     ASSERT_TRUE(filed);
     const QByteArray bytes(filed->bytes.data(), LogRecord::Length);
-    EXPECT_EQ(bytes.left(151), "12-05-26.75   45.50  " + QByteArray(100, ' ') + QByteArray("grocery").leftJustified(30));
+    EXPECT_EQ(bytes.left(151),
+              "12-05-26.75   45.50  " + QByteArray(100, ' ') + QByteArray("grocery").leftJustified(30));
     EXPECT_EQ(bytes.mid(151), QByteArray(170, '\0')) << "spare stays zero bytes";
 
     struct Case
@@ -66,9 +67,9 @@ TEST(LogEntry, FiledEntryHasTheOldBytes)
 TEST(LogEntry, MoneyIsRoundedToFitNeverCut)
 {
     const std::tuple<QString, int, std::optional<QString>> cases[] = {
-        {"45.50", 7, "45.50"},       {" 199.98", 6, "199.98"},     {"12345.67", 7, "12345.7"},
-        {"1234.56", 6, "1234.6"},    {"9999.96", 6, "10000"},      {"123456.4", 6, "123456"},
-        {"-1234.56", 7, "-1234.6"},  {"abcdefgh", 6, "abcdefgh"},  {"1234567.1", 6, std::nullopt},
+        {"45.50", 7, "45.50"},      {" 199.98", 6, "199.98"},    {"12345.67", 7, "12345.7"},
+        {"1234.56", 6, "1234.6"},   {"9999.96", 6, "10000"},     {"123456.4", 6, "123456"},
+        {"-1234.56", 7, "-1234.6"}, {"abcdefgh", 6, "abcdefgh"}, {"1234567.1", 6, std::nullopt},
     };
     for (const auto& [text, width, fitted] : cases)
         EXPECT_EQ(fitMoney(text, width), fitted) << text.toStdString();
@@ -77,10 +78,18 @@ TEST(LogEntry, MoneyIsRoundedToFitNeverCut)
 TEST(LogEntry, DatesReadMonthFirstWithTheCenturyPivot)
 {
     const std::pair<QString, QDate> cases[] = {
-        {"06-15-26", QDate(2026, 6, 15)}, {"01-02-29", QDate(2029, 1, 2)}, {"01-02-30", QDate(1930, 1, 2)},
-        {"12-31-99", QDate(1999, 12, 31)}, {"1/5/2031", QDate(2031, 1, 5)}, {" 3.4.00 ", QDate(2000, 3, 4)},
-        {"DEC 5", QDate()},                {"13-01-26", QDate()},          {"02-30-26", QDate()},
-        {"", QDate()},                     {"1-2-3-4", QDate()},          {"-1-02-26", QDate()},
+        {"06-15-26", QDate(2026, 6, 15)},
+        {"01-02-29", QDate(2029, 1, 2)},
+        {"01-02-30", QDate(1930, 1, 2)},
+        {"12-31-99", QDate(1999, 12, 31)},
+        {"1/5/2031", QDate(2031, 1, 5)},
+        {" 3.4.00 ", QDate(2000, 3, 4)},
+        {"DEC 5", QDate()},
+        {"13-01-26", QDate()},
+        {"02-30-26", QDate()},
+        {"", QDate()},
+        {"1-2-3-4", QDate()},
+        {"-1-02-26", QDate()},
     };
     for (const auto& [text, date] : cases)
         EXPECT_EQ(readEntryDate(text), date) << text.toStdString();
@@ -163,15 +172,10 @@ TEST(LogPrintoutTest, FortyEntriesToAPageEveryEntryAndTheWindowsFigures)
     const LogFigures shown{"1.00", "2.00", ".50", "1.00"};
     const QStringList text = logPrintout(records, QDate(2026, 12, 6), shown).asText();
 
-    const QStringList heading{"",
-                              "",
-                              "",
-                              "{Times New Roman 14}Pantrix Shopping List",
-                              "{Times New Roman 12}Expense Log   Printed 06-12-2026",
-                              "",
+    const QStringList heading{"", "", "", "{Times New Roman 14}Pantrix Shopping List",
+                              "{Times New Roman 12}Expense Log   Printed 06-12-2026", "",
                               // "Entry Date" passes column 38, so the rest goes on below, as it always has.
-                              "List" + QString(26, u' ') + "Entry Date",
-                              QString(38, u' ') + "Coupons Net     Comments",
+                              "List" + QString(26, u' ') + "Entry Date", QString(38, u' ') + "Coupons Net     Comments",
                               ""};
     EXPECT_EQ(text.mid(0, 9), heading);
     EXPECT_EQ(text[9], "grocery" + QString(23, u' ') + "12-05-26.75     45.50   note");
@@ -180,15 +184,15 @@ TEST(LogPrintoutTest, FortyEntriesToAPageEveryEntryAndTheWindowsFigures)
     EXPECT_EQ(text.count("<new page>"), 1);
     EXPECT_EQ(text.mid(page + 1, 9), heading);
     EXPECT_TRUE(text[page + 10].startsWith("last "));
-    EXPECT_EQ(text.mid(page + 11), (QStringList{"", "", "Coupons: 1.00", "Average: .50", "", "Net: 2.00",
-                                                "Average: 1.00"}));
+    EXPECT_EQ(text.mid(page + 11),
+              (QStringList{"", "", "Coupons: 1.00", "Average: .50", "", "Net: 2.00", "Average: 1.00"}));
 }
 
 TEST(EntryEditingTest, ChecksAndFormatsOfTheBoxes)
 {
     const std::pair<QString, std::optional<QString>> money[] = {
-        {"12.5", "12.50"}, {"3", "3.00"}, {"0.5", ".50"}, {" 7 ", "7.00"}, {"abc", std::nullopt}, {"", std::nullopt},
-        {"1,5", std::nullopt}};
+        {"12.5", "12.50"},     {"3", "3.00"},      {"0.5", ".50"},       {" 7 ", "7.00"},
+        {"abc", std::nullopt}, {"", std::nullopt}, {"1,5", std::nullopt}};
     for (const auto& [typed, shown] : money)
         EXPECT_EQ(checkedMoney(typed), shown) << typed.toStdString();
     EXPECT_EQ(checkedDate("dec 5"), "DEC 5");
