@@ -7,7 +7,11 @@
 #include "data/Numbers.h"
 #include "log/LogListModel.h"
 #include "log/LogRules.h"
+#include "log/pantlog1.h"
+#include "ui/Dialogs.h"
+#include "ui/Printer.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <random>
@@ -55,6 +59,34 @@ void OpenLog(benchmark::State& s)
     s.counters["lines"] = model.rowCount();
 }
 BENCHMARK(OpenLog)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+class SilentDialogs : public ui::Dialogs
+{
+public:
+    ui::Answer message(const ui::Message&) override { return ui::Answer::Ok; }
+    QString input(const QString&, const ui::Title&, const QString&) override { return {}; }
+    QString openFile(const QString&, const QString&) override { return {}; }
+};
+
+class NoPrinter : public ui::Printer
+{
+public:
+    ui::PrintOutcome print(const ui::PrintDocument&) override { return {}; }
+};
+
+// The whole window: its file opened, the list built and shown in the list view.
+void OpenLogWindow(benchmark::State& s)
+{
+    bench::writeFile(shoplog::kLogFile, data::readFileBytes(logFile(int(s.range(0)))));
+    SilentDialogs dialogs;
+    NoPrinter printer;
+    for (auto _ : s) {
+        shoplog::pantlog1 window(dialogs, printer);
+        window.show();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(OpenLogWindow)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // Reads each record on its own, builds its line and date, and sorts by neighbour swaps.
 void LiteralOpenLog(benchmark::State& s)

@@ -19,8 +19,13 @@ QVariant LogListModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     const LogLine& line = lines_[size_t(index.row())];
-    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return line.text;
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {
+        // The blanks that pad the comment would only widen the row and draw nothing.
+        qsizetype end = line.text.size();
+        while (end > 0 && line.text[end - 1] == u' ')
+            --end;
+        return line.text.left(end);
+    }
     if (role == Qt::UserRole)
         return line.record;
     return {};

@@ -1,5 +1,6 @@
 #include "LogRules.h"
 
+#include "data/Cp1252.h"
 #include "data/FixedField.h"
 #include "data/Numbers.h"
 #include "model/StoreFiles.h"
@@ -50,31 +51,49 @@ QString entryDateText(const QDate& day)
     return day.toString(QStringLiteral("MM-dd-yy"));
 }
 
-QDate readEntryDate(const QString& text)
+QDate readEntryDate(QStringView text)
 {
-    const QString trimmed = data::trimBlanks(text);
+    // Read in place: the Expense Log reads one date per entry, 100k of them at a time.
+    qsizetype i = 0;
+    qsizetype end = text.size();
+    while (i < end && text[i] == u' ')
+        ++i;
+    while (end > i && text[end - 1] == u' ')
+        --end;
     QChar separator;
-    for (QChar c : {u'-', u'/', u'.'}) {
-        if (trimmed.count(c) == 2)
-            separator = c;
-    }
-    if (separator.isNull())
+    auto number = [&](int maxDigits, int* digits) {
+        int value = 0;
+        *digits = 0;
+        while (i < end && *digits < maxDigits && text[i] >= u'0' && text[i] <= u'9') {
+            value = value * 10 + (text[i].unicode() - u'0');
+            ++i;
+            ++*digits;
+        }
+        return value;
+    };
+    auto separatorFollows = [&] {
+        if (i >= end)
+            return false;
+        if (separator.isNull() && (text[i] == u'-' || text[i] == u'/' || text[i] == u'.'))
+            separator = text[i];
+        if (text[i] != separator)
+            return false;
+        ++i;
+        return true;
+    };
+    int digits = 0;
+    const int month = number(2, &digits);
+    if (digits == 0 || !separatorFollows())
         return {};
-    const QStringList parts = trimmed.split(separator);
-    int numbers[3] = {};
-    for (int i = 0; i < 3; ++i) {
-        bool ok = false;
-        const QString& part = parts[i];
-        if (part.isEmpty() || part.size() > (i == 2 ? 4 : 2))
-            return {};
-        numbers[i] = part.toInt(&ok);
-        if (!ok || part.front() == u'+' || part.front() == u'-')
-            return {};
-    }
-    int year = numbers[2];
-    if (parts[2].size() <= 2)
+    const int day = number(2, &digits);
+    if (digits == 0 || !separatorFollows())
+        return {};
+    int year = number(4, &digits);
+    if (digits == 0 || i != end)
+        return {};
+    if (digits <= 2)
         year += year < 30 ? 2000 : 1900;
-    return QDate(year, numbers[0], numbers[1]); // invalid when there is no such day
+    return QDate(year, month, day); // invalid when there is no such day
 }
 
 std::optional<LogRecord> makeLogEntry(const QDate& today, const QString& totalText, double couponTotal,
@@ -93,13 +112,48 @@ std::optional<LogRecord> makeLogEntry(const QDate& today, const QString& totalTe
     return entry;
 }
 
+namespace {
+
+// The text part of an entry (everything before the spare bytes), decoded once. Zero bytes of
+// a field never written show as blanks.
+struct DecodedEntry
+{
+    QString text;
+
+    explicit DecodedEntry(const LogRecord& record)
+        : text(data::cp1252::decode(record.bytes.data(), LogRecord::spare.offset))
+    {
+        text.replace(QChar(0), u' ');
+    }
+    QStringView field(data::FixedField f) const { return QStringView(text).mid(f.offset, f.width); }
+
+    QString line() const
+    {
+        QStringView name = field(LogRecord::listname);
+        while (!name.isEmpty() && name.front() == u' ')
+            name = name.mid(1);
+        while (!name.isEmpty() && name.back() == u' ')
+            name.chop(1);
+        QString line;
+        line.reserve(20 + 1 + 8 + 2 + 6 + 2 + 7 + 1 + 100);
+        line += name.left(20);
+        line += QString(20 - std::min<qsizetype>(name.size(), 20) + 1, u' ');
+        line += field(LogRecord::entrydate);
+        line += QLatin1String("  ");
+        line += field(LogRecord::coupons);
+        line += QLatin1String("  ");
+        line += field(LogRecord::total);
+        line += u' ';
+        line += field(LogRecord::comment);
+        return line;
+    }
+};
+
+} // namespace
+
 QString logLine(const LogRecord& record)
 {
-    // Zero bytes of a field never written show as nothing.
-    auto shown = [&](data::FixedField f) { return record.get(f).replace(QChar(0), u' '); };
-    return record.text(LogRecord::listname).replace(QChar(0), u' ').leftJustified(20, u' ', true) + u' ' +
-           shown(LogRecord::entrydate) + QStringLiteral("  ") + shown(LogRecord::coupons) + QStringLiteral("  ") +
-           shown(LogRecord::total) + u' ' + shown(LogRecord::comment);
+    return DecodedEntry(record).line();
 }
 
 LogFigures LogView::figures() const
@@ -125,9 +179,10 @@ LogView buildLogView(const std::vector<LogRecord>& records, const Restriction& r
         const LogRecord& r = records[i];
         if (byList && r.text(LogRecord::listname).toUpper() != wanted)
             continue;
-        view.lines.push_back({logLine(r), readEntryDate(r.get(LogRecord::entrydate)), int(i) + 1});
-        view.couponSum += data::parseLenient(r.get(LogRecord::coupons));
-        view.netSum += data::parseLenient(r.get(LogRecord::total));
+        const DecodedEntry entry(r);
+        view.lines.push_back({entry.line(), readEntryDate(entry.field(LogRecord::entrydate)), int(i) + 1});
+        view.couponSum += data::parseLenient(entry.field(LogRecord::coupons));
+        view.netSum += data::parseLenient(entry.field(LogRecord::total));
     }
     std::stable_sort(view.lines.begin(), view.lines.end(), [](const LogLine& a, const LogLine& b) {
         if (a.date.isValid() != b.date.isValid())

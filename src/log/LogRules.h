@@ -27,7 +27,7 @@ QString entryDateText(const QDate& day);
 // Reads an entry date as month-day-year ("12-05-26", also with "/" or "." and four-digit
 // years); two-digit years 00-29 are 2000-2029, 30-99 are 1930-1999. Anything else gives an
 // invalid date.
-QDate readEntryDate(const QString& text);
+QDate readEntryDate(QStringView text);
 
 // A new entry for the current shopping list: today's date, the list's total and coupon
 // total as "####.00", the list file's name up to its first "." and the comment (cut to

@@ -179,6 +179,9 @@ void pantlog1::showChart()
         scope = QStringLiteral("selected entries");
     chart_.reset();
     chart_ = std::make_unique<pantlogchart>(spendingByMonth(state_.file.readAll(), entries), scope, dialogs_, this);
+    QRect place(QPoint(0, 0), chart_->size());
+    place.moveCenter(frameGeometry().center());
+    chart_->move(place.topLeft());
     chart_->show();
     chart_->activateWindow();
 }
@@ -209,7 +212,8 @@ void pantlog1::quit()
 void pantlog1::placeCaptions()
 {
     // Each caption stands over its column of the fixed-pitch lines.
-    static constexpr int columns[] = {0, 21, 31, 39, 49};
+    // "Entry Date" starts one column early so that it keeps a blank before "Coupons".
+    static constexpr int columns[] = {0, 20, 31, 39, 49};
     const QFontMetrics metrics(form_->List1->font());
     const int left = form_->List1->x() - form_->captions->x() + form_->List1->frameWidth() +
                      style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, form_->List1) + 1 -

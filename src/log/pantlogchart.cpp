@@ -70,12 +70,16 @@ void pantlogchart::buildChart(const SpendingByMonth& spending, const QString& sc
 
     auto* net = new QBarSet(QStringLiteral("Net spent"));
     auto* coupons = new QBarSet(QStringLiteral("Coupon savings"));
+    // Within one year the months are named alone and the year titles the axis.
+    const int firstYear = spending.months.front().month.year();
+    const int lastYear = spending.months.back().month.year();
+    const QString monthFormat = firstYear == lastYear ? QStringLiteral("MMM") : QStringLiteral("MMM yy");
     QStringList months;
     const QLocale c = QLocale::c();
     for (const MonthSpending& m : spending.months) {
         net->append(m.net);
         coupons->append(m.coupons);
-        months.append(c.toString(m.month, QStringLiteral("MMM yyyy")));
+        months.append(c.toString(m.month, monthFormat));
     }
     auto* series = new QBarSeries;
     series->append(net);
@@ -84,7 +88,9 @@ void pantlogchart::buildChart(const SpendingByMonth& spending, const QString& sc
 
     auto* monthAxis = new QBarCategoryAxis;
     monthAxis->append(months);
-    if (months.size() > 12)
+    monthAxis->setTitleText(firstYear == lastYear ? QString::number(firstYear)
+                                                  : QStringLiteral("%1 \u2013 %2").arg(firstYear).arg(lastYear));
+    if (months.size() > 18)
         monthAxis->setLabelsAngle(-90);
     chart->addAxis(monthAxis, Qt::AlignBottom);
     series->attachAxis(monthAxis);
