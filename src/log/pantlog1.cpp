@@ -205,6 +205,9 @@ void pantlog1::HandleActivation()
 
 void pantlog1::quit()
 {
+    // The chart belongs to this window and goes with it.
+    if (chart_)
+        chart_->hide();
     hide();
     emit closed();
 }

@@ -352,6 +352,8 @@ TEST_F(LogWindowTest, TheChartShowsTheListedEntriesByMonthAndSavesAPicture)
     EXPECT_TRUE(chart->chart()->series().isEmpty());
     EXPECT_TRUE(chart->chart()->title().startsWith("Nothing to chart"));
     EXPECT_FALSE(chart->form().savecmd->isEnabled());
+    log->viewer()->form().quitcmd->click();
+    EXPECT_FALSE(chart->isVisible()) << "it closes with the log";
 }
 
 TEST_F(LogWindowTest, TheLogButtonPopsUpTheLogMenu)
