@@ -90,7 +90,7 @@ void pantlogchart::buildChart(const SpendingByMonth& spending, const QString& sc
     monthAxis->append(months);
     monthAxis->setTitleText(firstYear == lastYear ? QString::number(firstYear)
                                                   : QStringLiteral("%1 \u2013 %2").arg(firstYear).arg(lastYear));
-    if (months.size() > 18)
+    if (months.size() > 12)
         monthAxis->setLabelsAngle(-90);
     chart->addAxis(monthAxis, Qt::AlignBottom);
     series->attachAxis(monthAxis);
