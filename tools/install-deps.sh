@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++
-    qt6-base-dev
+    qt6-base-dev qt6-charts-dev libqt6opengl6-dev
     libgtest-dev googletest libbenchmark-dev
     fonts-dejavu-core clang-format
     appstream desktop-file-utils

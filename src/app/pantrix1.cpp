@@ -11,6 +11,7 @@
 #include "customlists/CustomListCommands.h"
 #include "customlists/CustomListPanel.h"
 #include "data/FileOps.h"
+#include "log/LogCommands.h"
 #include "misc/HelpCommands.h"
 #include "misc/pantabt.h"
 #include "misc/pantguide.h"
@@ -130,6 +131,7 @@ void pantrix1::setUpCommands()
         magnified.append(findChild<QWidget*>(QLatin1String(list)));
     help_ = new misc::HelpCommands(dialogs_, printer_, desktop_, window, magnified);
     print_ = new print::PrintCommands(state_, dialogs_, printer_, desktop_, *this, window);
+    log_ = new shoplog::LogCommands(state_, dialogs_, printer_, *this, window);
     catalogue::addEmptyProductListHint(products_->listView(), state_);
 
     // Buttons of the lists.
@@ -183,6 +185,10 @@ void pantrix1::setUpCommands()
     connect(printProductsAction_, &QAction::triggered, print_, &print::PrintCommands::printProductList);
     connect(form_->notescmd, &QAction::triggered, print_, &print::PrintCommands::openNotes);
     connect(print_, &print::PrintCommands::windowClosed, this, &pantrix1::HandleActivation);
+    connect(form_->logput, &QAction::triggered, log_, &shoplog::LogCommands::logput);
+    connect(form_->logsee, &QAction::triggered, log_, &shoplog::LogCommands::logsee);
+    connect(form_->logcmd, &QAbstractButton::clicked, log_, &shoplog::LogCommands::popUpMenu);
+    connect(log_, &shoplog::LogCommands::logClosed, this, &pantrix1::HandleActivation);
     connect(form_->helpcmd, &QAction::triggered, help_, &misc::HelpCommands::programHelp);
     connect(form_->mergehelpcmd, &QAction::triggered, help_, &misc::HelpCommands::mergeHelp);
     connect(form_->rechelpcmd, &QAction::triggered, help_, &misc::HelpCommands::customListHelp);
@@ -260,9 +266,6 @@ void pantrix1::updateActions()
 
     // Commands that are not built yet stay off.
     printListAction_->setEnabled(items);
-    form_->logcmd->setEnabled(false);
-    for (QAction* later : {form_->logput, form_->logsee})
-        later->setEnabled(false);
 }
 
 void pantrix1::report(const data::FileResult& result)

@@ -32,6 +32,9 @@ class HelpCommands;
 namespace print {
 class PrintCommands;
 }
+namespace shoplog {
+class LogCommands;
+}
 namespace customlists {
 class CustomListCommands;
 }
@@ -128,6 +131,7 @@ private:
     stores::StoreCommands* stores_ = nullptr;
     misc::HelpCommands* help_ = nullptr;
     print::PrintCommands* print_ = nullptr;
+    shoplog::LogCommands* log_ = nullptr;
     QAction* printListAction_ = nullptr;
     QAction* printProductsAction_ = nullptr;
     // The commands that have a button but no menu item.

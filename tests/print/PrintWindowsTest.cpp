@@ -5,6 +5,7 @@
 #include "print/PrintSettingsRules.h"
 #include "print/pantprnt.h"
 #include "support/FakeDialogs.h"
+#include "support/FakeListViews.h"
 #include "support/FakePrinter.h"
 #include "support/Fixtures.h"
 #include "support/QtPrinters.h"
@@ -86,27 +87,6 @@ struct NotesControls
     QPushButton *savecmd, *cancelcmd, *printcmd, *whatcmd;
 };
 
-class FakeListViews : public model::ListViews
-{
-public:
-    void RebuildProductList() override {}
-    void RebuildCategories() override {}
-    void RebuildShoppingList() override {}
-    void clearProductList() override {}
-    std::vector<int> shownProductRecords() const override { return shown; }
-    void updateActions() override {}
-    std::vector<int> selectedProductRecords() const override { return {}; }
-    int currentProductRecord() const override { return 0; }
-    int currentItemRecord() const override { return 0; }
-    QStringList shoppingRows() const override { return rows; }
-    QString shoppingTotal() const override { return total; }
-    QStringList categories() const override { return {"All"}; }
-
-    QStringList rows;
-    QString total;
-    std::vector<int> shown{3, 1, 2}; // Bread, Butter, Milk
-};
-
 class PrintWindowsTest : public ::testing::Test
 {
 protected:
@@ -121,6 +101,7 @@ protected:
         state.items.open(state.ListFile);
         views.rows = {"(2) Milk", "     Bread"};
         views.total = "6.97";
+        views.shown = {3, 1, 2}; // Bread, Butter, Milk
         QObject::connect(&commands, &print::PrintCommands::windowClosed, [this] { ++closings; });
     }
     ~PrintWindowsTest() override { EXPECT_TRUE(dialogs.allAnswered()); }

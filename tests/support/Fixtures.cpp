@@ -38,6 +38,18 @@ CustomListRecord customRecord(const QString& list, const QString& item, const QS
     return r;
 }
 
+LogRecord logEntry(const QString& date, const QString& coupons, const QString& total, const QString& list,
+                   const QString& comment)
+{
+    LogRecord r;
+    r.set(LogRecord::entrydate, date);
+    r.set(LogRecord::coupons, coupons);
+    r.set(LogRecord::total, total);
+    r.set(LogRecord::comment, comment);
+    r.set(LogRecord::listname, list);
+    return r;
+}
+
 template<class T> std::vector<T> recordsIn(const QString& file)
 {
     return recordsFromBytes<T>(TempFolder::read(file));
@@ -47,3 +59,4 @@ template std::vector<ProductRecord> recordsIn<ProductRecord>(const QString&);
 template std::vector<ShoppingItemRecord> recordsIn<ShoppingItemRecord>(const QString&);
 template std::vector<ListNameRecord> recordsIn<ListNameRecord>(const QString&);
 template std::vector<CustomListRecord> recordsIn<CustomListRecord>(const QString&);
+template std::vector<LogRecord> recordsIn<LogRecord>(const QString&);

@@ -14,6 +14,8 @@ data::ProductRecord product(const QString& item, const QString& price = {}, cons
                             bool fat = false, bool carb = false);
 data::ShoppingItemRecord listItem(const QString& item, const QString& price, const QString& quantity,
                                   const QString& category = {}, std::optional<QString> coupon = std::nullopt);
+data::LogRecord logEntry(const QString& date, const QString& coupons, const QString& total, const QString& list,
+                         const QString& comment = {});
 data::CustomListRecord customRecord(const QString& list, const QString& item, const QString& price = {},
                                     const QString& category = {});
 

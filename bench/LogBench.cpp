@@ -1,0 +1,181 @@
+// The Expense Log with 100k entries: opening its list (read, sort by date, model filled)
+// against the straightforward reading record by record with neighbour-swap sorting, and
+// deleting one entry against the straightforward delete-and-rewrite record by record.
+#include "BenchSupport.h"
+
+#include "data/FileOps.h"
+#include "data/Numbers.h"
+#include "log/LogListModel.h"
+#include "log/LogRules.h"
+#include "log/pantlog1.h"
+#include "ui/Dialogs.h"
+#include "ui/Printer.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <random>
+
+namespace {
+
+using data::LogRecord;
+
+// n entries over ten years in random order, a few dozen lists, some comments.
+QByteArray logBytes(int n)
+{
+    std::mt19937 random(4242u + unsigned(n));
+    std::vector<LogRecord> records(size_t(n), LogRecord{});
+    const QDate first(2017, 1, 1);
+    for (int i = 0; i < n; ++i) {
+        LogRecord& r = records[size_t(i)];
+        r.set(LogRecord::entrydate, shoplog::entryDateText(first.addDays(int(random() % 3650))));
+        r.set(LogRecord::coupons, data::formatPattern(double(random() % 500) / 100, u"####.00"));
+        r.set(LogRecord::total, data::formatPattern(double(random() % 30000) / 100, u"####.00"));
+        r.set(LogRecord::listname, QStringLiteral("Store %1").arg(random() % 40));
+        if (i % 3 == 0)
+            r.set(LogRecord::comment, QStringLiteral("Weekly shop with the usual extras %1").arg(i));
+    }
+    return data::bytesFromRecords(records);
+}
+
+QString logFile(int n)
+{
+    const QString name = QStringLiteral("log%1.dat").arg(n);
+    if (!data::fileExists(name))
+        bench::writeFile(name, logBytes(n));
+    return name;
+}
+
+void OpenLog(benchmark::State& s)
+{
+    const QString name = logFile(int(s.range(0)));
+    shoplog::LogFile file;
+    file.open(name);
+    shoplog::LogListModel model;
+    for (auto _ : s) {
+        shoplog::LogView view = shoplog::buildLogView(file.readAll(), {});
+        model.setLines(std::move(view.lines));
+    }
+    s.counters["lines"] = model.rowCount();
+}
+BENCHMARK(OpenLog)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+class SilentDialogs : public ui::Dialogs
+{
+public:
+    ui::Answer message(const ui::Message&) override { return ui::Answer::Ok; }
+    QString input(const QString&, const ui::Title&, const QString&) override { return {}; }
+    QString openFile(const QString&, const QString&) override { return {}; }
+};
+
+class NoPrinter : public ui::Printer
+{
+public:
+    ui::PrintOutcome print(const ui::PrintDocument&) override { return {}; }
+};
+
+// The whole window: its file opened, the list built and shown in the list view.
+void OpenLogWindow(benchmark::State& s)
+{
+    bench::writeFile(shoplog::kLogFile, data::readFileBytes(logFile(int(s.range(0)))));
+    SilentDialogs dialogs;
+    NoPrinter printer;
+    for (auto _ : s) {
+        shoplog::pantlog1 window(dialogs, printer);
+        window.show();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(OpenLogWindow)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Reads each record on its own, builds its line and date, and sorts by neighbour swaps.
+void LiteralOpenLog(benchmark::State& s)
+{
+    const QString name = logFile(int(s.range(0)));
+    for (auto _ : s) {
+        QFile file(name);
+        file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        const int count = int(file.size() / LogRecord::Length);
+        std::vector<shoplog::LogLine> lines;
+        for (int i = 1; i <= count; ++i) {
+            LogRecord r;
+            file.seek(qint64(i - 1) * LogRecord::Length);
+            file.read(r.bytes.data(), LogRecord::Length);
+            lines.push_back({shoplog::logLine(r), shoplog::readEntryDate(r.get(LogRecord::entrydate)), i});
+        }
+        bool swapped = true;
+        while (swapped) {
+            swapped = false;
+            for (size_t j = 0; j + 1 < lines.size(); ++j) {
+                if (lines[j].date > lines[j + 1].date) {
+                    std::swap(lines[j], lines[j + 1]);
+                    swapped = true;
+                }
+            }
+        }
+        shoplog::LogListModel model;
+        model.setLines(std::move(lines));
+        benchmark::DoNotOptimize(model.rowCount());
+    }
+}
+BENCHMARK(LiteralOpenLog)->Arg(10000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Deletes entry 2 of n each time; the file is put back between iterations.
+void DeleteEntry(benchmark::State& s)
+{
+    const int n = int(s.range(0));
+    const QByteArray bytes = data::readFileBytes(logFile(n));
+    const QString name = QStringLiteral("delete%1.dat").arg(n);
+    for (auto _ : s) {
+        s.PauseTiming();
+        bench::writeFile(name, bytes);
+        shoplog::LogFile file;
+        file.open(name);
+        s.ResumeTiming();
+        shoplog::deleteEntry(file, 2);
+    }
+}
+BENCHMARK(DeleteEntry)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Reads every other entry record by record, deletes the file and writes them back one by one.
+void LiteralDeleteEntry(benchmark::State& s)
+{
+    const int n = int(s.range(0));
+    const QByteArray bytes = data::readFileBytes(logFile(n));
+    const QString name = QStringLiteral("literal%1.dat").arg(n);
+    for (auto _ : s) {
+        s.PauseTiming();
+        bench::writeFile(name, bytes);
+        s.ResumeTiming();
+        std::vector<LogRecord> kept;
+        {
+            QFile file(name);
+            file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+            const int count = int(file.size() / LogRecord::Length);
+            for (int i = 1; i <= count; ++i) {
+                LogRecord r;
+                file.seek(qint64(i - 1) * LogRecord::Length);
+                file.read(r.bytes.data(), LogRecord::Length);
+                if (i != 2)
+                    kept.push_back(r);
+            }
+        }
+        QFile::remove(name);
+        QFile file(name);
+        file.open(QIODevice::ReadWrite | QIODevice::Unbuffered);
+        for (size_t i = 0; i < kept.size(); ++i) {
+            file.seek(qint64(i) * LogRecord::Length);
+            file.write(kept[i].bytes.data(), LogRecord::Length);
+        }
+    }
+}
+BENCHMARK(LiteralDeleteEntry)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+const int ratios = bench::registerRatios([](const bench::RatioReporter& r) {
+    r.printRatio("Open log 10k entries: straightforward / Pantrix", "LiteralOpenLog/10000/iterations:1",
+                 "OpenLog/10000");
+    r.printRatio("Delete 1 of 100k log entries: straightforward / Pantrix", "LiteralDeleteEntry/100000/iterations:1",
+                 "DeleteEntry/100000");
+});
+
+} // namespace

@@ -1,0 +1,105 @@
+#include "LogCommands.h"
+
+#include "LogRules.h"
+#include "model/ListViews.h"
+#include "model/SharedState.h"
+#include "model/ShoppingListRules.h"
+#include "pantlog1.h"
+#include "ui/Dialogs.h"
+
+#include <QCursor>
+#include <QMenu>
+#include <QWidget>
+
+namespace shoplog {
+
+LogCommands::LogCommands(model::SharedState& state, ui::Dialogs& dialogs, ui::Printer& printer, model::ListViews& views,
+                         QWidget* window)
+    : QObject(window)
+    , state_(state)
+    , dialogs_(dialogs)
+    , printer_(printer)
+    , views_(views)
+    , window_(window)
+{
+}
+
+LogCommands::~LogCommands() = default;
+
+void LogCommands::logput()
+{
+    if (state_.ItemCount() == 0)
+        return;
+    LogFile log;
+    if (dialogs_.reportFailure(log.open(kLogFile)))
+        return;
+    const double couponTotal =
+        model::buildShoppingList(state_.items.readAll(), model::ListOrder::Alphabetical).couponTotal;
+    std::optional<data::LogRecord> entry =
+        makeLogEntry(QDate::currentDate(), views_.shoppingTotal(), couponTotal, state_.ListFile, {});
+    if (!entry) {
+        dialogs_.tell(QStringLiteral("The total of this shopping list is too large for the log."),
+                      ui::Title::application(), ui::Icon::Exclamation);
+        return;
+    }
+    switch (dialogs_.ask(QStringLiteral("Do you wish to include a comment with this entry?"), ui::Title::none(),
+                         ui::Buttons::YesNoCancel, ui::Icon::Question)) {
+    case ui::Answer::Yes:
+        entry->set(data::LogRecord::comment,
+                   dialogs_.input(QStringLiteral("Enter your comment..."), ui::Title::application(), {}));
+        break;
+    case ui::Answer::No:
+        break;
+    default:
+        return;
+    }
+    if (dialogs_.reportFailure(log.append(*entry)))
+        return;
+    dialogs_.tell(QStringLiteral("Entry Filed"), ui::Title::none());
+}
+
+void LogCommands::logsee()
+{
+    // A fresh window every time, so it shows the file as it is now.
+    viewer_.reset();
+    viewer_ = std::make_unique<pantlog1>(dialogs_, printer_, window_);
+    connect(viewer_.get(), &pantlog1::closed, this, [this] {
+        if (window_) {
+            window_->activateWindow();
+            window_->setFocus();
+        }
+        emit logClosed();
+    });
+    if (window_) {
+        QRect place(QPoint(0, 0), viewer_->size());
+        place.moveCenter(window_->frameGeometry().center());
+        viewer_->move(place.topLeft());
+    }
+    viewer_->show();
+    viewer_->activateWindow();
+}
+
+QMenu* LogCommands::logMenu()
+{
+    if (window_) {
+        if (auto* menu = window_->findChild<QMenu*>(QStringLiteral("logmenucmd")))
+            return menu;
+    }
+    // A window without a Log menu of its own gets one with the same two commands.
+    if (!ownMenu_) {
+        ownMenu_ = new QMenu(window_);
+        ownMenu_->setObjectName(QStringLiteral("logpopup"));
+        connect(ownMenu_->addAction(QStringLiteral("Make a log entry for this shopping list")), &QAction::triggered,
+                this, &LogCommands::logput);
+        connect(ownMenu_->addAction(QStringLiteral("View the log file")), &QAction::triggered, this,
+                &LogCommands::logsee);
+    }
+    return ownMenu_;
+}
+
+void LogCommands::popUpMenu()
+{
+    logMenu()->popup(QCursor::pos());
+}
+
+} // namespace shoplog

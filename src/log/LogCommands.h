@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class QMenu;
+class QWidget;
+
+namespace model {
+class ListViews;
+struct SharedState;
+} // namespace model
+namespace ui {
+class Dialogs;
+class Printer;
+} // namespace ui
+
+namespace shoplog {
+
+class pantlog1;
+
+// The Log menu of the main window: filing the current Shopping List as a log entry and
+// opening the Expense Log.
+class LogCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    LogCommands(model::SharedState& state, ui::Dialogs& dialogs, ui::Printer& printer, model::ListViews& views,
+                QWidget* window);
+    ~LogCommands() override;
+
+    // The Expense Log while it exists (hidden, not destroyed, when it closes).
+    pantlog1* viewer() const { return viewer_.get(); }
+
+public slots:
+    // Files one entry for the current Shopping List; an empty list files nothing.
+    void logput();
+    // Opens the Expense Log afresh; the main window takes no input while it is open.
+    void logsee();
+    // Shows the window's Log menu (logmenucmd) at the mouse pointer.
+    void popUpMenu();
+
+signals:
+    // The Expense Log has closed; the main window has the focus again.
+    void logClosed();
+
+private:
+    QMenu* logMenu();
+
+    model::SharedState& state_;
+    ui::Dialogs& dialogs_;
+    ui::Printer& printer_;
+    model::ListViews& views_;
+    QWidget* window_;
+    std::unique_ptr<pantlog1> viewer_;
+    QMenu* ownMenu_ = nullptr;
+};
+
+} // namespace shoplog

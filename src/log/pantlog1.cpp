@@ -1,0 +1,260 @@
+#include "pantlog1.h"
+
+#include "LogListModel.h"
+#include "LogPrinting.h"
+#include "LogPrintout.h"
+#include "SpendingByMonth.h"
+#include "data/FixedField.h"
+#include "pantlogadd.h"
+#include "pantlogchart.h"
+#include "ui/Dialogs.h"
+#include "ui_pantlog1.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace shoplog {
+
+using data::LogRecord;
+
+namespace {
+
+const QString kNothingSelected = QStringLiteral("No item selected");
+
+// The comment of an entry as a label shows it: a field never written shows nothing.
+QString commentOf(const LogRecord& entry)
+{
+    const QString stored = entry.get(LogRecord::comment);
+    return data::isBlankOrUnwritten(stored) ? QString() : data::trimBlanks(stored);
+}
+
+} // namespace
+
+pantlog1::pantlog1(ui::Dialogs& dialogs, ui::Printer& printer, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , form_(std::make_unique<Ui::pantlog1>())
+    , dialogs_(dialogs)
+    , printer_(printer)
+    , model_(new LogListModel(this))
+{
+    form_->setupUi(this);
+    // The main window takes no input while the log is open.
+    setWindowModality(Qt::WindowModal);
+    // The columns of the lines line up only in a fixed-pitch face.
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    form_->List1->setFont(fixed);
+    for (QLabel* caption : {form_->Label1, form_->Label2, form_->Label3, form_->Label4, form_->Label5}) {
+        caption->setFont(fixed);
+        caption->adjustSize();
+    }
+    form_->List1->setModel(model_);
+
+    connect(form_->List1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid())
+                    lineClicked(current.row());
+            });
+    connect(form_->List1, &QListView::doubleClicked, this, &pantlog1::editEntry);
+    connect(form_->List1->horizontalScrollBar(), &QScrollBar::valueChanged, this, &pantlog1::placeCaptions);
+    connect(form_->editcmd, &QPushButton::clicked, this, &pantlog1::editEntry);
+    connect(form_->limitopt, &QPushButton::clicked, this, &pantlog1::restrictOrRestore);
+    connect(form_->printcmd, &QPushButton::clicked, this, &pantlog1::printLog);
+    connect(form_->chartcmd, &QPushButton::clicked, this, &pantlog1::showChart);
+    connect(form_->quitcmd, &QPushButton::clicked, this, &pantlog1::quit);
+
+    dialogs_.reportFailure(state_.file.open(kLogFile));
+    makelist();
+}
+
+pantlog1::~pantlog1() = default;
+
+void pantlog1::makelist()
+{
+    showLines(buildLogView(state_.file.readAll(), state_.restriction));
+}
+
+void pantlog1::showLines(LogView view)
+{
+    model_->setLines(std::move(view.lines));
+    view_ = std::move(view);
+    view_.lines.clear(); // the model keeps them
+    const LogFigures figures = LogView{model_->lines(), view_.couponSum, view_.netSum}.figures();
+    form_->coupontot->setText(figures.coupontot);
+    form_->nettot->setText(figures.nettot);
+    form_->couponavg->setText(figures.couponavg);
+    form_->netavg->setText(figures.netavg);
+}
+
+void pantlog1::lineClicked(int row)
+{
+    if (row < 0 || row >= model_->rowCount())
+        return;
+    state_.current = model_->recordAt(row);
+    form_->commentlbl->setText(commentOf(state_.file.read(state_.current)));
+}
+
+std::vector<int> pantlog1::selectedRows() const
+{
+    std::vector<int> rows;
+    for (const QModelIndex& index : form_->List1->selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void pantlog1::editEntry()
+{
+    if (model_->rowCount() == 0)
+        return;
+    const std::vector<int> rows = selectedRows();
+    if (rows.empty()) {
+        dialogs_.tell(kNothingSelected, ui::Title::none());
+        return;
+    }
+    if (!form_->List1->currentIndex().isValid())
+        lineClicked(rows.front());
+    state_.editRequested = true;
+    // A fresh editor every time, so no box keeps a value from an earlier opening.
+    editor_.reset();
+    editor_ = std::make_unique<pantlogadd>(state_, dialogs_, this);
+    connect(editor_.get(), &pantlogadd::closed, this, [this] {
+        activateWindow();
+        HandleActivation();
+    });
+    QRect place(QPoint(0, 0), editor_->size());
+    place.moveCenter(frameGeometry().center());
+    editor_->move(place.topLeft());
+    editor_->show();
+    editor_->activateWindow();
+}
+
+void pantlog1::restrictOrRestore()
+{
+    if (state_.restriction.active()) {
+        state_.restriction = {};
+        form_->limitopt->setText(QStringLiteral("Restrict List"));
+        form_->limitopt->setToolTip(QStringLiteral(" See entries only for the list you have highlighted above "));
+        makelist();
+        return;
+    }
+    const std::vector<int> rows = selectedRows();
+    if (rows.empty()) {
+        dialogs_.tell(kNothingSelected, ui::Title::none());
+        return;
+    }
+    form_->limitopt->setText(QStringLiteral("Restore List"));
+    if (rows.size() == 1) {
+        const LogRecord entry = state_.file.read(model_->recordAt(rows.front()));
+        state_.restriction = {Restriction::Kind::List, entry.text(LogRecord::listname)};
+        makelist();
+        form_->limitopt->setToolTip(QString());
+        return;
+    }
+    state_.restriction = {Restriction::Kind::Picked, {}};
+    showLines(pickLines(state_.file.readAll(), model_->lines(), rows));
+}
+
+void pantlog1::printLog()
+{
+    const LogFigures shown{form_->coupontot->text(), form_->nettot->text(), form_->couponavg->text(),
+                           form_->netavg->text()};
+    sendToPrinter(printer_, dialogs_, logPrintout(state_.file.readAll(), QDate::currentDate(), shown));
+}
+
+void pantlog1::showChart()
+{
+    std::vector<int> entries;
+    entries.reserve(model_->lines().size());
+    for (const LogLine& line : model_->lines())
+        entries.push_back(line.record);
+    QString scope = QStringLiteral("all lists");
+    if (state_.restriction.kind == Restriction::Kind::List)
+        scope = state_.restriction.list;
+    else if (state_.restriction.kind == Restriction::Kind::Picked)
+        scope = QStringLiteral("selected entries");
+    chart_.reset();
+    chart_ = std::make_unique<pantlogchart>(spendingByMonth(state_.file.readAll(), entries), scope, dialogs_, this);
+    QRect place(QPoint(0, 0), chart_->size());
+    place.moveCenter(frameGeometry().center());
+    chart_->move(place.topLeft());
+    chart_->show();
+    chart_->activateWindow();
+}
+
+void pantlog1::HandleActivation()
+{
+    if (!state_.refreshNeeded)
+        return;
+    state_.refreshNeeded = false;
+    state_.editRequested = false;
+    makelist();
+    if (model_->rowCount() == 0) {
+        state_.current = 0;
+        form_->commentlbl->clear();
+        return;
+    }
+    const QModelIndex first = model_->index(0);
+    form_->List1->selectionModel()->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect);
+    lineClicked(0);
+}
+
+void pantlog1::quit()
+{
+    // The chart belongs to this window and goes with it.
+    if (chart_)
+        chart_->hide();
+    hide();
+    emit closed();
+}
+
+void pantlog1::placeCaptions()
+{
+    // Each caption stands over its column of the fixed-pitch lines.
+    // "Entry Date" starts one column early so that it keeps a blank before "Coupons".
+    static constexpr int columns[] = {0, 20, 31, 39, 49};
+    const QFontMetrics metrics(form_->List1->font());
+    const int left = form_->List1->x() - form_->captions->x() + form_->List1->frameWidth() +
+                     style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, form_->List1) + 1 -
+                     form_->List1->horizontalScrollBar()->value();
+    QLabel* labels[] = {form_->Label1, form_->Label2, form_->Label3, form_->Label4, form_->Label5};
+    for (int i = 0; i < 5; ++i)
+        labels[i]->move(left + columns[i] * metrics.horizontalAdvance(u'0'), 0);
+}
+
+void pantlog1::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        HandleActivation();
+}
+
+void pantlog1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // The list's place is known only once the layout has run.
+    QTimer::singleShot(0, this, &pantlog1::placeCaptions);
+}
+
+void pantlog1::closeEvent(QCloseEvent* event)
+{
+    // The close box means "Quit".
+    event->ignore();
+    quit();
+}
+
+void pantlog1::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        quit();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace shoplog

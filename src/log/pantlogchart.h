@@ -1,0 +1,47 @@
+#pragma once
+
+#include "SpendingByMonth.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+namespace Ui {
+class pantlogchart;
+}
+namespace ui {
+class Dialogs;
+}
+class QChart;
+
+namespace shoplog {
+
+// A bar chart of the net spent and the coupon savings per month of the entries the
+// Expense Log lists, with the average per trip in its title; it can be saved as a PNG.
+class pantlogchart : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Asks where to save the picture; an empty answer saves nothing.
+    using FileChooser = std::function<QString(QWidget* parent)>;
+
+    // scope names what is charted ("all lists", a list's name).
+    pantlogchart(const SpendingByMonth& spending, const QString& scope, ui::Dialogs& dialogs,
+                 QWidget* parent = nullptr);
+    ~pantlogchart() override;
+
+    QChart* chart() const;
+    void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+
+private:
+    void buildChart(const SpendingByMonth& spending, const QString& scope);
+    void saveImage();
+
+    std::unique_ptr<Ui::pantlogchart> form_;
+    ui::Dialogs& dialogs_;
+    FileChooser chooser_;
+};
+
+} // namespace shoplog

@@ -1,0 +1,202 @@
+#include "log/LogRules.h"
+#include "log/EntryEditing.h"
+#include "log/LogPrintout.h"
+#include "log/SpendingByMonth.h"
+#include "support/Fixtures.h"
+#include "support/QtPrinters.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace shoplog;
+using data::LogRecord;
+
+namespace {
+
+std::vector<int> recordsOf(const LogView& view)
+{
+    std::vector<int> records;
+    for (const LogLine& line : view.lines)
+        records.push_back(line.record);
+    return records;
+}
+
+QStringList figuresOf(const LogView& view)
+{
+    const LogFigures f = view.figures();
+    return {f.coupontot, f.nettot, f.couponavg, f.netavg};
+}
+
+} // namespace
+
+TEST(LogEntry, FiledEntryHasTheOldBytes)
+{
+    const auto filed = makeLogEntry(QDate(2026, 12, 5), "45.5", 0.75, "grocery.lst", {});
+    ASSERT_TRUE(filed);
+    const QByteArray bytes(filed->bytes.data(), LogRecord::Length);
+    EXPECT_EQ(bytes.left(151),
+              "12-05-26.75   45.50  " + QByteArray(100, ' ') + QByteArray("grocery").leftJustified(30));
+    EXPECT_EQ(bytes.mid(151), QByteArray(170, '\0')) << "spare stays zero bytes";
+
+    const auto big = makeLogEntry(QDate(2027, 1, 2), "12345.67", 1234.56, "/home/me/My.Store.lst", {});
+    ASSERT_TRUE(big);
+    EXPECT_EQ(big->text(LogRecord::total), "12345.7") << "rounded to fit, never cut";
+    EXPECT_EQ(big->text(LogRecord::coupons), "1234.6");
+    EXPECT_EQ(big->text(LogRecord::listname), "My");
+    EXPECT_FALSE(makeLogEntry(QDate(2027, 1, 2), "123456789", 0, "grocery.lst", {})) << "no field holds it";
+}
+
+TEST(LogEntry, MoneyIsRoundedToFitNeverCut)
+{
+    const std::tuple<QString, int, std::optional<QString>> cases[] = {
+        {"45.50", 7, "45.50"},      {" 199.98", 6, "199.98"},    {"12345.67", 7, "12345.7"},
+        {"1234.56", 6, "1234.6"},   {"9999.96", 6, "10000"},     {"123456.4", 6, "123456"},
+        {"-1234.56", 7, "-1234.6"}, {"abcdefgh", 6, "abcdefgh"}, {"1234567.1", 6, std::nullopt},
+    };
+    for (const auto& [text, width, fitted] : cases)
+        EXPECT_EQ(fitMoney(text, width), fitted) << text.toStdString();
+}
+
+TEST(LogEntry, DatesReadMonthFirstWithTheCenturyPivot)
+{
+    const std::pair<QString, QString> cases[] = {
+        {"06-15-26", "2026-06-15"},
+        {"01-02-29", "2029-01-02"},
+        {"01-02-30", "1930-01-02"},
+        {"12-31-99", "1999-12-31"},
+        {"1/5/2031", "2031-01-05"},
+        {" 3.4.00 ", "2000-03-04"},
+        {"DEC 5", ""},
+        {"13-01-26", ""},
+        {"02-30-26", ""},
+        {"", ""},
+        {"1-2-3-4", ""},
+        {"-1-02-26", ""},
+    };
+    for (const auto& [text, date] : cases)
+        EXPECT_EQ(readEntryDate(text).toString(Qt::ISODate), date) << text.toStdString();
+    EXPECT_EQ(entryDateText(QDate(2026, 12, 5)), "12-05-26");
+}
+
+TEST(LogView, LinesSortByDateKeepingFileOrderAndUnreadableDatesLast)
+{
+    const std::vector<LogRecord> records{
+        logEntry("12-30-26", "1.00", "10.00", "grocery", "new year"),
+        logEntry("01-02-27", "", "20.00", "A shopping list with a long name"),
+        logEntry("DEC 5", "", "5.00", "corner"),
+        logEntry("06-15-26", ".50", "30.00", "grocery"),
+        logEntry("06-15-26", "", "1.00", "corner"),
+    };
+    const LogView view = buildLogView(records, {});
+    EXPECT_EQ(recordsOf(view), (std::vector{4, 5, 1, 2, 3}));
+    EXPECT_EQ(view.lines[2].text, "grocery              12-30-26  1.00    10.00   new year" + QString(92, u' '));
+    EXPECT_TRUE(view.lines[3].text.startsWith("A shopping list with 01-02-27")) << "list name cut to 20";
+    EXPECT_EQ(figuresOf(view), (QStringList{"1.50", "66.00", ".30", "13.20"}));
+}
+
+TEST(LogView, RestrictionByListIgnoresCaseAndPickingKeepsTheListOrder)
+{
+    const std::vector<LogRecord> records{
+        logEntry("01-05-27", "1.00", "10.00", "grocery"), logEntry("01-04-27", "", "99.00", "Corner"),
+        logEntry("01-03-27", "2.00", "20.00", "GROCERY"), logEntry("01-02-27", "", "30.00", "Grocery"),
+        logEntry("01-01-27", "", "1.00", "groceryx"),
+    };
+    const LogView grocery = buildLogView(records, {Restriction::Kind::List, " Grocery "});
+    EXPECT_EQ(recordsOf(grocery), (std::vector{4, 3, 1}));
+    EXPECT_EQ(figuresOf(grocery), (QStringList{"3.00", "60.00", "1.00", "20.00"}));
+
+    const LogView all = buildLogView(records, {});
+    const LogView picked = pickLines(records, all.lines, {0, 2, 3, 7});
+    EXPECT_EQ(recordsOf(picked), (std::vector{5, 3, 2}));
+    EXPECT_EQ(figuresOf(picked), (QStringList{"2.00", "120.00", ".67", "40.00"}));
+
+    EXPECT_EQ(figuresOf(buildLogView(records, {Restriction::Kind::List, "nowhere"})),
+              (QStringList{".00", ".00", "", ""}))
+        << "no average of nothing";
+}
+
+TEST(LogFileTest, DeletingMovesTheLaterEntriesUp)
+{
+    TempFolder folder;
+    std::vector<LogRecord> records;
+    for (int i = 1; i <= 5; ++i)
+        records.push_back(logEntry(QStringLiteral("01-0%1-27").arg(i), "", QString::number(i), "grocery"));
+    TempFolder::write(kLogFile, bytesOf(records));
+    LogFile file;
+    ASSERT_TRUE(file.open(kLogFile).ok());
+    ASSERT_TRUE(deleteEntry(file, 2).ok());
+    EXPECT_EQ(TempFolder::read(kLogFile), bytesOf(std::vector{records[0], records[2], records[3], records[4]}));
+    EXPECT_EQ(file.count(), 4) << "reopened";
+
+    TempFolder::write("one.dat", bytesOf(std::vector{records[0]}));
+    ASSERT_TRUE(file.open("one.dat").ok());
+    ASSERT_TRUE(deleteEntry(file, 1).ok());
+    EXPECT_TRUE(TempFolder::exists("one.dat"));
+    EXPECT_EQ(TempFolder::read("one.dat").size(), 0);
+}
+
+TEST(LogPrintoutTest, FortyEntriesToAPageEveryEntryAndTheWindowsFigures)
+{
+    std::vector<LogRecord> records;
+    for (int i = 1; i <= 41; ++i)
+        records.push_back(logEntry("12-05-26", ".75", "45.50", i == 41 ? "last" : "grocery", "note"));
+    const LogFigures shown{"1.00", "2.00", ".50", "1.00"};
+    const QStringList text = logPrintout(records, QDate(2026, 12, 6), shown).asText();
+
+    const QStringList heading{"", "", "", "{Times New Roman 14}Pantrix Shopping List",
+                              "{Times New Roman 12}Expense Log   Printed 06-12-2026", "",
+                              // "Entry Date" passes column 38, so the rest goes on below, as it always has.
+                              "List" + QString(26, u' ') + "Entry Date", QString(38, u' ') + "Coupons Net     Comments",
+                              ""};
+    EXPECT_EQ(text.mid(0, 9), heading);
+    EXPECT_EQ(text[9], "grocery" + QString(23, u' ') + "12-05-26.75     45.50   note");
+    const qsizetype page = text.indexOf("<new page>");
+    ASSERT_EQ(page, 9 + 40) << "forty entries on the first page";
+    EXPECT_EQ(text.count("<new page>"), 1);
+    EXPECT_EQ(text.mid(page + 1, 9), heading);
+    EXPECT_TRUE(text[page + 10].startsWith("last "));
+    EXPECT_EQ(text.mid(page + 11),
+              (QStringList{"", "", "Coupons: 1.00", "Average: .50", "", "Net: 2.00", "Average: 1.00"}));
+}
+
+TEST(EntryEditingTest, ChecksAndFormatsOfTheBoxes)
+{
+    const std::pair<QString, std::optional<QString>> money[] = {
+        {"12.5", "12.50"},     {"3", "3.00"},      {"0.5", ".50"},       {" 7 ", "7.00"},
+        {"abc", std::nullopt}, {"", std::nullopt}, {"1,5", std::nullopt}};
+    for (const auto& [typed, shown] : money)
+        EXPECT_EQ(checkedMoney(typed), shown) << typed.toStdString();
+    EXPECT_EQ(checkedDate("dec 5"), "DEC 5");
+
+    const EntryFields f = fieldsOf(logEntry("12-05-26", ".5", "45.5", "grocery", "  weekly "));
+    EXPECT_EQ(f.coupons, ".50");
+    EXPECT_EQ(f.total, "45.50");
+    EXPECT_EQ(f.comment, "weekly");
+
+    const auto saved = entryFrom({"DEC 5", " 1234.56 ", "12345.67", " a comment ", " corner "});
+    EXPECT_EQ(saved, logEntry("DEC 5", "1234.6", "12345.7", "corner", "a comment")) << "spare zero, money fitted";
+    EXPECT_FALSE(entryFrom({"x", "1", "123456789", "", ""}));
+}
+
+TEST(SpendingByMonthTest, MonthsInOrderWithQuietMonthsAndTheAveragePerTrip)
+{
+    const std::vector<LogRecord> records{
+        logEntry("03-20-26", "1.00", "30.00", "grocery"), logEntry("01-05-26", ".50", "10.00", "grocery"),
+        logEntry("01-25-26", "", "20.00", "corner"),      logEntry("DEC 5", "", "40.00", "grocery"),
+        logEntry("12-31-25", "", "5.00", "corner"),
+    };
+    const SpendingByMonth s = spendingByMonth(records, {1, 2, 3, 4, 9});
+    ASSERT_EQ(s.months.size(), 3u);
+    EXPECT_EQ(s.months[0].month, QDate(2026, 1, 1));
+    EXPECT_DOUBLE_EQ(s.months[0].net, 30);
+    EXPECT_DOUBLE_EQ(s.months[0].coupons, .5);
+    EXPECT_EQ(s.months[1].trips, 0) << "February had no trip";
+    EXPECT_DOUBLE_EQ(s.months[2].net, 30);
+    EXPECT_EQ(s.undated, 1);
+    EXPECT_EQ(s.trips, 4);
+    EXPECT_DOUBLE_EQ(s.averagePerTrip(), 25);
+
+    const SpendingByMonth none = spendingByMonth(records, {});
+    EXPECT_TRUE(none.months.empty());
+    EXPECT_EQ(none.averagePerTrip(), 0);
+}
