@@ -4,12 +4,12 @@
 #include "data/FixedField.h"
 #include "data/Records.h"
 
+#include <QByteArrayMatcher>
 #include <QHash>
 #include <QSet>
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 
 namespace model {
 
@@ -83,20 +83,20 @@ std::vector<int> ProductCatalogue::namesContaining(const QString& text) const
     for (char& c : needle)
         c = lower[static_cast<unsigned char>(c)];
     std::vector<int> found;
-    const char* const begin = lowerNames_.constData();
-    const char* const end = begin + lowerNames_.size();
-    const char* from = begin;
-    while (from < end) {
-        const void* hit = memmem(from, size_t(end - from), needle.constData(), size_t(needle.size()));
-        if (!hit)
+    const QByteArrayMatcher matcher(needle);
+    const char* const names = lowerNames_.constData();
+    const qsizetype size = lowerNames_.size();
+    qsizetype from = 0;
+    while (from < size) {
+        const qsizetype at = matcher.indexIn(names, size, from);
+        if (at < 0)
             break;
-        const qsizetype at = static_cast<const char*>(hit) - begin;
         const size_t k = size_t(std::upper_bound(starts_.begin(), starts_.end(), at) - starts_.begin()) - 1;
         if (at + needle.size() <= starts_[k + 1]) {
             found.push_back(int(k));
-            from = begin + starts_[k + 1]; // on to the next name
+            from = starts_[k + 1]; // on to the next name
         } else {
-            from = begin + at + 1; // the hit ran into the next name
+            from = at + 1; // the hit ran into the next name
         }
     }
     return found;
