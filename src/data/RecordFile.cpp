@@ -74,24 +74,21 @@ FileResult RecordFileBase::writable() const
 
 FileResult RecordFileBase::writeAt(qint64 offset, const char* data, qint64 size)
 {
+    // The bytes the write covers (a record edited in place, or a partial record left at the
+    // end by another program that an append overwrites) are kept, so that a failed write
+    // can put the file back as it was.
     const qint64 length = io::lengthOf(fd_);
-    const qint64 end = qint64(count()) * length_;
-    // A partial record left at the end by another program is overwritten by an append; kept
-    // aside so that a failed append can put it back.
-    QByteArray tail(length - end, Qt::Uninitialized);
+    QByteArray covered(qBound<qint64>(0, length - offset, size), Qt::Uninitialized);
     qint64 got = 0;
-    if (offset + size > end && !tail.isEmpty())
-        io::readAt(fd_, tail.data(), tail.size(), end, got);
+    if (!covered.isEmpty())
+        io::readAt(fd_, covered.data(), covered.size(), offset, got);
     const int error = io::writeAt(fd_, data, size, offset, name_);
     if (error == 0)
         return FileResult::success();
-    // Whatever part of an append got in is cut off again, so that no partial record is
-    // left behind and the file is as it was.
-    if (offset + size > end) {
+    if (offset + size > length)
         (void)::ftruncate(fd_, length);
-        if (got > 0)
-            (void)::pwrite(fd_, tail.constData(), size_t(got), end);
-    }
+    if (got > 0) // at most one record: a single write puts it back
+        (void)::pwrite(fd_, covered.constData(), size_t(got), offset);
     return io::failure(QStringLiteral("Writing"), name_, error);
 }
 

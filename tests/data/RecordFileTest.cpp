@@ -129,6 +129,11 @@ TEST(RecordFile, FailedAppendLeavesTheFileAsItWasAndNamesTheCause)
     }
     EXPECT_EQ(TempFolder::read(QStringLiteral("a.lst")), original);
     EXPECT_EQ(file.count(), 2);
+    {
+        const FileFaultGuard full(FileStep::Write, QStringLiteral("a.lst"), EIO);
+        EXPECT_FALSE(file.write(1, item(QStringLiteral("Edited"))).ok());
+    }
+    EXPECT_EQ(TempFolder::read(QStringLiteral("a.lst")), original) << "a record edited in place is put back";
 
     // A real limit rather than the seam: the kernel takes part of the write, then refuses.
     FileResult limited;
