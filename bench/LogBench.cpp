@@ -77,7 +77,7 @@ public:
 // The whole window: its file opened, the list built and shown in the list view.
 void OpenLogWindow(benchmark::State& s)
 {
-    bench::writeFile(shoplog::kLogFile, data::readFileBytes(logFile(int(s.range(0)))));
+    bench::writeFile(shoplog::kLogFile, data::readFileBytes(logFile(int(s.range(0)))).bytes);
     SilentDialogs dialogs;
     NoPrinter printer;
     for (auto _ : s) {
@@ -124,7 +124,7 @@ BENCHMARK(LiteralOpenLog)->Arg(10000)->Iterations(1)->Unit(benchmark::kMilliseco
 void DeleteEntry(benchmark::State& s)
 {
     const int n = int(s.range(0));
-    const QByteArray bytes = data::readFileBytes(logFile(n));
+    const QByteArray bytes = data::readFileBytes(logFile(n)).bytes;
     const QString name = QStringLiteral("delete%1.dat").arg(n);
     for (auto _ : s) {
         s.PauseTiming();
@@ -141,7 +141,7 @@ BENCHMARK(DeleteEntry)->Arg(100000)->Unit(benchmark::kMillisecond);
 void LiteralDeleteEntry(benchmark::State& s)
 {
     const int n = int(s.range(0));
-    const QByteArray bytes = data::readFileBytes(logFile(n));
+    const QByteArray bytes = data::readFileBytes(logFile(n)).bytes;
     const QString name = QStringLiteral("literal%1.dat").arg(n);
     for (auto _ : s) {
         s.PauseTiming();

@@ -103,9 +103,9 @@ BENCHMARK(Refresh)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 void RefreshRecordsOnly(benchmark::State& s)
 {
     const RefreshFiles files(int(s.range(0)));
-    const std::vector<ProductRecord> products = productsOf(data::readFileBytes(files.products));
+    const std::vector<ProductRecord> products = productsOf(data::readFileBytes(files.products).bytes);
     const std::vector<CustomListRecord> lists =
-        data::recordsFromBytes<CustomListRecord>(data::readFileBytes(files.lists));
+        data::recordsFromBytes<CustomListRecord>(data::readFileBytes(files.lists).bytes);
     for (auto _ : s) {
         std::vector<CustomListRecord> copy = lists;
         benchmark::DoNotOptimize(customlists::refreshRecords(copy, products));

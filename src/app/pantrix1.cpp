@@ -286,8 +286,11 @@ void pantrix1::Load()
     // Everything that fails on the way is told in one box at the end.
     QStringList errors;
     startupErrors_ = &errors;
-    if (!state_.Loaded)
+    if (!state_.Loaded) {
+        // Temporary copies a killed earlier run left behind.
+        data::removeStaleTemporaries();
         state_.ListFile = model::prepareFirstLoad(&errors);
+    }
 
     if (const data::FileResult opened = state_.items.open(state_.ListFile); !opened) {
         report(opened);

@@ -1,6 +1,10 @@
 #include "CategoryRules.h"
 
+#include "data/FileOps.h"
 #include "model/SharedState.h"
+
+#include <algorithm>
+#include <cstdint>
 
 namespace catalogue {
 
@@ -22,16 +26,19 @@ std::vector<size_t> renameWhere(std::vector<T>& records, const QString& newName,
     return changed;
 }
 
-template<class T>
-data::FileResult writeChanged(data::RecordFile<T>& file, const std::vector<T>& records,
-                              const std::vector<size_t>& changed)
+// Rewrites the file whole, in one atomic step, when any of its records is renamed; a
+// partial record at the end is carried over as it is.
+template<class T, class Rename> data::FileResult rewriteRenamed(data::RecordFile<T>& file, Rename rename)
 {
-    for (size_t i : changed) {
-        const data::FileResult written = file.write(int(i) + 1, records[i]);
-        if (!written)
-            return written;
-    }
-    return data::FileResult::success();
+    data::FileBytes content = data::readFileBytes(file.name());
+    if (!content.result)
+        return content.result;
+    std::vector<T> records = data::recordsFromBytes<T>(content.bytes);
+    if (rename(records).empty())
+        return data::FileResult::success();
+    const QByteArray renamed = data::bytesFromRecords(records);
+    content.bytes.replace(0, renamed.size(), renamed);
+    return file.replaceAllBytes(content.bytes);
 }
 
 } // namespace
@@ -51,13 +58,14 @@ std::vector<size_t> renameCategoryInProducts(std::vector<ProductRecord>& product
 
 data::FileResult renameCategory(model::SharedState& state, const QString& oldName, const QString& newName)
 {
-    std::vector<ShoppingItemRecord> items = state.items.readAll();
-    const data::FileResult itemsWritten =
-        writeChanged(state.items, items, renameCategoryInItems(items, oldName, newName));
+    const data::FileResult itemsWritten = rewriteRenamed(state.items, [&](std::vector<ShoppingItemRecord>& items) {
+        return renameCategoryInItems(items, oldName, newName);
+    });
     if (!itemsWritten)
         return itemsWritten;
-    std::vector<ProductRecord> products = state.products.readAll();
-    return writeChanged(state.products, products, renameCategoryInProducts(products, oldName, newName));
+    return rewriteRenamed(state.products, [&](std::vector<ProductRecord>& products) {
+        return renameCategoryInProducts(products, oldName, newName);
+    });
 }
 
 } // namespace catalogue

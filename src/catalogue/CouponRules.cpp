@@ -59,11 +59,10 @@ data::FileResult backUpPrices(const data::RecordFile<ProductRecord>& products)
 
 data::FileResult stripPrices(data::RecordFile<ProductRecord>& products)
 {
-    QString error;
-    const QByteArray bytes = data::readFileBytes(products.name(), &error);
-    if (!error.isEmpty())
-        return {error};
-    return products.replaceAllBytes(withoutPrices(bytes));
+    const data::FileBytes file = data::readFileBytes(products.name());
+    if (!file.result)
+        return file.result;
+    return products.replaceAllBytes(withoutPrices(file.bytes));
 }
 
 } // namespace catalogue

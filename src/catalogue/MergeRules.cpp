@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_set>
+#include <utility>
 
 namespace catalogue {
 
@@ -111,12 +112,12 @@ ImportResult importMergeFile(data::RecordFile<ProductRecord>& products, const QS
                              const Progress& progress)
 {
     ImportResult outcome;
-    QString error;
-    QByteArray merge = data::readFileBytes(mergeFile, &error);
-    if (!error.isEmpty()) {
-        outcome.result = {error};
+    data::FileBytes file = data::readFileBytes(mergeFile);
+    if (!file.result) {
+        outcome.result = file.result;
         return outcome;
     }
+    QByteArray merge = std::move(file.bytes);
     merge.truncate(merge.size() - merge.size() % kLength);
     if (merge.isEmpty())
         return outcome;

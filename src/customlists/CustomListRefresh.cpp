@@ -6,6 +6,7 @@
 #include <QHash>
 
 #include <cstring>
+#include <utility>
 
 namespace customlists {
 
@@ -56,12 +57,12 @@ RefreshOutcome refreshFile(const QString& customFile, const std::vector<ProductR
     outcome.result = data::copyFile(customFile, kRefreshBackup);
     if (!outcome.result)
         return outcome;
-    QString error;
-    QByteArray bytes = data::readFileBytes(customFile, &error);
-    if (!error.isEmpty()) {
-        outcome.result = {error};
+    data::FileBytes file = data::readFileBytes(customFile);
+    if (!file.result) {
+        outcome.result = file.result;
         return outcome;
     }
+    QByteArray bytes = std::move(file.bytes);
     std::vector<CustomListRecord> records = data::recordsFromBytes<CustomListRecord>(bytes);
     outcome.updated = refreshRecords(records, products);
     const QByteArray whole = data::bytesFromRecords(records);

@@ -1,10 +1,94 @@
 #include "FileOps.h"
 
+#include "FileFaults.h"
+#include "PosixIo.h"
+
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace data {
+
+namespace {
+
+const QString kTemporaryMark = QStringLiteral(".pantrix-");
+constexpr int kTemporarySuffix = 6;
+
+// The file a replacement really writes: the target of a link (even a dangling one), so that
+// a link a user made stays a link.
+QString replacedPath(const QString& name)
+{
+    const QFileInfo info(name);
+    if (!info.isSymLink())
+        return name;
+    const QString target = info.canonicalFilePath();
+    return target.isEmpty() ? info.symLinkTarget() : target;
+}
+
+QString temporarySuffix()
+{
+    static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString suffix;
+    for (int i = 0; i < kTemporarySuffix; ++i)
+        suffix += QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]);
+    return suffix;
+}
+
+// Creates a fresh temporary file beside path. The mode given is filtered by the umask, as
+// for any new file.
+int createTemporary(const QString& path, QString& temporary, int& fd)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = path + kTemporaryMark + temporarySuffix();
+        fd = ::open(QFile::encodeName(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0)
+            return 0;
+        if (errno != EEXIST && errno != EINTR)
+            return errno;
+    }
+    return EEXIST;
+}
+
+// Makes the rename itself durable; a failure here loses nothing that is not already safe.
+void syncFolderOf(const QString& path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// Writes, flushes and renames the temporary file into place: 0 or an error number.
+int fillAndMove(int& fd, const QString& temporary, const QString& path, const QString& name, const QByteArray& content)
+{
+    if (const int error = io::writeAt(fd, content.constData(), content.size(), 0, name))
+        return error;
+    if (const int fault = FileFaults::errorFor(FileStep::Flush, name))
+        return fault;
+    // Checked explicitly: a full disk often shows only when the data is pushed out.
+    if (::fsync(fd) != 0)
+        return errno;
+    const int closed = ::close(fd);
+    fd = -1; // released even when close reports an error
+    if (closed != 0)
+        return errno;
+    if (const int fault = FileFaults::errorFor(FileStep::Rename, name))
+        return fault;
+    if (::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0)
+        return errno;
+    return 0;
+}
+
+} // namespace
 
 FileResult FileResult::failure(const QString& what, const QString& fileName, const QString& reason)
 {
@@ -32,42 +116,84 @@ FileResult deleteFile(const QString& name)
 
 FileResult replaceFileSafely(const QString& name, const QByteArray& content)
 {
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileResult::failure(QStringLiteral("Writing"), name, file.errorString());
-    if (file.write(content) != content.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return FileResult::failure(QStringLiteral("Writing"), name, reason);
+    const QString what = QStringLiteral("Writing");
+    if (const int fault = FileFaults::errorFor(FileStep::Open, name))
+        return io::failure(what, name, fault);
+    const QString path = replacedPath(name);
+    struct stat old;
+    const bool exists = ::stat(QFile::encodeName(path).constData(), &old) == 0;
+    if (!exists && errno != ENOENT)
+        return io::failure(what, name, errno);
+    if (exists && !S_ISREG(old.st_mode))
+        return io::failure(what, name, io::kNotRegularFile);
+    if (exists && ::access(QFile::encodeName(path).constData(), W_OK) != 0)
+        return io::failure(what, name, errno);
+
+    QString temporary;
+    int fd = -1;
+    if (const int error = createTemporary(path, temporary, fd))
+        return io::failure(what, name, error);
+    if (exists)
+        ::fchmod(fd, old.st_mode & 07777);
+    if (const int error = fillAndMove(fd, temporary, path, name, content)) {
+        io::closeQuietly(fd);
+        ::unlink(QFile::encodeName(temporary).constData());
+        return io::failure(what, name, error);
     }
-    // commit() flushes, syncs to disk and renames over the old file.
-    if (!file.commit())
-        return FileResult::failure(QStringLiteral("Writing"), name, file.errorString());
+    syncFolderOf(path);
     return FileResult::success();
 }
 
-QByteArray readFileBytes(const QString& name, QString* error)
+FileBytes readFileBytes(const QString& name)
 {
-    QFile file(name);
-    if (!file.exists())
-        return {};
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = FileResult::failure(QStringLiteral("Reading"), name, file.errorString()).error;
-        return {};
+    FileBytes out;
+    int fd = -1;
+    if (const int error = io::openRegular(name, O_RDONLY, fd)) {
+        if (error != ENOENT)
+            out.result = io::failure(QStringLiteral("Reading"), name, error);
+        return out;
     }
-    return file.readAll();
+    const qint64 length = io::lengthOf(fd);
+    out.bytes.resize(qMax<qint64>(length, 0));
+    qint64 got = 0;
+    if (const int error = io::readAt(fd, out.bytes.data(), out.bytes.size(), 0, got)) {
+        out.bytes.clear();
+        out.result = io::failure(QStringLiteral("Reading"), name, error);
+    } else {
+        out.bytes.truncate(got);
+    }
+    io::closeQuietly(fd);
+    return out;
 }
 
 FileResult copyFile(const QString& from, const QString& to)
 {
-    QString error;
-    const QByteArray content = readFileBytes(from, &error);
-    if (!error.isEmpty())
-        return {error};
-    return replaceFileSafely(to, content);
+    const FileBytes source = readFileBytes(from);
+    if (!source.result)
+        return source.result;
+    return replaceFileSafely(to, source.bytes);
 }
 
-void setArchiveAttribute(const QString&) {}
+bool isSafeReplaceTemporary(const QString& fileName)
+{
+    static const QRegularExpression pattern(QStringLiteral("^.+\\.pantrix-[A-Za-z0-9]{%1}$").arg(kTemporarySuffix));
+    return pattern.match(fileName).hasMatch();
+}
+
+int removeStaleTemporaries()
+{
+    int removed = 0;
+    const QDir folder = QDir::current();
+    for (const QString& entry : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!isSafeReplaceTemporary(entry))
+            continue;
+        // Only plain files: a link or anything else by such a name is not ours.
+        struct stat info;
+        const QByteArray path = QFile::encodeName(folder.filePath(entry));
+        if (::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode) && ::unlink(path.constData()) == 0)
+            ++removed;
+    }
+    return removed;
+}
 
 } // namespace data

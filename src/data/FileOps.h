@@ -6,6 +6,8 @@
 #include <QString>
 
 // File-system helpers. Names are used as given: a bare name lives in the working folder.
+// Only regular files (or links to them) are ever read or replaced; a name that leads to a
+// device, a folder or a pipe is reported, never touched.
 namespace data {
 
 bool fileExists(const QString& name);
@@ -14,15 +16,26 @@ qint64 fileLength(const QString& name);
 // Deletes the file; a file that is already gone counts as deleted.
 FileResult deleteFile(const QString& name);
 // Replaces the whole file with the given bytes atomically: the new content goes to a
-// temporary file in the same folder, is flushed to disk and renamed over the old one,
-// so an interruption leaves either the old file or the new one, never a mixture.
+// temporary file beside it (name.pantrix-XXXXXX), is written, flushed to disk and checked,
+// and only then renamed over the old one, so an interruption or a full disk leaves either
+// the old file or the new one, never a mixture. A link is followed and its target replaced.
+// The file keeps its permissions; a read-only file is not replaced.
 FileResult replaceFileSafely(const QString& name, const QByteArray& content);
-// Byte-for-byte copy, replacing the destination atomically.
+// Byte-for-byte copy, replacing the destination atomically. A missing source copies as empty.
 FileResult copyFile(const QString& from, const QString& to);
+
+struct FileBytes
+{
+    QByteArray bytes;
+    FileResult result;
+};
 // Reads a whole file; a missing file reads as empty.
-QByteArray readFileBytes(const QString& name, QString* error = nullptr);
-// Marks a backup as changed since the last backup run. Linux file systems have no archive
-// bit, so this records nothing; it is kept so every backup goes through one place.
-void setArchiveAttribute(const QString& name);
+FileBytes readFileBytes(const QString& name);
+
+// Whether a file name is one of the temporary names replaceFileSafely writes to.
+bool isSafeReplaceTemporary(const QString& fileName);
+// Removes what replacements cut short by a crash left in the working folder: regular files
+// with the temporary names above, and nothing else. Returns how many were removed.
+int removeStaleTemporaries();
 
 } // namespace data

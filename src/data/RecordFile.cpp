@@ -1,8 +1,12 @@
 #include "RecordFile.h"
 
 #include "FileOps.h"
+#include "PosixIo.h"
 
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace data {
 
@@ -11,49 +15,81 @@ RecordFileBase::RecordFileBase(int recordLength)
 {
 }
 
+RecordFileBase::~RecordFileBase()
+{
+    close();
+}
+
 FileResult RecordFileBase::open(const QString& name)
 {
     close();
     name_ = name;
-    file_.setFileName(name);
-    // Unbuffered, so that each write is in the file when the call returns.
-    if (file_.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        return FileResult::success();
-    const FileResult failed = FileResult::failure(QStringLiteral("Opening"), name, file_.errorString());
-    if (file_.exists())
-        file_.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-    return failed;
+    openError_ = FileResult::success();
+    int error = io::openRegular(name, O_RDWR | O_CREAT, fd_);
+    writable_ = error == 0;
+    // A read-only file is still shown; only writes to it fail.
+    if (error == EACCES || error == EROFS || error == EPERM) {
+        if (io::openRegular(name, O_RDONLY, fd_) != 0)
+            fd_ = -1;
+    }
+    if (error != 0)
+        openError_ = io::failure(QStringLiteral("Opening"), name, error);
+    return openError_;
 }
 
 void RecordFileBase::close()
 {
-    if (file_.isOpen())
-        file_.close();
+    io::closeQuietly(fd_);
+    fd_ = -1;
+    writable_ = false;
 }
 
 int RecordFileBase::count() const
 {
-    if (!file_.isOpen())
-        return 0;
-    return int(file_.size() / length_);
+    const qint64 length = io::lengthOf(fd_);
+    return length > 0 ? int(length / length_) : 0;
 }
 
 FileResult RecordFileBase::readBytes(int n, char* out) const
 {
-    std::memset(out, 0, length_);
+    std::memset(out, 0, size_t(length_));
     if (n < 1 || n > count())
         return FileResult::success();
-    if (!file_.seek(qint64(n - 1) * length_) || file_.read(out, length_) != length_)
-        return FileResult::failure(QStringLiteral("Reading"), name_, file_.errorString());
+    qint64 got = 0;
+    const int error = io::readAt(fd_, out, length_, qint64(n - 1) * length_, got);
+    if (error != 0 || got != length_)
+        return io::failure(QStringLiteral("Reading"), name_, error != 0 ? error : EIO);
     return FileResult::success();
 }
 
 FileResult RecordFileBase::writable() const
 {
-    if (file_.isOpen() && file_.isWritable())
+    if (writable_)
         return FileResult::success();
+    if (!openError_.ok())
+        return {openError_.error};
     return FileResult::failure(QStringLiteral("Writing"), name_,
-                               file_.isOpen() ? QStringLiteral("the file is read-only") : file_.errorString());
+                               isOpen() ? QStringLiteral("the file is read-only") : QStringLiteral("it is not open"));
+}
+
+FileResult RecordFileBase::writeAt(qint64 offset, const char* data, qint64 size)
+{
+    // The bytes the write covers (a record edited in place, or a partial record left at the
+    // end by another program that an append overwrites) are kept, so that a failed write
+    // can put the file back as it was.
+    const qint64 length = io::lengthOf(fd_);
+    QByteArray covered(qBound<qint64>(0, length - offset, size), Qt::Uninitialized);
+    qint64 got = 0;
+    if (!covered.isEmpty())
+        io::readAt(fd_, covered.data(), covered.size(), offset, got);
+    const int error = io::writeAt(fd_, data, size, offset, name_);
+    if (error == 0)
+        return FileResult::success();
+    if (offset + size > length)
+        (void)::ftruncate(fd_, length);
+    if (got > 0) // at most one record: a single write puts it back
+        (void)::pwrite(fd_, covered.constData(), size_t(got), offset);
+    return io::failure(QStringLiteral("Writing"), name_, error);
 }
 
 FileResult RecordFileBase::writeBytes(int n, const char* data)
@@ -64,34 +100,27 @@ FileResult RecordFileBase::writeBytes(int n, const char* data)
         return FileResult::failure(QStringLiteral("Writing"), name_, QStringLiteral("no such record"));
     // An append lands directly after the last whole record, so a partial tail left by
     // another program is overwritten rather than shifting every later record.
-    if (!file_.seek(qint64(n - 1) * length_) || file_.write(data, length_) != length_) {
-        const QString reason = file_.errorString();
-        if (n > count())
-            file_.resize(qint64(n - 1) * length_); // do not leave half a record behind
-        return FileResult::failure(QStringLiteral("Writing"), name_, reason);
-    }
-    return FileResult::success();
+    return writeAt(qint64(n - 1) * length_, data, length_);
 }
 
 FileResult RecordFileBase::appendBytes(const QByteArray& records)
 {
     if (const FileResult ready = writable(); !ready)
         return ready;
-    const qint64 end = qint64(count()) * length_;
-    if (!file_.seek(end) || file_.write(records) != records.size()) {
-        const QString reason = file_.errorString();
-        file_.resize(end); // no partial records are left behind
-        return FileResult::failure(QStringLiteral("Writing"), name_, reason);
-    }
-    return FileResult::success();
+    return writeAt(qint64(count()) * length_, records.constData(), records.size());
 }
 
 QByteArray RecordFileBase::readAllBytes() const
 {
     const qint64 whole = qint64(count()) * length_;
-    if (whole == 0 || !file_.seek(0))
+    if (whole == 0)
         return {};
-    return file_.read(whole);
+    QByteArray bytes(whole, Qt::Uninitialized);
+    qint64 got = 0;
+    if (io::readAt(fd_, bytes.data(), whole, 0, got) != 0)
+        return {};
+    bytes.truncate(got - got % length_);
+    return bytes;
 }
 
 FileResult RecordFileBase::replaceAllBytes(const QByteArray& content)

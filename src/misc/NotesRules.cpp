@@ -36,7 +36,8 @@ const QString kFont = QStringLiteral("Times New Roman");
 
 QString readNotes()
 {
-    const auto records = data::recordsFromBytes<NotesRecord>(data::readFileBytes(kNotesFile));
+    // Notes that cannot be read show as no notes; saving them tells what fails.
+    const auto records = data::recordsFromBytes<NotesRecord>(data::readFileBytes(kNotesFile).bytes);
     if (records.empty())
         return {};
     QString text = trimmedNote(records.front().get(NotesRecord::notes));

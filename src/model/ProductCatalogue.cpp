@@ -9,7 +9,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
+#include <string_view>
 
 namespace model {
 
@@ -83,20 +83,23 @@ std::vector<int> ProductCatalogue::namesContaining(const QString& text) const
     for (char& c : needle)
         c = lower[static_cast<unsigned char>(c)];
     std::vector<int> found;
-    const char* const begin = lowerNames_.constData();
-    const char* const end = begin + lowerNames_.size();
-    const char* from = begin;
-    while (from < end) {
-        const void* hit = memmem(from, size_t(end - from), needle.constData(), size_t(needle.size()));
-        if (!hit)
+    // string_view::find looks for the first byte with memchr and compares from there: on
+    // short needles and names it beat both QByteArrayMatcher and a Boyer-Moore-Horspool
+    // searcher, whose skip tables cost more than they save here.
+    const std::string_view names(lowerNames_.constData(), size_t(lowerNames_.size()));
+    const std::string_view wanted(needle.constData(), size_t(needle.size()));
+    size_t from = 0;
+    while (from < names.size()) {
+        const size_t hit = names.find(wanted, from);
+        if (hit == std::string_view::npos)
             break;
-        const qsizetype at = static_cast<const char*>(hit) - begin;
+        const qsizetype at = qsizetype(hit);
         const size_t k = size_t(std::upper_bound(starts_.begin(), starts_.end(), at) - starts_.begin()) - 1;
         if (at + needle.size() <= starts_[k + 1]) {
             found.push_back(int(k));
-            from = begin + starts_[k + 1]; // on to the next name
+            from = size_t(starts_[k + 1]); // on to the next name
         } else {
-            from = begin + at + 1; // the hit ran into the next name
+            from = hit + 1; // the hit ran into the next name
         }
     }
     return found;

@@ -58,10 +58,8 @@ QString prepareFirstLoad(QStringList* errors)
             errors->append(r.error);
     };
     FileResult opened;
-    if (probeRecordCount<ProductRecord>(kDefaultProducts, &opened) > 0) {
+    if (probeRecordCount<ProductRecord>(kDefaultProducts, &opened) > 0)
         note(copyFile(kDefaultProducts, kStartupBackup));
-        setArchiveAttribute(kStartupBackup);
-    }
     note(opened);
 
     if (probeRecordCount<ShoppingItemRecord>(kLegacyList, &opened) > 0) {

@@ -21,11 +21,15 @@ bool isOn(const PrintSettingsRecord& record, data::FixedField field)
     return !record.text(field).isEmpty();
 }
 
-// New content for a file whose leading records are replaced and whose tail is kept.
-QByteArray withLeadingBytes(const QString& file, const QByteArray& leading)
+// Replaces the file's leading records and keeps its tail; a file that cannot be read is
+// left as it is rather than losing the tail.
+data::FileResult replaceLeadingBytes(const QString& file, const QByteArray& leading)
 {
-    const QByteArray old = data::readFileBytes(file);
-    return old.size() > leading.size() ? leading + old.mid(leading.size()) : leading;
+    const data::FileBytes old = data::readFileBytes(file);
+    if (!old.result)
+        return old.result;
+    return data::replaceFileSafely(file, old.bytes.size() > leading.size() ? leading + old.bytes.mid(leading.size())
+                                                                           : leading);
 }
 
 const QStringList kSizes = {QStringLiteral("8"), QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("14"),
@@ -40,7 +44,8 @@ QString shownText(const QString& field)
 
 PrintSettingsRecord readSettingsRecord()
 {
-    const auto records = data::recordsFromBytes<PrintSettingsRecord>(data::readFileBytes(kSettingsFile));
+    // Settings that cannot be read load as on a first run; saving them tells what fails.
+    const auto records = data::recordsFromBytes<PrintSettingsRecord>(data::readFileBytes(kSettingsFile).bytes);
     return records.empty() ? PrintSettingsRecord{} : records.front();
 }
 
@@ -79,12 +84,12 @@ PrintSettingsRecord recordFromChoices(const PrintChoices& c, PrintSettingsRecord
 data::FileResult writeSettingsRecord(const PrintSettingsRecord& record)
 {
     const QByteArray bytes(record.bytes.data(), PrintSettingsRecord::Length);
-    return data::replaceFileSafely(kSettingsFile, withLeadingBytes(kSettingsFile, bytes));
+    return replaceLeadingBytes(kSettingsFile, bytes);
 }
 
 QStringList readCommentLines()
 {
-    auto records = data::recordsFromBytes<PrintNoteRecord>(data::readFileBytes(kCommentFile));
+    auto records = data::recordsFromBytes<PrintNoteRecord>(data::readFileBytes(kCommentFile).bytes);
     records.resize(3);
     QStringList lines;
     for (const PrintNoteRecord& r : records)
@@ -99,7 +104,7 @@ data::FileResult writeCommentLines(const QStringList& lines)
         // Every record is written, so none is left as zero bytes.
         records[size_t(i)].set(PrintNoteRecord::commentline, i < lines.size() ? data::trimBlanks(lines[i]) : QString());
     }
-    return data::replaceFileSafely(kCommentFile, withLeadingBytes(kCommentFile, data::bytesFromRecords(records)));
+    return replaceLeadingBytes(kCommentFile, data::bytesFromRecords(records));
 }
 
 QString nextFontSize(const QString& size)

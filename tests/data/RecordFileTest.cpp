@@ -1,5 +1,7 @@
 #include "data/RecordFile.h"
+#include "data/FileFaults.h"
 #include "data/FileOps.h"
+#include "data/FileSizeLimit.h"
 #include "data/Records.h"
 #include "support/TempFolder.h"
 
@@ -110,4 +112,53 @@ TEST(RecordFile, MissingFolderIsReportedAndReadsAsEmpty)
     EXPECT_EQ(file.count(), 0);
     EXPECT_FALSE(file.append(ProductRecord()).ok());
     EXPECT_FALSE(replaceFileSafely(QStringLiteral("gone/grocery.dat"), QByteArray("x")).ok());
+}
+
+TEST(RecordFile, FailedAppendLeavesTheFileAsItWasAndNamesTheCause)
+{
+    TempFolder folder;
+    // Two records and a partial third from another program: the append would overwrite it.
+    const QByteArray original = QByteArray(149 * 2, 'a') + QByteArray(60, 't');
+    TempFolder::write(QStringLiteral("a.lst"), original);
+    RecordFile<ShoppingItemRecord> file;
+    ASSERT_TRUE(file.open(QStringLiteral("a.lst")).ok());
+    {
+        const FileFaultGuard full(FileStep::Write, QStringLiteral("a.lst"));
+        EXPECT_EQ(file.appendBytes(QByteArray(149 * 3, 'n')).error,
+                  QStringLiteral("Writing a.lst failed: No space left on device"));
+    }
+    EXPECT_EQ(TempFolder::read(QStringLiteral("a.lst")), original);
+    EXPECT_EQ(file.count(), 2);
+    {
+        const FileFaultGuard full(FileStep::Write, QStringLiteral("a.lst"), EIO);
+        EXPECT_FALSE(file.write(1, item(QStringLiteral("Edited"))).ok());
+    }
+    EXPECT_EQ(TempFolder::read(QStringLiteral("a.lst")), original) << "a record edited in place is put back";
+
+    // A real limit rather than the seam: the kernel takes part of the write, then refuses.
+    FileResult limited;
+    {
+        const FileSizeLimit limit(149 * 2 + 100);
+        limited = file.append(item(QStringLiteral("Milk")));
+    }
+    EXPECT_EQ(limited.error, QStringLiteral("Writing a.lst failed: File too large"));
+    EXPECT_EQ(TempFolder::read(QStringLiteral("a.lst")), original);
+    EXPECT_TRUE(file.append(item(QStringLiteral("Milk"))).ok());
+    EXPECT_EQ(file.count(), 3);
+}
+
+TEST(RecordFile, FailedReplaceAllKeepsTheOldFileOpen)
+{
+    TempFolder folder;
+    RecordFile<ShoppingItemRecord> file;
+    ASSERT_TRUE(file.open(QStringLiteral("a.lst")).ok());
+    ASSERT_TRUE(file.replaceAll({item(QStringLiteral("1")), item(QStringLiteral("2"))}).ok());
+    const QByteArray before = TempFolder::read(QStringLiteral("a.lst"));
+    {
+        const FileFaultGuard full(FileStep::Rename, QStringLiteral("a.lst"), ENOSPC);
+        EXPECT_EQ(file.replaceAll({}).error, QStringLiteral("Writing a.lst failed: No space left on device"));
+    }
+    EXPECT_EQ(TempFolder::read(QStringLiteral("a.lst")), before);
+    EXPECT_EQ(file.count(), 2);
+    EXPECT_TRUE(file.append(item(QStringLiteral("3"))).ok());
 }

@@ -1,0 +1,111 @@
+#include "PosixIo.h"
+
+#include "FileFaults.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace data::io {
+
+QString reason(int error)
+{
+    if (error == kNotRegularFile)
+        return QStringLiteral("it is not a regular file");
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+FileResult failure(const QString& what, const QString& name, int error)
+{
+    return FileResult::failure(what, name, reason(error));
+}
+
+int kindOf(const QString& name)
+{
+    struct stat info;
+    if (::stat(QFile::encodeName(name).constData(), &info) != 0)
+        return errno;
+    return S_ISREG(info.st_mode) ? 0 : kNotRegularFile;
+}
+
+int openRegular(const QString& name, int flags, int& fd)
+{
+    if (const int fault = FileFaults::errorFor(FileStep::Open, name))
+        return fault;
+    // Checked before opening, as opening some devices already does something.
+    const int kind = kindOf(name);
+    if (kind != 0 && kind != ENOENT)
+        return kind;
+    do
+        fd = ::open(QFile::encodeName(name).constData(), flags | O_CLOEXEC, 0666);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return errno;
+    // The name may have been pointed elsewhere in between.
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        closeQuietly(fd);
+        fd = -1;
+        return kNotRegularFile;
+    }
+    return 0;
+}
+
+int writeAt(int fd, const char* data, qint64 size, qint64 offset, const QString& name)
+{
+    if (const int fault = FileFaults::errorFor(FileStep::Write, name)) {
+        // A full disk usually takes part of a write before refusing the rest.
+        if (size / 2 > 0 && ::pwrite(fd, data, size_t(size / 2), offset) < 0)
+            return errno;
+        return fault;
+    }
+    while (size > 0) {
+        const ssize_t written = ::pwrite(fd, data, size_t(size), offset);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0)
+            return errno;
+        if (written == 0)
+            return ENOSPC;
+        data += written;
+        size -= written;
+        offset += written;
+    }
+    return 0;
+}
+
+int readAt(int fd, char* out, qint64 size, qint64 offset, qint64& got)
+{
+    got = 0;
+    while (got < size) {
+        const ssize_t read = ::pread(fd, out + got, size_t(size - got), offset + got);
+        if (read < 0 && errno == EINTR)
+            continue;
+        if (read < 0)
+            return errno;
+        if (read == 0)
+            break;
+        got += read;
+    }
+    return 0;
+}
+
+qint64 lengthOf(int fd)
+{
+    struct stat info;
+    if (fd < 0 || ::fstat(fd, &info) != 0)
+        return -1;
+    return info.st_size;
+}
+
+void closeQuietly(int fd)
+{
+    if (fd >= 0)
+        ::close(fd);
+}
+
+} // namespace data::io
