@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/FileResult.h"
 #include "ui/Desktop.h"
 #include "ui/Printer.h"
 
@@ -17,6 +18,13 @@
 #include <vector>
 
 namespace bench {
+
+// Benchmarks make their own files; one that cannot be made ends the run.
+inline void mustWork(const data::FileResult& result)
+{
+    if (!result)
+        qFatal("%s", qPrintable(result.error));
+}
 
 // Windows under measurement print nothing and open nothing.
 struct NoPrinter : ui::Printer

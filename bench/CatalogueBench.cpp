@@ -58,7 +58,7 @@ void MergeImport(benchmark::State& s)
         s.PauseTiming();
         prepareImport(n);
         data::RecordFile<ProductRecord> products;
-        products.open(QStringLiteral("import.dat"));
+        bench::mustWork(products.open(QStringLiteral("import.dat")));
         s.ResumeTiming();
         imported = catalogue::importMergeFile(products, QStringLiteral("import.mrg")).imported;
     }
@@ -139,9 +139,9 @@ void DeleteOne(benchmark::State& s)
         s.PauseTiming();
         bench::writeFile(QStringLiteral("delete.dat"), bytes);
         data::RecordFile<ProductRecord> products;
-        products.open(QStringLiteral("delete.dat"));
+        bench::mustWork(products.open(QStringLiteral("delete.dat")));
         s.ResumeTiming();
-        products.replaceAllBytes(catalogue::keepAfterDeletion(products.readAllBytes(), {n / 2}));
+        bench::mustWork(products.replaceAllBytes(catalogue::keepAfterDeletion(products.readAllBytes(), {n / 2})));
     }
 }
 BENCHMARK(DeleteOne)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
@@ -196,7 +196,7 @@ void DeleteCommand(benchmark::State& s)
         state.ProductFile = QStringLiteral("command.dat");
         state.CategoryFilter = QStringLiteral("ALL");
         state.Loaded = true;
-        state.products.open(state.ProductFile);
+        bench::mustWork(state.products.open(state.ProductFile));
         app::pantrix1 window(state, dialogs, bench::noPrinter(), bench::noDesktop());
         window.RebuildProductList();
         auto* commands = window.findChild<catalogue::CatalogueCommands*>();

@@ -51,7 +51,7 @@ struct Window
         state.ProductFile = fileFor(n);
         state.CategoryFilter = QStringLiteral("ALL");
         state.Loaded = true;
-        state.products.open(state.ProductFile);
+        bench::mustWork(state.products.open(state.ProductFile));
         window = std::make_unique<app::pantrix1>(state, dialogs, bench::noPrinter(), bench::noDesktop());
         window->resize(1180, 720);
     }
@@ -66,7 +66,7 @@ void Rebuild(benchmark::State& s)
         // Each round the file changes (a price edit), so nothing decoded before is reused.
         s.PauseTiming();
         first.set(data::ProductRecord::price, (++flip % 2) ? QStringLiteral("1.00") : QStringLiteral("2.00"));
-        w.state.products.write(1, first);
+        bench::mustWork(w.state.products.write(1, first));
         s.ResumeTiming();
         w.window->RebuildProductList();
     }
@@ -167,7 +167,7 @@ void Startup(benchmark::State& s)
     QDir::setCurrent(QStringLiteral("startup"));
     bench::writeFile(model::kDefaultProducts, products);
     for (auto _ : s) {
-        data::deleteFile(model::kNameFile);
+        bench::mustWork(data::deleteFile(model::kNameFile));
         model::SharedState state;
         SilentDialogs dialogs;
         app::pantrix1 window(state, dialogs, bench::noPrinter(), bench::noDesktop());

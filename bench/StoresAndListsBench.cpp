@@ -91,7 +91,7 @@ void Refresh(benchmark::State& s)
 {
     const RefreshFiles files(int(s.range(0)));
     data::RecordFile<ProductRecord> products;
-    products.open(files.products);
+    bench::mustWork(products.open(files.products));
     int updated = 0;
     for (auto _ : s)
         updated = customlists::refreshFile(files.lists, products.readAll()).updated;
@@ -117,7 +117,7 @@ BENCHMARK(RefreshRecordsOnly)->Arg(100000)->Unit(benchmark::kMillisecond);
 // a time from the first until the name matches, then write the record back in place.
 int literalRefresh(const QString& productFile, const QString& listFile)
 {
-    data::copyFile(listFile, customlists::kRefreshBackup);
+    bench::mustWork(data::copyFile(listFile, customlists::kRefreshBackup));
     QFile lists(listFile);
     QFile products(productFile);
     lists.open(QIODevice::ReadWrite | QIODevice::Unbuffered);

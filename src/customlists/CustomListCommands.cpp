@@ -226,7 +226,8 @@ void CustomListCommands::Refresh()
         const ui::BusyCursor busy;
         outcome = refreshFile(kCustomListFile, state_.products.readAll());
     }
-    file_.open(kCustomListFile);
+    // Reopened for the next command, which reports it if it still fails.
+    (void)file_.open(kCustomListFile);
     if (dialogs_.reportFailure(outcome.result))
         return;
     dialogs_.tell(refreshMessage(outcome.updated), Title::own(QStringLiteral("Done")));

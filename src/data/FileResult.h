@@ -6,7 +6,7 @@ namespace data {
 
 // Outcome of a file operation: empty on success, otherwise a sentence naming the file
 // and what went wrong, ready to be shown to the user.
-struct FileResult
+struct [[nodiscard]] FileResult
 {
     QString error;
 

@@ -117,7 +117,7 @@ void pantlogadd::deleteCurrent()
     if (dialogs_.reportFailure(deleted)) {
         // The file is as it was; reopen it in case the failed replace left it closed.
         if (!state_.file.isOpen())
-            state_.file.open(kLogFile);
+            dialogs_.reportFailure(state_.file.open(kLogFile));
         return;
     }
     state_.current = 0;

@@ -129,8 +129,9 @@ FileResult eliminateStore(const QString& listFile, const QString& productFile)
 bool probeMergeFile(const QString& mergeFile)
 {
     const int count = probeRecordCount<ProductRecord>(mergeFile);
+    // The probe's own empty file goes again; one that cannot be removed does no harm.
     if (count == 0)
-        deleteFile(mergeFile);
+        (void)deleteFile(mergeFile);
     return count > 0;
 }
 

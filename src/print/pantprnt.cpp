@@ -143,10 +143,12 @@ ui::PrintDocument pantprnt::document()
     }
 
     const ui::BusyCursor busy;
+    // Both are open while the main window runs; a file that cannot be opened reads as empty
+    // and the main window has told about it already.
     if (!state_.items.isOpen() || state_.items.name() != state_.ListFile)
-        state_.items.open(state_.ListFile);
+        (void)state_.items.open(state_.ListFile);
     if (!state_.products.isOpen() || state_.products.name() != state_.ProductFile)
-        state_.products.open(state_.ProductFile);
+        (void)state_.products.open(state_.ProductFile);
     in.items = state_.items.readAll();
     // The rows in the order the Shopping List shows them, as many as it showed.
     const model::ShoppingListView view = model::buildShoppingList(in.items, state_.listOrder);

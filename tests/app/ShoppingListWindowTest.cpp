@@ -161,8 +161,8 @@ TEST_F(ShoppingListWindowTest, ActivationRebuildsAfterTheEditorSaved)
     start();
     EXPECT_EQ(productRows().size(), 3);
     RecordFile<ProductRecord> file;
-    file.open("grocery.dat");
-    file.append(product("Apples", "3.00", "Produce"));
+    ASSERT_TRUE(file.open("grocery.dat"));
+    ASSERT_TRUE(file.append(product("Apples", "3.00", "Produce")));
     state.ProductsAdded = 1;
     window->HandleActivation();
     EXPECT_EQ(productRows().first(), "Apples");

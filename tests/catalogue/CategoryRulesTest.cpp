@@ -21,8 +21,8 @@ TEST(CategoryRules, RenameIgnoresCaseInTheListButNotInProducts)
     TempFolder::write("grocery.dat", bytesOf(products));
     TempFolder::write("grocery.lst", bytesOf(items));
     model::SharedState state;
-    state.products.open("grocery.dat");
-    state.items.open("grocery.lst");
+    ASSERT_TRUE(state.products.open("grocery.dat"));
+    ASSERT_TRUE(state.items.open("grocery.lst"));
 
     ASSERT_TRUE(renameCategory(state, "Dairy", "03.00 Dairy And Cheese Counter"));
     // Cut to the field; in products DAIRY is another category, blanks around do not count.
@@ -47,8 +47,8 @@ TEST(CategoryRules, EachFileIsRenamedWholeOrNotAtAll)
     TempFolder::write("grocery.dat", productBytes);
     TempFolder::write("grocery.lst", itemBytes);
     model::SharedState state;
-    state.products.open("grocery.dat");
-    state.items.open("grocery.lst");
+    ASSERT_TRUE(state.products.open("grocery.dat"));
+    ASSERT_TRUE(state.items.open("grocery.lst"));
 
     {
         const data::FileFaultGuard full(data::FileStep::Rename, "grocery.dat");

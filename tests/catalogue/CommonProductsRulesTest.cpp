@@ -54,7 +54,7 @@ TEST(CommonProducts, ImportAddsOnlyTheNamesTheFileDoesNotKnow)
     TempFolder folder;
     const QByteArray all = commonProductRecords();
     data::RecordFile<ProductRecord> products;
-    products.open("grocery.dat");
+    ASSERT_TRUE(products.open("grocery.dat"));
     EXPECT_EQ(appendNewProducts(products, all).added, all.size() / ProductRecord::Length);
     EXPECT_EQ(appendNewProducts(products, all).added, 0) << "again: none";
     EXPECT_EQ(TempFolder::read("grocery.dat"), all);
@@ -62,7 +62,7 @@ TEST(CommonProducts, ImportAddsOnlyTheNamesTheFileDoesNotKnow)
     const QString first = data::recordsFromBytes<ProductRecord>(all).front().text(ProductRecord::item);
     const QByteArray own = bytesOf(std::vector{product("  " + first.toLower() + " ", "1.99"), product("Quince")});
     TempFolder::write("corner.dat", own);
-    products.open("corner.dat");
+    ASSERT_TRUE(products.open("corner.dat"));
     const AppendResult r = appendNewProducts(products, all);
     EXPECT_TRUE(r.result.ok()) << r.result.error.toStdString();
     EXPECT_EQ(TempFolder::read("corner.dat"), own + all.mid(ProductRecord::Length))

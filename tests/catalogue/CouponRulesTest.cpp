@@ -38,7 +38,7 @@ TEST(CouponRules, StrippingBlanksEveryPriceAfterABackup)
     const QByteArray before = bytesOf(std::vector{milk, product("Tea", ".50")}) + QByteArray("partial");
     TempFolder::write("corner.dat", before);
     data::RecordFile<ProductRecord> products;
-    products.open("corner.dat");
+    ASSERT_TRUE(products.open("corner.dat"));
 
     ASSERT_TRUE(backUpPrices(products));
     ASSERT_TRUE(stripPrices(products));

@@ -28,7 +28,7 @@ TEST(MergeRules, ImportSkipsMissingOrShortFilesAndReopensTheProductFile)
     TempFolder folder;
     TempFolder::write("corner.dat", bytesOf(std::vector{product("Bread", "2.00", "Bakery")}));
     data::RecordFile<ProductRecord> products;
-    products.open("corner.dat");
+    ASSERT_TRUE(products.open("corner.dat"));
     EXPECT_FALSE(importMergeFile(products, "corner.mrg").found);
     EXPECT_FALSE(TempFolder::exists("corner.mrg")) << "not created by looking";
     TempFolder::write("corner.mrg", QByteArray(100, 'x'));

@@ -97,8 +97,8 @@ protected:
                                               product("Bread", "1.99", "Bakery")}));
         TempFolder::write("grocery.lst", bytesOf(std::vector{listItem("Milk", " 4.98", "2", "Dairy"),
                                                              listItem("Bread", " 1.99", "1", "Bakery")}));
-        state.products.open(state.ProductFile);
-        state.items.open(state.ListFile);
+        EXPECT_TRUE(state.products.open(state.ProductFile));
+        EXPECT_TRUE(state.items.open(state.ListFile));
         views.rows = {"(2) Milk", "     Bread"};
         views.total = "6.97";
         views.shown = {3, 1, 2}; // Bread, Butter, Milk
