@@ -1,8 +1,8 @@
 #include "data/FileOps.h"
 #include "data/FileFaults.h"
-#include "data/FileSizeLimit.h"
 #include "data/RecordFile.h"
 #include "data/Records.h"
+#include "support/FileSizeLimit.h"
 #include "support/QtPrinters.h"
 #include "support/TempFolder.h"
 

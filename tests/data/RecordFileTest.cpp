@@ -1,8 +1,8 @@
 #include "data/RecordFile.h"
 #include "data/FileFaults.h"
 #include "data/FileOps.h"
-#include "data/FileSizeLimit.h"
 #include "data/Records.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
 
 #include <QFile>
