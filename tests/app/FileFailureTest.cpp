@@ -112,3 +112,17 @@ INSTANTIATE_TEST_SUITE_P(Commands, FileFailureTest,
                                                     w.key(Qt::Key_Escape);
                                                 }}),
                          [](const ::testing::TestParamInfo<Case>& param) { return std::string(param.param.command); });
+
+TEST_F(MainWindowTest, AStartWhereNothingCanBeWrittenSaysSoInOneBox)
+{
+    std::vector<std::unique_ptr<FileFaultGuard>> readOnly;
+    for (const char* name : {"grocery.dat", "grocery.lst", "pantlist.dat", "namefile.dat", "grocery.mrg"})
+        readOnly.push_back(std::make_unique<FileFaultGuard>(FileStep::Open, name, EACCES, -1));
+    dialogs.answer(Answer::Ok);
+    start();
+    ASSERT_EQ(dialogs.boxes().size(), 1u);
+    const QString told = dialogs.last().text;
+    EXPECT_TRUE(told.contains("grocery.dat") && told.contains("grocery.lst")) << told.toStdString();
+    EXPECT_FALSE(told.contains("default list is used instead")) << "the default list was the one that failed";
+    EXPECT_EQ(told.count("Opening grocery.lst failed"), 1);
+}
