@@ -428,8 +428,7 @@ void pantrix1::reloadStore()
     shopping_->showEmpty();
     state_.ListCaption = QStringLiteral("%1 ($0.00)").arg(model::storeBaseName(state_.ListFile));
     shopping_->showCaption(state_.ListCaption);
-    if (const data::FileResult opened = state_.products.open(state_.ProductFile); !opened)
-        dialogs_.tell(opened.error, ui::Title::application(), ui::Icon::Critical);
+    dialogs_.reportFailure(state_.products.open(state_.ProductFile));
     products_->clearList();
     RebuildCategories();
     RebuildProductList();

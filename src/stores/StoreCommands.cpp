@@ -34,9 +34,7 @@ void StoreCommands::Open()
     // A list that cannot be opened at all leaves the current store in use.
     {
         data::RecordFile<data::ShoppingItemRecord> probe;
-        const data::FileResult opened = probe.open(chosen);
-        if (!opened)
-            dialogs_.tell(opened.error, ui::Title::application(), ui::Icon::Critical);
+        dialogs_.reportFailure(probe.open(chosen));
         if (!probe.isOpen())
             return;
     }

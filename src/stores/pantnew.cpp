@@ -85,10 +85,8 @@ void pantnew::create()
     // The new list is opened on its own first, so a folder that refuses it leaves the
     // current store in use.
     data::RecordFile<data::ShoppingItemRecord> probe;
-    if (const data::FileResult opened = probe.open(listFile); !opened) {
-        dialogs_.tell(opened.error, Title::application(), ui::Icon::Critical);
+    if (dialogs_.reportFailure(probe.open(listFile)))
         return;
-    }
     probe.close();
     state_.ListFile = listFile;
     // Opened above already, so this cannot fail for a reason the probe did not show.
