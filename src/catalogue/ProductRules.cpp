@@ -30,7 +30,7 @@ QString formatAisle(const QString& text)
 std::optional<QString> storedPrice(const QString& boxText)
 {
     if (data::trimBlanks(boxText).isEmpty())
-        return boxText;
+        return boxText.size() <= ProductRecord::price.width ? boxText : QString();
     if (!data::isNumber(boxText))
         return std::nullopt;
     return data::fitMoneyText(boxText, ProductRecord::price.width);

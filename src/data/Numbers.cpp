@@ -200,7 +200,8 @@ std::optional<QString> fitMoneyText(const QString& text, int width)
     const double value = parseLenient(trimmed);
     const qsizetype point = trimmed.indexOf(u'.');
     const int decimals = point < 0 ? 0 : int(trimmed.size() - point - 1);
-    for (int d = decimals - 1; d >= 0; --d) {
+    // A text of width characters has at most width - 1 decimals.
+    for (int d = std::min(decimals - 1, width - 1); d >= 0; --d) {
         QString rounded = formatPattern(value, d == 0 ? QString(u'#') : QStringLiteral("#.") + QString(d, u'0'));
         if (rounded.isEmpty() || rounded == QLatin1String("-"))
             rounded = QStringLiteral("0");
