@@ -55,6 +55,21 @@ TEST(ProductRules, EditorCategoriesAreExactDistinctAndByCode)
     EXPECT_EQ(editorCategories(products), (QStringList{"01.00 Deli", "Bakery", "Dairy", "dairy"}));
 }
 
+TEST(ProductRules, ZeroByteFieldsAreOfferedAsEmptyAndSavedAsEmpty)
+{
+    // A merge file from another program: the name written, price and category never.
+    ProductRecord merged;
+    merged.set(ProductRecord::item, u"Eggs");
+    EXPECT_EQ(merged.text(ProductRecord::price), "") << "what the price box is given";
+    EXPECT_EQ(editorCategories({merged}), QStringList{});
+    // Saved back from the boxes as they were offered.
+    const ProductRecord saved = buildProduct({merged.text(ProductRecord::item), merged.text(ProductRecord::price),
+                                              merged.get(ProductRecord::category), "", false, false},
+                                             false);
+    EXPECT_EQ(saved.text(ProductRecord::category), "Miscellaneous");
+    EXPECT_EQ(saved.get(ProductRecord::price), QString(6, ' '));
+}
+
 TEST(ProductRules, ItemForANewProductIsPricedWithTheMoneyPattern)
 {
     const std::tuple<QString, QString, QString> cases[] = {
