@@ -190,6 +190,11 @@ QString plainNumber(double value)
 
 std::optional<QString> fitMoneyText(const QString& text, int width)
 {
+    return fitMoneyText(text, width, parseLenient(trimmedNumberText(text)));
+}
+
+std::optional<QString> fitMoneyText(const QString& text, int width, double value)
+{
     if (text.size() <= width)
         return text;
     const QString trimmed = trimmedNumberText(text);
@@ -197,7 +202,6 @@ std::optional<QString> fitMoneyText(const QString& text, int width)
         return trimmed;
     if (!isNumber(trimmed) || trimmed.contains(u'e', Qt::CaseInsensitive))
         return std::nullopt;
-    const double value = parseLenient(trimmed);
     const qsizetype point = trimmed.indexOf(u'.');
     const int decimals = point < 0 ? 0 : int(trimmed.size() - point - 1);
     // A text of width characters has at most width - 1 decimals.
@@ -213,7 +217,7 @@ std::optional<QString> fitMoneyText(const QString& text, int width)
 
 std::optional<QString> fitNumber(double value, int width)
 {
-    return fitMoneyText(plainNumber(value), width);
+    return fitMoneyText(plainNumber(value), width, value);
 }
 
 std::optional<QString> fitExactText(const QString& text, int width)

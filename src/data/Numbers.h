@@ -40,6 +40,9 @@ QString plainNumber(double value);
 // ("1234.56" → "1234.6" in 6, " 74.9925" → "74.993" in 6). Empty when even the whole
 // number does not fit, or when a text too long for the field is no number at all.
 std::optional<QString> fitMoneyText(const QString& text, int width);
+// The same for a text already rounded from a value: rounding again starts from the value,
+// so 2346.7488 written "2346.75" fits 6 as "2346.7", not "2346.8".
+std::optional<QString> fitMoneyText(const QString& text, int width, double value);
 // plainNumber(value) fitted as money.
 std::optional<QString> fitNumber(double value, int width);
 // For values that must not change, such as quantities: the text as it is, without its blanks,

@@ -82,7 +82,7 @@ std::optional<ShoppingItemRecord> itemWithQuantity(const data::ProductRecord& pr
     const std::optional<QString> priceText =
         style == PriceText::Plain
             ? data::fitNumber(extended, ShoppingItemRecord::price.width)
-            : data::fitMoneyText(data::formatPattern(extended, u"###.00"), ShoppingItemRecord::price.width);
+            : data::fitMoneyText(data::formatPattern(extended, u"###.00"), ShoppingItemRecord::price.width, extended);
     if (!priceText)
         return std::nullopt;
     ShoppingItemRecord item;

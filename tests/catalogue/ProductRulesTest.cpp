@@ -73,7 +73,7 @@ TEST(ProductRules, ZeroByteFieldsAreOfferedAsEmptyAndSavedAsEmpty)
 TEST(ProductRules, ItemForANewProductIsPricedWithTheMoneyPattern)
 {
     const std::tuple<QString, QString, QString> cases[] = {
-        {"1.25", "2", "2.50"}, {".00", "3", ".00"}, {"999.99", "3", "3000.0"}};
+        {"1.25", "2", "2.50"}, {".00", "3", ".00"}, {"999.99", "3", "3000.0"}, {"2.4992", "939", "2346.7"}};
     for (const auto& [price, quantity, total] : cases)
         EXPECT_EQ(makeEditorShoppingItem(product("Jam", price, "Spreads"), quantity),
                   listItem("Jam", total, quantity, "Spreads"));
