@@ -27,7 +27,18 @@ QString normalizedCouponText(const QString& typed)
 {
     if (!data::isNumber(typed))
         return {};
-    return QString::number(data::parseLenient(typed), 'f', 2);
+    return data::fitMoneyText(QString::number(data::parseLenient(typed), 'f', 2), ShoppingItemRecord::coupon.width)
+        .value_or(QString());
+}
+
+std::optional<QString> storedCouponText(const QString& boxText)
+{
+    const QString trimmed = data::trimBlanks(boxText);
+    if (trimmed.isEmpty())
+        return QString();
+    if (!data::isNumber(trimmed))
+        return std::nullopt;
+    return data::fitMoneyText(trimmed, ShoppingItemRecord::coupon.width);
 }
 
 QString couponListText(const std::vector<ShoppingItemRecord>& items)
@@ -36,8 +47,8 @@ QString couponListText(const std::vector<ShoppingItemRecord>& items)
     for (const ShoppingItemRecord& item : items) {
         const double value = couponValue(item);
         if (value > 0)
-            text += item.get(ShoppingItemRecord::item) + QStringLiteral("  ") + data::formatPattern(value, u"###.00") +
-                    QStringLiteral("\r\n");
+            text += item.shown(ShoppingItemRecord::item) + QStringLiteral("  ") +
+                    data::formatPattern(value, u"###.00") + QStringLiteral("\r\n");
     }
     return text;
 }

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace data {
@@ -22,11 +23,16 @@ double couponValue(const data::ShoppingItemRecord& item);
 // What the coupon box shows for an item: its coupon with two decimals, empty without one.
 QString couponBoxText(const data::ShoppingItemRecord& item);
 // The coupon box after the user leaves it: a number is shown with two decimals and no
-// thousands separator (1234.5 → "1234.50"), so that the stored value reads back as the same
-// number; anything else empties the box. Blank stays empty.
+// thousands separator, rounded to what the 6-character field holds (1234.5 → "1234.5",
+// 99999.99 → "100000"), so that what the box shows is what is stored; anything else, and a
+// number too large for the field, empties the box. Blank stays empty.
 QString normalizedCouponText(const QString& typed);
+// What OK writes into the coupon field for the box's text: trimmed, rounded to fit, never
+// cut; blank for an empty box. Empty (no value) when the text is no number or too large.
+std::optional<QString> storedCouponText(const QString& boxText);
 
-// One line per item with a coupon, in file order: the item as stored (40 characters), two
+// One line per item with a coupon, in file order: the item as stored (40 characters, zero
+// bytes shown as blanks), two
 // blanks, the coupon with "###.00", a line break. Empty when no item has a coupon.
 QString couponListText(const std::vector<data::ShoppingItemRecord>& items);
 

@@ -27,11 +27,22 @@ QString formatAisle(const QString& text)
     return data::isNumber(text) ? data::formatPattern(data::parseLenient(text), u"0#.00") : QString();
 }
 
+std::optional<QString> storedPrice(const QString& boxText)
+{
+    if (data::trimBlanks(boxText).isEmpty())
+        return boxText.size() <= ProductRecord::price.width ? boxText : QString();
+    if (!data::isNumber(boxText))
+        return std::nullopt;
+    return data::fitMoneyText(boxText, ProductRecord::price.width);
+}
+
 ProductRecord buildProduct(const EditorFields& fields, bool withAisle)
 {
     ProductRecord record;
     record.set(ProductRecord::item, data::trimBlanks(fields.item));
-    record.set(ProductRecord::price, fields.price);
+    // A price that cannot be stored whole is refused by the window first (storedPrice); one
+    // that gets here anyway is kept as far as it fits, as before.
+    record.set(ProductRecord::price, storedPrice(fields.price).value_or(fields.price));
     record.set(ProductRecord::fat, fields.fat ? QStringLiteral("1") : QStringLiteral(" "));
     record.set(ProductRecord::carb, fields.carb ? QStringLiteral("1") : QStringLiteral(" "));
     const QString category = data::trimBlanks(fields.category);
@@ -61,12 +72,14 @@ QStringList editorCategories(const std::vector<ProductRecord>& products)
     return names;
 }
 
+std::optional<ShoppingItemRecord> editorShoppingItem(const ProductRecord& product, const QString& quantity)
+{
+    return model::shoppingItemFor(product, quantity, model::PriceText::Money);
+}
+
 ShoppingItemRecord makeEditorShoppingItem(const ProductRecord& product, const QString& quantity)
 {
-    ShoppingItemRecord item = model::makeShoppingItem(product, quantity);
-    const double price = data::parseLenient(product.get(ProductRecord::price)) * data::parseLenient(quantity);
-    item.set(ShoppingItemRecord::price, data::formatPattern(price, u"###.00"));
-    return item;
+    return model::makeShoppingItem(product, quantity, model::PriceText::Money);
 }
 
 } // namespace catalogue

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 // Building products as the product editor saves them.
@@ -31,6 +32,11 @@ struct EditorFields
     bool carb = false;
 };
 
+// The price box's text as the product file keeps it: as it stands when it fits (blank
+// included), else rounded to what fits ("1234.56" → "1234.6"). Empty when the text is no
+// number or too large for the field: the window says "Bad entry." and keeps the focus there.
+std::optional<QString> storedPrice(const QString& boxText);
+
 // The record "Save and return" writes: fields never written stay zero bytes, a blank
 // category becomes "Miscellaneous", and an aisle number leads the category of a new product
 // when withAisle is set ("01.00 Dairy"), cut to the field's width.
@@ -40,8 +46,12 @@ data::ProductRecord buildProduct(const EditorFields& fields, bool withAisle);
 // two), blanks left out, sorted by character code.
 QStringList editorCategories(const std::vector<data::ProductRecord>& products);
 
-// The Shopping List item for a product the editor has just saved: the quantity as typed
-// and the price times the quantity written with "###.00" (cut to the field).
+// The Shopping List item for a product the editor has just saved: the quantity as
+// model::storedQuantity keeps it and the price times that quantity written with "###.00",
+// fitted to its field. Empty when the quantity is refused or the price does not fit: the
+// window says "Bad entry" and asks again.
+std::optional<data::ShoppingItemRecord> editorShoppingItem(const data::ProductRecord& product, const QString& quantity);
+// The same for a caller that cannot ask again (see model::makeShoppingItem).
 data::ShoppingItemRecord makeEditorShoppingItem(const data::ProductRecord& product, const QString& quantity);
 
 } // namespace catalogue

@@ -1,5 +1,6 @@
 #include "CustomListRules.h"
 
+#include "data/Cp1252.h"
 #include "data/Numbers.h"
 
 #include <algorithm>
@@ -40,7 +41,7 @@ QString titleCase(QStringView name)
 
 QString storedListName(const QString& typed)
 {
-    return titleCase(typed).left(CustomListRecord::list.width);
+    return data::cp1252::decode(data::cp1252::encode(titleCase(typed)).left(CustomListRecord::list.width));
 }
 
 bool belongsTo(const CustomListRecord& record, const QString& listName)
@@ -50,7 +51,7 @@ bool belongsTo(const CustomListRecord& record, const QString& listName)
 
 bool listExists(const std::vector<CustomListRecord>& records, const QString& typed)
 {
-    const QString wanted = key(typed.left(CustomListRecord::list.width));
+    const QString wanted = key(storedListName(typed));
     return std::any_of(records.begin(), records.end(),
                        [&](const CustomListRecord& r) { return key(r.get(CustomListRecord::list)) == wanted; });
 }
@@ -60,7 +61,7 @@ QStringList pickerNames(const std::vector<CustomListRecord>& records)
     QStringList names;
     names.reserve(qsizetype(records.size()));
     for (const CustomListRecord& r : records)
-        names.append(r.get(CustomListRecord::list));
+        names.append(r.shown(CustomListRecord::list));
     std::sort(names.begin(), names.end());
     names.erase(std::unique(names.begin(), names.end()), names.end());
     return names;
@@ -72,7 +73,7 @@ std::vector<ListEntry> listEntries(const std::vector<CustomListRecord>& records,
     std::vector<ListEntry> entries;
     for (size_t i = 0; i < records.size(); ++i) {
         if (key(records[i].get(CustomListRecord::list)) == wanted)
-            entries.push_back({records[i].get(CustomListRecord::item), int(i) + 1});
+            entries.push_back({records[i].shown(CustomListRecord::item), int(i) + 1});
     }
     std::stable_sort(entries.begin(), entries.end(),
                      [](const ListEntry& a, const ListEntry& b) { return a.item < b.item; });
@@ -113,7 +114,9 @@ QString unitPriceText(const ShoppingItemRecord& item)
     const QString quantityText = item.text(ShoppingItemRecord::quantity);
     const double quantity = data::isNumber(quantityText) ? data::parseLenient(quantityText) : 0;
     const double unit = quantity != 0 ? price / quantity : price;
-    return data::plainNumber(unit).left(CustomListRecord::price.width);
+    // A unit price too large for the field (only a quantity below 1 can make one) is left
+    // blank, no price, rather than written as a wrong number.
+    return data::fitNumber(unit, CustomListRecord::price.width).value_or(QString());
 }
 
 std::vector<ShoppingItemRecord> itemsToGet(const std::vector<CustomListRecord>& chosen,

@@ -17,17 +17,19 @@ inline const QString kDeleteBackup = QStringLiteral("pantrecp.bak");
 // The first character upper-cased, every later one upper-cased after a blank and
 // lower-cased otherwise; leading blanks stay. "bbq PARTY mix" → "Bbq Party Mix".
 QString titleCase(QStringView name);
-// The name a list gets on file: title-cased and cut to the width of its field.
+// The name a list gets on file, as it reads back: title-cased, through the code page
+// ("Łódź party" → "?ódz Party") and cut to the width of its field.
 QString storedListName(const QString& typed);
 
 // Whether the record belongs to the named list (both trimmed of blanks, case ignored).
 bool belongsTo(const data::CustomListRecord& record, const QString& listName);
 // Whether a list of the typed name is on file. The name is compared as it would be
-// stored, so a name longer than the field cannot slip into the list it shares a start with.
+// stored (storedListName), so neither a name longer than the field nor one with characters
+// the code page lacks can slip into a list it would be stored as.
 bool listExists(const std::vector<data::CustomListRecord>& records, const QString& typed);
 
-// The picker's names: every record's list field as stored, sorted by character code,
-// each name once.
+// The picker's names: every record's list field as stored (zero bytes shown as blanks),
+// sorted by character code, each name once.
 QStringList pickerNames(const std::vector<data::CustomListRecord>& records);
 
 // One row of the item list: the product name as stored and its record number (from 1).
@@ -48,8 +50,10 @@ data::CustomListRecord recordFor(const QString& listName, const data::ProductRec
 // A record for a Shopping List item put on a list (SAVE), with the unit price.
 data::CustomListRecord recordFor(const QString& listName, const data::ShoppingItemRecord& item);
 // The unit price SAVE stores: the extended price divided by the quantity as plain number
-// text cut to the field (4/3 → " 1.333"). With a quantity that is zero, blank or not a
-// number the extended price is taken as it is.
+// text fitted to the field without an exponent and without cutting a number
+// (4/3 → " 1.333", .03/700 → ".00004", 1234.56 → "1234.6"). With a quantity that is zero,
+// blank or not a number the extended price is taken as it is. A unit price too large for
+// the field is left blank.
 QString unitPriceText(const data::ShoppingItemRecord& item);
 
 // The Shopping List items GET adds for the chosen records, in their order: an item whose

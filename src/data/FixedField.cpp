@@ -4,13 +4,22 @@
 
 namespace data {
 
+namespace {
+
+bool isFill(QChar c)
+{
+    return c == u' ' || c == QChar(0);
+}
+
+} // namespace
+
 QString trimBlanks(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
-    while (begin < end && text[begin] == u' ')
+    while (begin < end && isFill(text[begin]))
         ++begin;
-    while (end > begin && text[end - 1] == u' ')
+    while (end > begin && isFill(text[end - 1]))
         --end;
     return text.mid(begin, end - begin).toString();
 }
@@ -33,11 +42,18 @@ std::pair<const char*, const char*> FixedField::trimmedBytes(const char* record)
 {
     const char* begin = record + offset;
     const char* end = begin + width;
-    while (begin < end && *begin == ' ')
+    while (begin < end && (*begin == ' ' || *begin == '\0'))
         ++begin;
-    while (end > begin && end[-1] == ' ')
+    while (end > begin && (end[-1] == ' ' || end[-1] == '\0'))
         --end;
     return {begin, end};
+}
+
+QString FixedField::shown(const char* record) const
+{
+    QString text = read(record);
+    text.replace(QChar(0), u' ');
+    return text;
 }
 
 void FixedField::write(char* record, QStringView value) const

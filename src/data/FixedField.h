@@ -8,8 +8,10 @@
 
 namespace data {
 
-// Removes blanks (spaces only) from both ends. Zero bytes are not blanks: a field that was
-// never written keeps them, and a number parsed from it is 0.
+// Removes the fill from both ends: blanks, and the zero bytes of a field that was never
+// written (other programs' files carry them too). Zero bytes are not text, so a field of
+// them reads as empty wherever it is shown, offered for editing, compared or converted.
+// The stored bytes stay as they are; only FixedField::read gives them back.
 QString trimBlanks(QStringView text);
 
 // True when the text holds nothing but blanks and zero bytes, i.e. no value was ever stored.
@@ -22,11 +24,14 @@ struct FixedField
     int offset;
     int width;
 
-    // The field as stored, fill included.
+    // The field as stored, fill included: for copying a field into another record unchanged.
     QString read(const char* record) const;
-    // The field trimmed of blanks, as it is shown, compared and converted to a number.
+    // The field as stored for showing at its full width, zero bytes shown as blanks.
+    QString shown(const char* record) const;
+    // The field trimmed of blanks and zero bytes, as it is shown, compared and converted to a number.
     QString text(const char* record) const { return trimBlanks(read(record)); }
-    // The stored bytes without the blanks around them, for work on records left undecoded.
+    // The stored bytes without the blanks and zero bytes around them, for work on records
+    // left undecoded; the same text as text().
     std::pair<const char*, const char*> trimmedBytes(const char* record) const;
     // Stores the value left-aligned, blank-padded, cut to the width.
     void write(char* record, QStringView value) const;
@@ -44,6 +49,7 @@ template<int N> struct FixedRecord
 
     QString get(FixedField f) const { return f.read(bytes.data()); }
     QString text(FixedField f) const { return f.text(bytes.data()); }
+    QString shown(FixedField f) const { return f.shown(bytes.data()); }
     void set(FixedField f, QStringView value) { f.write(bytes.data(), value); }
     void clear(FixedField f) { f.clear(bytes.data()); }
     template<class R> void copyField(FixedField f, const R& from) { f.copyRaw(bytes.data(), from.bytes.data()); }

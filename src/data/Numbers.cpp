@@ -1,5 +1,6 @@
 #include "Numbers.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace data {
@@ -26,6 +27,18 @@ long double roundedScaled(double value, int decimals)
     if (std::fabs(fraction - 0.5L) < 1e-7L)
         return floor + 1;
     return std::round(scaled);
+}
+
+// The text without the blanks and zero bytes around it.
+QString trimmedNumberText(const QString& text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && (text[begin] == u' ' || text[begin] == QChar(0)))
+        ++begin;
+    while (end > begin && (text[end - 1] == u' ' || text[end - 1] == QChar(0)))
+        --end;
+    return text.mid(begin, end - begin);
 }
 
 } // namespace
@@ -155,12 +168,71 @@ QString formatMoneyText(const QString& text, QStringView pattern)
 
 QString plainNumber(double value)
 {
-    if (value == 0)
+    if (value == 0 || !std::isfinite(value))
         return QStringLiteral(" 0");
-    QString text = QString::number(std::fabs(value), 'g', 15).toUpper();
+    // Fifteen significant digits, written out in full: the files never hold an exponent.
+    const double magnitude = std::fabs(value);
+    const int leading = int(std::floor(std::log10(magnitude))) + 1;
+    const int decimals = std::clamp(15 - leading, 0, 340);
+    QString text = QString::number(magnitude, 'f', decimals);
+    if (text.contains(u'.')) {
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(u'.'))
+            text.chop(1);
+    }
     if (text.startsWith(QLatin1String("0.")))
         text.remove(0, 1);
+    if (text == QLatin1String("0") || text.isEmpty())
+        return QStringLiteral(" 0");
     return (value < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + text;
+}
+
+std::optional<QString> fitMoneyText(const QString& text, int width)
+{
+    return fitMoneyText(text, width, parseLenient(trimmedNumberText(text)));
+}
+
+std::optional<QString> fitMoneyText(const QString& text, int width, double value)
+{
+    if (text.size() <= width)
+        return text;
+    const QString trimmed = trimmedNumberText(text);
+    if (trimmed.size() <= width)
+        return trimmed;
+    if (!isNumber(trimmed) || trimmed.contains(u'e', Qt::CaseInsensitive))
+        return std::nullopt;
+    const qsizetype point = trimmed.indexOf(u'.');
+    const int decimals = point < 0 ? 0 : int(trimmed.size() - point - 1);
+    // A text of width characters has at most width - 1 decimals.
+    for (int d = std::min(decimals - 1, width - 1); d >= 0; --d) {
+        QString rounded = formatPattern(value, d == 0 ? QString(u'#') : QStringLiteral("#.") + QString(d, u'0'));
+        if (rounded.isEmpty() || rounded == QLatin1String("-"))
+            rounded = QStringLiteral("0");
+        if (rounded.size() <= width)
+            return rounded;
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> fitNumber(double value, int width)
+{
+    return fitMoneyText(plainNumber(value), width, value);
+}
+
+std::optional<QString> fitExactText(const QString& text, int width)
+{
+    if (text.size() <= width)
+        return text;
+    const QString trimmed = trimmedNumberText(text);
+    if (trimmed.size() <= width)
+        return trimmed;
+    if (!isNumber(trimmed))
+        return std::nullopt;
+    const QString plain = trimmedNumberText(plainNumber(parseLenient(trimmed)));
+    if (plain.size() <= width && parseLenient(plain) == parseLenient(trimmed))
+        return plain;
+    return std::nullopt;
 }
 
 } // namespace data

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // Numbers as the data files hold them: decimal text, always with a full stop.
 namespace data {
 
@@ -27,8 +29,24 @@ QString formatPattern(double value, QStringView pattern);
 QString formatMoneyText(const QString& text, QStringView pattern = u"###.00");
 
 // The general number-to-text conversion of the old list files: a leading blank for a
-// non-negative number, "-" otherwise, no leading zero, up to 15 significant digits.
-// 4.98 → " 4.98", 0.5 → " .5", 4/3 → " 1.33333333333333", -2 → "-2".
+// non-negative number, "-" otherwise, no leading zero, up to 15 significant digits, never
+// an exponent. 4.98 → " 4.98", 0.5 → " .5", 4/3 → " 1.33333333333333", -2 → "-2",
+// 0.03/700 → " .0000428571428571429".
 QString plainNumber(double value);
+
+// Every number written into a field goes through one of these, so that a number is never
+// cut in the middle. A text that fits is kept as it is. Otherwise the blanks around it go
+// (" 199.98" → "199.98" in 6), then money is rounded to the decimals that fit
+// ("1234.56" → "1234.6" in 6, " 74.9925" → "74.993" in 6). Empty when even the whole
+// number does not fit, or when a text too long for the field is no number at all.
+std::optional<QString> fitMoneyText(const QString& text, int width);
+// The same for a text already rounded from a value: rounding again starts from the value,
+// so 2346.7488 written "2346.75" fits 6 as "2346.7", not "2346.8".
+std::optional<QString> fitMoneyText(const QString& text, int width, double value);
+// plainNumber(value) fitted as money.
+std::optional<QString> fitNumber(double value, int width);
+// For values that must not change, such as quantities: the text as it is, without its blanks,
+// or in its shortest plain form ("0.75" → ".75" in 3); never rounded. Empty when none fits.
+std::optional<QString> fitExactText(const QString& text, int width);
 
 } // namespace data

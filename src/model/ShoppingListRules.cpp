@@ -63,26 +63,89 @@ QString couponSavingsCaption(double couponTotal)
     return QStringLiteral("Coupon savings = ") + data::formatPattern(couponTotal, u"$###.00");
 }
 
-ShoppingItemRecord makeShoppingItem(const data::ProductRecord& product, const QString& quantity)
+std::optional<QString> storedQuantity(const QString& typed)
+{
+    if (!data::isNumber(typed))
+        return std::nullopt;
+    return data::fitExactText(typed, ShoppingItemRecord::quantity.width);
+}
+
+namespace {
+
+// The item for a quantity already in its stored form; empty when the price does not fit.
+std::optional<ShoppingItemRecord> itemWithQuantity(const data::ProductRecord& product, const QString& quantity,
+                                                   PriceText style)
 {
     const QString price = product.text(data::ProductRecord::price);
-    const double extended = data::isNumber(price) ? data::parseLenient(price) * data::parseLenient(quantity) : 0;
+    const double unit = data::isNumber(price) ? data::parseLenient(price) : 0;
+    const double extended = unit * data::parseLenient(quantity);
+    const std::optional<QString> priceText =
+        style == PriceText::Plain
+            ? data::fitNumber(extended, ShoppingItemRecord::price.width)
+            : data::fitMoneyText(data::formatPattern(extended, u"###.00"), ShoppingItemRecord::price.width, extended);
+    if (!priceText)
+        return std::nullopt;
     ShoppingItemRecord item;
     item.set(ShoppingItemRecord::item, product.get(data::ProductRecord::item));
     item.set(ShoppingItemRecord::quantity, quantity);
-    item.set(ShoppingItemRecord::price, data::plainNumber(extended));
+    item.set(ShoppingItemRecord::price, *priceText);
     item.set(ShoppingItemRecord::category, product.get(data::ProductRecord::category));
     return item;
 }
 
-void changeQuantity(ShoppingItemRecord& item, const QString& quantity)
+} // namespace
+
+std::optional<ShoppingItemRecord> shoppingItemFor(const data::ProductRecord& product, const QString& typedQuantity,
+                                                  PriceText style)
 {
+    const std::optional<QString> quantity = storedQuantity(typedQuantity);
+    if (!quantity)
+        return std::nullopt;
+    return itemWithQuantity(product, *quantity, style);
+}
+
+ShoppingItemRecord makeShoppingItem(const data::ProductRecord& product, const QString& quantity, PriceText style)
+{
+    // A caller that did not ask storedQuantity first gets what fits of its quantity, and the
+    // price of what was kept, so the record still agrees with itself.
+    const QString kept =
+        storedQuantity(quantity).value_or(data::trimBlanks(quantity).left(ShoppingItemRecord::quantity.width));
+    if (std::optional<ShoppingItemRecord> item = itemWithQuantity(product, kept, style))
+        return *item;
+    // A price too large for its field is left unwritten rather than cut.
+    ShoppingItemRecord item;
+    item.set(ShoppingItemRecord::item, product.get(data::ProductRecord::item));
+    item.set(ShoppingItemRecord::quantity, kept);
+    item.set(ShoppingItemRecord::category, product.get(data::ProductRecord::category));
+    return item;
+}
+
+std::optional<ShoppingItemRecord> withQuantity(const ShoppingItemRecord& item, const QString& typedQuantity)
+{
+    const std::optional<QString> quantity = storedQuantity(typedQuantity);
+    if (!quantity)
+        return std::nullopt;
     const QString oldQuantity = item.text(ShoppingItemRecord::quantity);
     const double price = data::parseLenient(item.get(ShoppingItemRecord::price));
     const double old = data::isNumber(oldQuantity) ? data::parseLenient(oldQuantity) : 0;
     const double unit = old != 0 ? price / old : price;
-    item.set(ShoppingItemRecord::quantity, quantity);
-    item.set(ShoppingItemRecord::price, data::plainNumber(unit * data::parseLenient(quantity)));
+    const std::optional<QString> priceText =
+        data::fitNumber(unit * data::parseLenient(*quantity), ShoppingItemRecord::price.width);
+    if (!priceText)
+        return std::nullopt;
+    ShoppingItemRecord changed = item;
+    changed.set(ShoppingItemRecord::quantity, *quantity);
+    changed.set(ShoppingItemRecord::price, *priceText);
+    return changed;
+}
+
+bool changeQuantity(ShoppingItemRecord& item, const QString& quantity)
+{
+    std::optional<ShoppingItemRecord> changed = withQuantity(item, quantity);
+    if (!changed)
+        return false;
+    item = *changed;
+    return true;
 }
 
 } // namespace model

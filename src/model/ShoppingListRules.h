@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace model {
@@ -38,14 +39,35 @@ QString listCaption(const QString& listFile, const QString& totalText);
 // "Coupon savings = $1.50".
 QString couponSavingsCaption(double couponTotal);
 
-// The item Add appends for a product: the quantity as typed, the extended price (the
-// product's price times the quantity, 0 when the product has no price) as plain number
-// text, the product's name and category; coupon and spare stay unwritten.
-data::ShoppingItemRecord makeShoppingItem(const data::ProductRecord& product, const QString& quantity);
+// How an item's price text is written: the general number conversion (Add, " 4.98") or
+// the money pattern "###.00" (the product editor's "add to the list now", "4.98").
+enum class PriceText { Plain, Money };
 
-// Changes an item's quantity and rescales its price. The unit price is the price divided
-// by the old quantity; when the old quantity is 0, blank or not a number the stored price
-// is taken as the unit price instead of dividing by zero.
-void changeQuantity(data::ShoppingItemRecord& item, const QString& quantity);
+// The quantity as it goes into the 3-character field: as typed when it fits, else without
+// its blanks, else in its shortest form ("0.75" → ".75"). Empty when the answer is no
+// number or cannot be written in 3 characters ("1.25"): the window says "Bad entry" and
+// asks again.
+std::optional<QString> storedQuantity(const QString& typed);
+
+// The item Add appends for a product: the quantity as storedQuantity keeps it, the extended
+// price (the product's stored price times the stored quantity, 0 when the product has no
+// price) fitted to its field without being cut, the product's name and category; coupon and
+// spare stay unwritten. Empty when the quantity is refused or the extended price cannot be
+// written in 6 characters: the window says "Bad entry" and asks again.
+std::optional<data::ShoppingItemRecord>
+shoppingItemFor(const data::ProductRecord& product, const QString& typedQuantity, PriceText style = PriceText::Plain);
+// The same for callers that have no way to ask again: a refused quantity is cut to its
+// field and the price computed from what was kept, so the record agrees with itself.
+data::ShoppingItemRecord makeShoppingItem(const data::ProductRecord& product, const QString& quantity,
+                                          PriceText style = PriceText::Plain);
+
+// The item with a new quantity and its price rescaled. The unit price is the stored price
+// divided by the stored quantity; when that quantity is 0, blank or not a number the stored
+// price is taken as the unit price instead of dividing by zero. Empty when the quantity is
+// refused or the new price does not fit (the window says "Bad entry" and asks again).
+std::optional<data::ShoppingItemRecord> withQuantity(const data::ShoppingItemRecord& item,
+                                                     const QString& typedQuantity);
+// withQuantity in place; false, and the item unchanged, when it was refused.
+bool changeQuantity(data::ShoppingItemRecord& item, const QString& quantity);
 
 } // namespace model

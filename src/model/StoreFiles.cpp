@@ -1,5 +1,6 @@
 #include "model/StoreFiles.h"
 
+#include "data/Cp1252.h"
 #include "data/FileOps.h"
 #include "data/RecordFile.h"
 #include "data/Records.h"
@@ -77,25 +78,63 @@ QString prepareFirstLoad(QStringList* errors)
     return remembered.isEmpty() ? kDefaultList : remembered;
 }
 
+namespace {
+
+// Marks the records after the first as holding a name in UTF-8: no file name has a zero byte.
+constexpr char kEncodedMark = '\0';
+constexpr qsizetype kRecord = ListNameRecord::Length;
+
+bool fitsCodePage(const QString& name)
+{
+    return !name.contains(QChar(0)) && cp1252::decode(cp1252::encode(name)) == name;
+}
+
+QByteArray paddedToRecords(QByteArray bytes)
+{
+    const qsizetype whole = (bytes.size() + kRecord - 1) / kRecord * kRecord;
+    bytes.append(QByteArray(whole - bytes.size(), ' '));
+    return bytes;
+}
+
+} // namespace
+
 QByteArray rememberedListBytes(const QString& listFile)
 {
     const QFileInfo info(listFile);
     const bool inWorkingFolder = info.absoluteDir() == QDir(QDir::currentPath());
     const QString name = inWorkingFolder ? info.fileName() : info.absoluteFilePath();
 
+    if (!fitsCodePage(name)) {
+        ListNameRecord first;
+        first.set(ListNameRecord::listname, kDefaultList);
+        QByteArray bytes(first.bytes.data(), kRecord);
+        bytes.append(kEncodedMark);
+        bytes.append(name.toUtf8().toPercentEncoding("/"));
+        return paddedToRecords(bytes);
+    }
+
     QByteArray bytes;
     qsizetype from = 0;
     do {
         ListNameRecord record;
-        record.set(ListNameRecord::listname, QStringView(name).mid(from, ListNameRecord::Length));
-        bytes.append(record.bytes.data(), ListNameRecord::Length);
-        from += ListNameRecord::Length;
+        record.set(ListNameRecord::listname, QStringView(name).mid(from, kRecord));
+        bytes.append(record.bytes.data(), kRecord);
+        from += kRecord;
     } while (from < name.size());
     return bytes;
 }
 
 QString rememberedListFrom(const QByteArray& bytes)
 {
+    const qsizetype whole = bytes.size() / kRecord * kRecord;
+    if (whole > kRecord && bytes[kRecord] == kEncodedMark) {
+        const QString encoded = cp1252::decode(bytes.constData() + kRecord + 1, whole - kRecord - 1);
+        const QString name = QString::fromUtf8(QByteArray::fromPercentEncoding(trimBlanks(encoded).toLatin1()));
+        if (!name.isEmpty() && !name.contains(QChar(0)))
+            return name;
+        // Damaged: what an older edition would read.
+        return trimBlanks(cp1252::decode(bytes.constData(), kRecord));
+    }
     QString name;
     for (const ListNameRecord& record : recordsFromBytes<ListNameRecord>(bytes))
         name += record.get(ListNameRecord::listname);
@@ -110,15 +149,21 @@ FileResult rememberList(const QString& listFile)
 bool storeIsEliminable(int productCount, int itemCount, const QString& listFile)
 {
     // Compared as files, not as text, so the default list reached through a full path
-    // is never offered for elimination.
-    return productCount == 0 && itemCount == 0 && !isSameFile(listFile, kDefaultList);
+    // is never offered for elimination. Only empty files go: a list that holds bytes, if
+    // not a whole record, may be any file the user pointed the program at.
+    if (productCount != 0 || itemCount != 0 || isSameFile(listFile, kDefaultList) || fileLength(listFile) != 0)
+        return false;
+    const QString products = ownProductFile(listFile);
+    return isSameFile(products, kDefaultProducts) || fileLength(products) == 0;
 }
 
 FileResult eliminateStore(const QString& listFile, const QString& productFile)
 {
+    if (fileLength(listFile) != 0)
+        return FileResult::failure(QStringLiteral("Deleting"), listFile, QStringLiteral("the file is not empty"));
     FileResult result = deleteFile(listFile);
     for (const QString& products : {productFile, ownProductFile(listFile)}) {
-        if (result && !isSameFile(products, kDefaultProducts) && fileLength(products) < ProductRecord::Length)
+        if (result && !isSameFile(products, kDefaultProducts) && fileLength(products) == 0)
             result = deleteFile(products);
     }
     if (result)

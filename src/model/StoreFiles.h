@@ -36,17 +36,27 @@ QString mergeFileFor(const QString& productFile);
 // problems on the way are appended to errors and the start goes on.
 QString prepareFirstLoad(QStringList* errors);
 
-// How a list name is kept in namefile.dat: a list inside the working folder is kept by its
-// bare name; one elsewhere by its full path, continued over further 30-byte records when it
-// is longer than one record (older editions read record 1 only and never wrote more).
+// How a list name is kept in namefile.dat. A list inside the working folder is kept by its
+// bare name, one elsewhere by its full path, in Windows-1252, continued over further 30-byte
+// records when it is longer than one record (older editions read record 1 only and never
+// wrote more).
+// A name with a character the code page lacks ("Łódź.lst", "/home/u/Документы/x.lst") would
+// come back as another name, so it is kept differently: record 1 holds "grocery.lst",
+// which is all an older edition reads, so it opens the default list rather than a file of
+// a mistaken name; the records after it hold a zero byte, then the name in UTF-8 with every
+// byte other than A-Z a-z 0-9 - . _ ~ / written as %XX, blank-padded to whole records. No
+// plain name has a zero byte, so the two forms cannot be confused.
 QByteArray rememberedListBytes(const QString& listFile);
 QString rememberedListFrom(const QByteArray& bytes);
 data::FileResult rememberList(const QString& listFile);
 
-// Whether quitting offers to eliminate the store: no products, no items, not the default list.
+// Whether quitting offers to eliminate the store: no products, no items, not the default
+// list, and the list file and the store's own product file both of length 0 (or missing).
+// A file that holds bytes is never offered, even when they make no whole record.
 bool storeIsEliminable(int productCount, int itemCount, const QString& listFile);
-// Deletes an eliminated store: its list file, its own (empty) product file and namefile.dat.
-// The shared grocery.dat is never deleted.
+// Deletes an eliminated store: its list file, its own product file and namefile.dat. Only
+// files of length 0 are deleted; a list file that holds bytes is refused with nothing
+// deleted, and the shared grocery.dat is never deleted.
 data::FileResult eliminateStore(const QString& listFile, const QString& productFile);
 
 // Counts a merge file's records; an empty one (also one the count itself created) is

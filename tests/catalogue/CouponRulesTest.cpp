@@ -12,14 +12,24 @@ using data::ProductRecord;
 TEST(CouponRules, CouponValueReadsBackAsTyped)
 {
     // Typed; then shown on leaving the box and stored (cut to six characters); then shown on opening again.
-    const std::tuple<QString, QString, QString> cases[] = {
-        {"1.5", "1.50", "1.50"}, {" 2 ", "2.00", "2.00"}, {".25", "0.25", ".25"}, {"-1", "-1.00", ""},
-        {"abc", "", ""},         {"1,5", "", ""},         {"", "", ""},           {"1234.5", "1234.50", "1234.50"}};
+    const std::tuple<QString, QString, QString> cases[] = {{"1.5", "1.50", "1.50"},
+                                                           {" 2 ", "2.00", "2.00"},
+                                                           {".25", "0.25", ".25"},
+                                                           {"-1", "-1.00", ""},
+                                                           {"abc", "", ""},
+                                                           {"1,5", "", ""},
+                                                           {"", "", ""},
+                                                           {"1234.5", "1234.5", "1234.50"},
+                                                           {"99999.99", "100000", "100000.00"},
+                                                           {"1234567", "", ""}};
     for (const auto& [typed, shown, reopened] : cases) {
         EXPECT_EQ(normalizedCouponText(typed), shown) << typed.toStdString();
         EXPECT_EQ(couponBoxText(listItem("Milk", "2", "1", "", shown)), reopened) << typed.toStdString();
     }
     EXPECT_EQ(couponBoxText(listItem("Milk", "2", "1")), "") << "never written";
+    EXPECT_EQ(storedCouponText(" 99999.99 "), "100000");
+    EXPECT_EQ(storedCouponText("  "), "");
+    EXPECT_EQ(storedCouponText("x"), std::nullopt);
 }
 
 TEST(CouponRules, CouponListHasOneLinePerCouponInFileOrder)

@@ -38,7 +38,12 @@ TEST(ProductRules, SavedRecordForBothSavePaths)
     };
     for (const auto& [fields, withAisle, category] : cases)
         EXPECT_EQ(buildProduct(fields, withAisle).get(ProductRecord::category).trimmed(), category);
-    // The price as it stands, cut to its field; the spare fields stay unwritten.
+    const std::pair<QString, std::optional<QString>> prices[] = {{"2.50", "2.50"},          {"  ", "  "},
+                                                                 {"1234.50", "1234.5"},     {"1234.56", "1234.6"},
+                                                                 {"1234567", std::nullopt}, {"abc", std::nullopt}};
+    for (const auto& [box, stored] : prices)
+        EXPECT_EQ(storedPrice(box), stored) << box.toStdString();
+    // The price as it stands, fitted to its field; the spare fields stay unwritten.
     EXPECT_EQ(buildProduct({"  Frozen Peas ", "1234.50", "Frozen", "", true, false}, true),
               product("Frozen Peas", "1234.5", "Frozen", true));
 }
@@ -50,13 +55,30 @@ TEST(ProductRules, EditorCategoriesAreExactDistinctAndByCode)
     EXPECT_EQ(editorCategories(products), (QStringList{"01.00 Deli", "Bakery", "Dairy", "dairy"}));
 }
 
+TEST(ProductRules, ZeroByteFieldsAreOfferedAsEmptyAndSavedAsEmpty)
+{
+    // A merge file from another program: the name written, price and category never.
+    ProductRecord merged;
+    merged.set(ProductRecord::item, u"Eggs");
+    EXPECT_EQ(merged.text(ProductRecord::price), "") << "what the price box is given";
+    EXPECT_EQ(editorCategories({merged}), QStringList{});
+    // Saved back from the boxes as they were offered.
+    const ProductRecord saved = buildProduct({merged.text(ProductRecord::item), merged.text(ProductRecord::price),
+                                              merged.get(ProductRecord::category), "", false, false},
+                                             false);
+    EXPECT_EQ(saved.text(ProductRecord::category), "Miscellaneous");
+    EXPECT_EQ(saved.get(ProductRecord::price), QString(6, ' '));
+}
+
 TEST(ProductRules, ItemForANewProductIsPricedWithTheMoneyPattern)
 {
     const std::tuple<QString, QString, QString> cases[] = {
-        {"1.25", "2", "2.50"}, {".00", "3", ".00"}, {"999.99", "3", "2999.9"}};
+        {"1.25", "2", "2.50"}, {".00", "3", ".00"}, {"999.99", "3", "3000.0"}, {"2.4992", "939", "2346.7"}};
     for (const auto& [price, quantity, total] : cases)
         EXPECT_EQ(makeEditorShoppingItem(product("Jam", price, "Spreads"), quantity),
                   listItem("Jam", total, quantity, "Spreads"));
+    EXPECT_EQ(editorShoppingItem(product("Jam", "1.25"), "1.25"), std::nullopt);
+    EXPECT_EQ(editorShoppingItem(product("Jam", "9999.9"), "200"), std::nullopt);
 }
 
 TEST(ProductDeletion, PerItemAnswersKeepTheProductsAnsweredNo)

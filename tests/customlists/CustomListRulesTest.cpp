@@ -30,6 +30,10 @@ TEST(CustomListRules, NamesAreTitleCasedAndComparedAsTheyWouldBeStored)
     const std::vector records{customRecord(" Party", "Milk"), customRecord(longName, "Jam")};
     EXPECT_TRUE(listExists(records, "PARTY  ")) << "trimmed, case ignored";
     EXPECT_FALSE(listExists(records, "Part"));
+    const std::vector polish{customRecord(storedListName(QString::fromUtf8("Łódź party")), "Vodka")};
+    EXPECT_EQ(storedListName(QString::fromUtf8("Łódź party")), QString::fromUtf8("?ódz Party"));
+    EXPECT_TRUE(listExists(polish, QString::fromUtf8("łódź PARTY"))) << "compared after the code page";
+    EXPECT_FALSE(listExists(polish, QString::fromUtf8("Lódz party")));
     EXPECT_TRUE(listExists(records, longName + " and more"))
         << "a longer name would be stored as the existing one and mix the two lists";
 }
@@ -61,8 +65,9 @@ TEST(CustomListRules, GetAddsEachNameOnceAndNeverOneAlreadyListed)
 TEST(CustomListRules, SaveStoresTheUnitPrice)
 {
     const char* cases[][3] = {
-        {" 4.00", "3", " 1.333"}, {"3", "2", " 1.5"},   {" 4.98", "2", " 2.49"}, {"12.00", "1", " 12"},
-        {"2.50", "0", " 2.5"},    {"2.50", "", " 2.5"}, {"2.50", "abc", " 2.5"}, {"", "1", " 0"},
+        {" 4.00", "3", "1.3333"}, {"3", "2", " 1.5"},    {" 4.98", "2", " 2.49"},    {"12.00", "1", " 12"},
+        {"2.50", "0", " 2.5"},    {"2.50", "", " 2.5"},  {"2.50", "abc", " 2.5"},    {"", "1", " 0"},
+        {".03", "700", ".00004"}, {"999999", ".01", ""}, {"999.99", ".5", "2000.0"},
     };
     for (const auto& [price, quantity, unit] : cases)
         EXPECT_EQ(recordFor("My List", listItem("Milk", price, quantity, "Dairy")),

@@ -116,7 +116,7 @@ TEST_F(CustomListWindowTest, CreateAddAndSaveWriteTheChosenItems)
               (std::vector{customRecord("Party", "Chips"), customRecord("Bbq Party Mix", "Eggs", "1.50", "Dairy"),
                            customRecord("Bbq Party Mix", "Milk", "2.49", "Dairy"),
                            customRecord("Bbq Party Mix", "Bread", "2.00"),
-                           customRecord("My List", "Jam", " 1.333", "Spreads")}))
+                           customRecord("My List", "Jam", "1.3333", "Spreads")}))
         << "created in row order, then added, then saved";
 }
 

@@ -51,7 +51,8 @@ TEST(FixedField, PadsCutsAndKeepsUnwrittenFieldsAsZeroBytes)
 
     EXPECT_EQ(r.text(ProductRecord::price), QStringLiteral(".49"));
     EXPECT_EQ(r.get(ProductRecord::fat), QString(1, QChar(0)));
-    EXPECT_EQ(r.text(ProductRecord::fat), QString(1, QChar(0))) << "trimming keeps zero bytes";
+    EXPECT_EQ(r.text(ProductRecord::fat), "") << "zero bytes are fill, not text";
+    EXPECT_EQ(r.shown(ProductRecord::spare1), QString(30, ' '));
     EXPECT_TRUE(isBlankOrUnwritten(r.get(ProductRecord::spare1)));
 }
 

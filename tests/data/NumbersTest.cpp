@@ -77,5 +77,51 @@ TEST(Numbers, PlainNumberOfTheOldListFiles)
     EXPECT_EQ(plainNumber(4.0 / 3).left(6), QStringLiteral(" 1.333"));
     EXPECT_EQ(plainNumber(1.5), QStringLiteral(" 1.5"));
     EXPECT_EQ(plainNumber(2.49 * 2), QStringLiteral(" 4.98"));
-    EXPECT_EQ(plainNumber(1e20), QStringLiteral(" 1E+20"));
+    EXPECT_EQ(plainNumber(1e20), QStringLiteral(" 100000000000000000000")) << "never an exponent";
+    EXPECT_EQ(plainNumber(0.03 / 700), QStringLiteral(" .0000428571428571429"));
+}
+
+TEST(Numbers, NumbersAreFittedNeverCut)
+{
+    struct Case
+    {
+        const char* text;
+        int width;
+        const char* money; // fitMoneyText; nullptr = refused
+        const char* exact; // fitExactText; nullptr = refused
+    } cases[] = {
+        {" 4.98", 6, " 4.98", " 4.98"},
+        {" 199.98", 6, "199.98", "199.98"},
+        {" 123.45", 6, "123.45", "123.45"},
+        {"1234.56", 6, "1234.6", nullptr},
+        {"12345.67", 7, "12345.7", nullptr},
+        {"99999.99", 6, "100000", nullptr},
+        {" 74.9925", 6, "74.993", nullptr},
+        {" .0000428571428571429", 6, ".00004", nullptr},
+        {"-1234.56", 6, "-1235", nullptr},
+        {"1234567", 6, nullptr, nullptr},
+        {"0.75", 3, ".8", ".75"},
+        {"1.25", 3, "1.3", nullptr},
+        {"1.50", 3, "1.5", "1.5"},
+        {"002", 3, "002", "002"},
+        {" 2 ", 3, " 2 ", " 2 "},
+        {"1000", 3, nullptr, nullptr},
+        {"0.001", 3, ".00", nullptr},
+        {"abcdefgh", 6, nullptr, nullptr},
+    };
+    for (const Case& c : cases) {
+        const QString text = QString::fromLatin1(c.text);
+        const auto money = fitMoneyText(text, c.width);
+        const auto exact = fitExactText(text, c.width);
+        EXPECT_EQ(money.has_value(), c.money != nullptr) << c.text;
+        EXPECT_EQ(exact.has_value(), c.exact != nullptr) << c.text;
+        if (money && c.money) {
+            EXPECT_EQ(*money, QString::fromLatin1(c.money)) << c.text;
+        }
+        if (exact && c.exact) {
+            EXPECT_EQ(*exact, QString::fromLatin1(c.exact)) << c.text;
+        }
+    }
+    EXPECT_EQ(fitNumber(99.99 * 2, 6), "199.98");
+    EXPECT_EQ(fitNumber(1e-9, 6), ".00000");
 }

@@ -44,6 +44,15 @@ TEST(ShoppingList, CategoryOrderByCodeKeepsOrderOfAdding)
     EXPECT_EQ(view.rows[0].record, 3);
 }
 
+TEST(ShoppingList, ZeroByteFieldsShowAsEmpty)
+{
+    ShoppingItemRecord eggs;
+    eggs.set(ShoppingItemRecord::item, u"Eggs");
+    const auto view = buildShoppingList({eggs}, ListOrder::ByCategory);
+    EXPECT_EQ(view.rows[0].text, "() Eggs   ()") << "as a blank quantity and category show";
+    EXPECT_EQ(view.totalText, ".00");
+}
+
 TEST(ShoppingList, AddedItemTakesQuantityTimesPrice)
 {
     ShoppingItemRecord milk = makeShoppingItem(product("Milk", "2.49", "Dairy"), "2");
@@ -52,8 +61,43 @@ TEST(ShoppingList, AddedItemTakesQuantityTimesPrice)
     EXPECT_EQ(milk.text(ShoppingItemRecord::category), "Dairy");
     EXPECT_EQ(milk.get(ShoppingItemRecord::coupon), QString(6, QChar(0))) << "coupon never written";
     EXPECT_EQ(makeShoppingItem(product("Salt", "      "), "1").get(ShoppingItemRecord::price), " 0    ");
-    EXPECT_EQ(makeShoppingItem(product("TV", "123.45"), "1").get(ShoppingItemRecord::price), " 123.4");
     EXPECT_EQ(makeShoppingItem(product("Nuts", ".5"), "1000").get(ShoppingItemRecord::quantity), "100");
+    EXPECT_EQ(makeShoppingItem(product("Nuts", ".5"), "1000").text(ShoppingItemRecord::price), "50")
+        << "priced by the quantity kept";
+}
+
+TEST(ShoppingList, QuantitiesAndPricesAreStoredWholeAndAgree)
+{
+    struct Case
+    {
+        const char* price;
+        const char* typed;
+        const char* quantity; // nullptr = refused with "Bad entry"
+        const char* extended;
+    } cases[] = {
+        {"99.99", "0.75", ".75", "74.993"}, {"99.99", "2", "2", "199.98"},  {"123.45", "1", "1", "123.45"},
+        {"2.49", " 2", " 2", " 4.98"},      {"99.99", "1.25", nullptr, ""}, {"9999.99", "999", nullptr, ""},
+        {"1.00", "abc", nullptr, ""},       {"", "3", "3", " 0"},
+    };
+    EXPECT_EQ(storedQuantity("1.25"), std::nullopt);
+    EXPECT_EQ(storedQuantity("0.75"), ".75");
+    for (const Case& c : cases) {
+        const auto item = shoppingItemFor(product("TV", c.price), c.typed);
+        ASSERT_EQ(item.has_value(), c.quantity != nullptr) << c.typed;
+        if (!item)
+            continue;
+        EXPECT_EQ(item->text(ShoppingItemRecord::quantity), QString(c.quantity).trimmed()) << c.typed;
+        EXPECT_EQ(item->get(ShoppingItemRecord::price).trimmed(), QString(c.extended).trimmed()) << c.typed;
+        EXPECT_TRUE(item->get(ShoppingItemRecord::price).startsWith(c.extended)) << c.typed;
+    }
+
+    // Changing .75 back to 1 scales from the values as stored, not from a cut quantity.
+    ShoppingItemRecord tv = *shoppingItemFor(product("TV", "99.99"), "0.75");
+    ASSERT_TRUE(changeQuantity(tv, "1"));
+    EXPECT_EQ(tv.text(ShoppingItemRecord::price), "99.991");
+    EXPECT_FALSE(changeQuantity(tv, "1.25"));
+    EXPECT_EQ(tv.text(ShoppingItemRecord::quantity), "1") << "a refused change leaves the item as it was";
+    EXPECT_FALSE(withQuantity(listItem("Gold", "999999", "1"), "2")) << "a price of seven digits is refused";
 }
 
 TEST(ShoppingList, ChangeRescalesAndNeverDividesByZero)

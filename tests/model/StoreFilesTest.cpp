@@ -47,6 +47,28 @@ TEST(StoreFiles, RememberedListRoundTrips)
     EXPECT_EQ(rememberedListFrom(rememberedListBytes("Café.lst")), "Café.lst");
 }
 
+TEST(StoreFiles, NamesOutsideTheCodePageAreRememberedExactly)
+{
+    TempFolder folder;
+    QDir().mkdir(QString::fromUtf8("Документы"));
+    for (const QString& name :
+         {QString::fromUtf8("Łódź.lst"), folder.path() + QString::fromUtf8("/Документы/store.lst"),
+          QString::fromUtf8("/srv/x/名前 100%.lst")}) {
+        const QByteArray bytes = rememberedListBytes(name);
+        EXPECT_EQ(bytes.size() % 30, 0);
+        EXPECT_EQ(bytes.left(30), QByteArray("grocery.lst") + QByteArray(19, ' '))
+            << "an older edition reads record 1 only and opens the default list";
+        EXPECT_EQ(rememberedListFrom(bytes), name);
+    }
+    ASSERT_TRUE(rememberList(QString::fromUtf8("Łódź.lst")).ok());
+    TempFolder::write(QString::fromUtf8("Łódź.lst"), {});
+    EXPECT_EQ(prepareFirstLoad(nullptr), QString::fromUtf8("Łódź.lst"));
+
+    QByteArray damaged = QByteArray("grocery.lst") + QByteArray(19, ' ') + QByteArray(30, '\0');
+    EXPECT_EQ(rememberedListFrom(damaged), "grocery.lst");
+    EXPECT_EQ(rememberedListFrom(QByteArray(30, '\0')), "") << "zero bytes are no name";
+}
+
 TEST(StoreFiles, EliminationSparesTheDefaultStore)
 {
     TempFolder folder;
@@ -63,6 +85,25 @@ TEST(StoreFiles, EliminationSparesTheDefaultStore)
     EXPECT_FALSE(TempFolder::exists("corner.dat")) << "the store's own empty product file goes too";
     EXPECT_FALSE(TempFolder::exists("namefile.dat"));
     EXPECT_TRUE(TempFolder::exists("grocery.dat"));
+}
+
+TEST(StoreFiles, OnlyFilesOfLengthZeroAreEliminated)
+{
+    TempFolder folder;
+    QDir().mkdir("elsewhere");
+    TempFolder::write("elsewhere/config.txt", QByteArray(90, 'x'));
+    TempFolder::write("namefile.dat", rememberedListBytes("elsewhere/config.txt"));
+    EXPECT_FALSE(storeIsEliminable(0, 0, "elsewhere/config.txt")) << "bytes, if not a whole record";
+    EXPECT_FALSE(eliminateStore("elsewhere/config.txt", "grocery.dat").ok());
+    EXPECT_EQ(TempFolder::read("elsewhere/config.txt").size(), 90);
+    EXPECT_TRUE(TempFolder::exists("namefile.dat"));
+
+    TempFolder::write("corner.lst", {});
+    TempFolder::write("corner.dat", QByteArray(10, 'x'));
+    EXPECT_FALSE(storeIsEliminable(0, 0, "corner.lst")) << "its own product file holds bytes";
+    ASSERT_TRUE(eliminateStore("corner.lst", "grocery.dat").ok());
+    EXPECT_FALSE(TempFolder::exists("corner.lst"));
+    EXPECT_EQ(TempFolder::read("corner.dat").size(), 10);
 }
 
 TEST(StoreFiles, FirstLoadBacksUpTheProductsAndTakesTheRememberedList)
