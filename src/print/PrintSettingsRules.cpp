@@ -18,7 +18,9 @@ const QString kOff = QStringLiteral(" ");
 
 bool isOn(const PrintSettingsRecord& record, data::FixedField field)
 {
-    return !record.text(field).isEmpty();
+    // Anything but blanks is on: a flag never written (zero bytes, as in the record a first
+    // run reads) is on too, which is why a first run starts with every option on.
+    return !record.get(field).trimmed().isEmpty();
 }
 
 // Replaces the file's leading records and keeps its tail; a file that cannot be read is
