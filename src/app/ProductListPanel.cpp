@@ -1,5 +1,6 @@
 #include "ProductListPanel.h"
 
+#include "catalogue/ProductRules.h"
 #include "data/Numbers.h"
 #include "model/SharedState.h"
 #include "ui/Dialogs.h"
@@ -220,14 +221,14 @@ void ProductListPanel::showSelection()
     const int row = currentRow();
     if (row >= 0 && state_->Loaded) {
         const ProductRecord product = state_->products.read(model_.recordAt(row));
-        form_->pricelbl->setText(product.get(ProductRecord::price));
+        form_->pricelbl->setText(product.shown(ProductRecord::price));
         form_->pricelbl->show();
     }
     const QModelIndexList selected = form_->List1->selectionModel()->selectedRows();
     form_->selectedlbl->setText(selected.isEmpty() ? QString() : QStringLiteral("%1 selected").arg(selected.size()));
     if (selected.size() == 1) {
         const ProductRecord product = state_->products.read(model_.recordAt(selected.first().row()));
-        form_->categorylbl->setText(product.get(ProductRecord::category));
+        form_->categorylbl->setText(product.shown(ProductRecord::category));
         form_->categorylbl->setToolTip(QStringLiteral(" Category of selected product "));
     } else {
         form_->categorylbl->clear();
@@ -264,7 +265,14 @@ void ProductListPanel::enterPrice()
             dialogs_->tell(QStringLiteral("Bad entry."), ui::Title::own(QStringLiteral("Error")));
             continue;
         }
-        product.set(ProductRecord::price, data::formatPattern(data::parseLenient(answer), u"###.00"));
+        const std::optional<QString> price =
+            catalogue::storedPrice(data::formatPattern(data::parseLenient(answer), u"###.00"));
+        if (!price) {
+            // Too large for the field: refused rather than cut.
+            dialogs_->tell(QStringLiteral("Bad entry."), ui::Title::own(QStringLiteral("Error")));
+            continue;
+        }
+        product.set(ProductRecord::price, *price);
         if (dialogs_->reportFailure(state_->products.write(record, product)))
             return;
         form_->pricelbl->setText(product.text(ProductRecord::price));

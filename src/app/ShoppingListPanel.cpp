@@ -180,15 +180,24 @@ void ShoppingListPanel::Add()
         dialogs_->tell(QStringLiteral("Select an item!"), ui::Title::own(QStringLiteral("Add...")));
         return;
     }
-    QString quantity = QStringLiteral("1");
-    if (mode == AddMode::AskQuantity) {
-        quantity = askQuantity(QStringLiteral("Enter a quantity..."), QStringLiteral("2"));
-        if (quantity.isEmpty())
-            return;
-    }
     std::vector<ShoppingItemRecord> added;
-    for (int record : products_->selectedRecords())
-        added.push_back(model::makeShoppingItem(state_->products.read(record), quantity));
+    for (;;) {
+        QString quantity = QStringLiteral("1");
+        if (mode == AddMode::AskQuantity) {
+            quantity = askQuantity(QStringLiteral("Enter a quantity..."), QStringLiteral("2"));
+            if (quantity.isEmpty())
+                return;
+        }
+        added.clear();
+        for (int record : products_->selectedRecords()) {
+            // A quantity or price that cannot be written whole is refused, never cut.
+            if (auto item = model::shoppingItemFor(state_->products.read(record), quantity))
+                added.push_back(*item);
+        }
+        if (added.size() == products_->selectedRecords().size() || mode != AddMode::AskQuantity)
+            break;
+        dialogs_->tell(QStringLiteral("Bad entry"));
+    }
     // All the items or none.
     dialogs_->reportFailure(state_->items.appendBytes(data::bytesFromRecords(added)));
     RebuildShoppingList();
@@ -201,12 +210,17 @@ void ShoppingListPanel::Change()
         return;
     const int record = view_.rows[size_t(row)].record;
     ShoppingItemRecord item = state_->items.read(record);
-    const QString quantity =
-        askQuantity(QStringLiteral("Enter a NEW quantity for ") + item.get(ShoppingItemRecord::item),
-                    item.text(ShoppingItemRecord::quantity));
-    if (quantity.isEmpty())
-        return;
-    model::changeQuantity(item, quantity);
+    for (;;) {
+        const QString quantity =
+            askQuantity(QStringLiteral("Enter a NEW quantity for ") + item.get(ShoppingItemRecord::item),
+                        item.text(ShoppingItemRecord::quantity));
+        if (quantity.isEmpty())
+            return;
+        if (model::changeQuantity(item, quantity))
+            break;
+        // A quantity or price that cannot be written whole is refused, never cut.
+        dialogs_->tell(QStringLiteral("Bad entry"));
+    }
     const QString name = item.text(ShoppingItemRecord::item);
     const QString renamed =
         dialogs_->input(QStringLiteral("Modify the item information for ") + name, ui::Title::application(), name);

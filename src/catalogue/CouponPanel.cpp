@@ -48,7 +48,7 @@ void CouponPanel::open(int record)
     placeOverList();
     show();
     raise();
-    form_->productlbl->setText(item.get(ShoppingItemRecord::item));
+    form_->productlbl->setText(item.shown(ShoppingItemRecord::item));
     form_->valuetxt->setText(couponBoxText(item));
     form_->valuetxt->setFocus();
 }
@@ -76,7 +76,14 @@ void CouponPanel::leaveValue()
 
 void CouponPanel::accept()
 {
-    writeCoupon(data::trimBlanks(form_->valuetxt->text()));
+    const std::optional<QString> coupon = storedCouponText(form_->valuetxt->text());
+    if (!coupon) {
+        // Not a number, or too large for the field: nothing is written.
+        hide();
+        anchor_->setFocus();
+        return;
+    }
+    writeCoupon(*coupon);
     anchor_->setFocus();
 }
 

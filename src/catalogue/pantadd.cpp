@@ -183,9 +183,10 @@ void pantadd::leavePrice()
     const QString price = form_->pricetxt->text();
     if (data::trimBlanks(price).isEmpty())
         form_->pricetxt->setText(QStringLiteral(".00"));
-    else if (data::isNumber(price))
-        form_->pricetxt->setText(data::formatPattern(data::parseLenient(price), u"###.00"));
-    else
+    else if (const auto stored = storedPrice(data::formatPattern(data::parseLenient(price), u"###.00"));
+             data::isNumber(price) && stored)
+        form_->pricetxt->setText(*stored);
+    else // no number, or one too large for the field
         complainLater(form_->pricetxt, QStringLiteral("Bad entry."), kError);
 }
 
@@ -228,7 +229,7 @@ bool pantadd::priceIsUsable()
     if (complaintPending_)
         return false; // the complaint about a box just left comes first
     const QString price = form_->pricetxt->text();
-    if (data::trimBlanks(price).isEmpty() || data::isNumber(price))
+    if (data::trimBlanks(price).isEmpty() || (data::isNumber(price) && storedPrice(price)))
         return true;
     // A price that was never a number (as another program stored it) is refused here too.
     dialogs_.tell(QStringLiteral("Bad entry."), kError);
@@ -296,17 +297,18 @@ void pantadd::offerShoppingList(ui::Answer defaultButton)
         return;
     const QString prompt =
         QStringLiteral("Enter a quantity for ") + data::trimBlanks(form_->itemtxt->text()) + QStringLiteral(".");
-    QString quantity;
+    const ProductRecord product = state_.products.read(state_.ProductCount());
     for (;;) {
-        quantity = dialogs_.input(prompt, ui::Title::application(), QStringLiteral("1"));
+        const QString quantity = dialogs_.input(prompt, ui::Title::application(), QStringLiteral("1"));
         if (quantity.isEmpty())
             return;
-        if (data::isNumber(quantity))
-            break;
+        // A quantity or price that cannot be written whole is refused, never cut.
+        if (const auto item = editorShoppingItem(product, quantity)) {
+            dialogs_.reportFailure(state_.items.append(*item));
+            return;
+        }
         dialogs_.tell(QStringLiteral("Bad entry"));
     }
-    const ProductRecord product = state_.products.read(state_.ProductCount());
-    dialogs_.reportFailure(state_.items.append(makeEditorShoppingItem(product, quantity)));
 }
 
 void pantadd::returnWithoutSave()

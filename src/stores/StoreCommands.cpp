@@ -31,6 +31,10 @@ void StoreCommands::Open()
         dialogs_.tell(QStringLiteral("File name must have .LST extension"));
         return;
     }
+    if (const QString problem = openedListProblem(chosen); !problem.isEmpty()) {
+        dialogs_.tell(problem);
+        return;
+    }
     // A list that cannot be opened at all leaves the current store in use.
     {
         data::RecordFile<data::ShoppingItemRecord> probe;

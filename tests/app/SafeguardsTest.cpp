@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QDir>
 #include <QRadioButton>
 #include <QTest>
 
@@ -103,4 +104,26 @@ TEST_F(MainWindowTest, FiltersAndOrderFollowTheirControlsHoweverReached)
 
     find<QRadioButton>("sortcat")->setChecked(true); // the keyboard's arrow does this
     EXPECT_EQ(shoppingRows().first(), "     Zucchini   (Bakery)");
+}
+
+TEST_F(MainWindowTest, QuantitiesThatCannotBeWrittenWholeAreAskedAgain)
+{
+    TempFolder::write("grocery.dat", bytesOf(std::vector{product("Steak", "99.99")}));
+    start();
+    dialogs.type("1.25").ok("Bad entry").type("0.75");
+    doubleClickProduct(0);
+    const auto items = recordsIn<ShoppingItemRecord>("grocery.lst");
+    ASSERT_EQ(items.size(), 1u);
+    EXPECT_EQ(items[0].text(ShoppingItemRecord::quantity), ".75");
+    EXPECT_EQ(items[0].text(ShoppingItemRecord::price), "74.993") << "computed from the quantity as stored";
+}
+
+TEST_F(MainWindowTest, OneOfTheProgramsOwnFilesIsNoStoreToOpen)
+{
+    start();
+    TempFolder::write("pantrecp.lst", QByteArray());
+    dialogs.choose(QDir::current().filePath("pantrecp.lst"))
+        .ok("\"pantrecp.lst\" is one of the program's own files, not a shopping list.");
+    trigger("openfilecmd");
+    EXPECT_EQ(state.ListFile, "grocery.lst");
 }

@@ -31,7 +31,8 @@ TEST_F(ProductEditorTest, NewProductChecksItsBoxesAndGoesOntoTheShoppingList)
     typeInto(f.aisletxt, "3", f.itemtxt);
     EXPECT_EQ(f.aisletxt->text(), "03.00");
 
-    const std::pair<QString, QString> prices[] = {{"0.5", ".50"}, {"1234.5", "1234.50"}, {"  ", ".00"}};
+    // The box shows the price as it will be stored: rounded to the field, never cut.
+    const std::pair<QString, QString> prices[] = {{"0.5", ".50"}, {"1234.56", "1234.6"}, {"  ", ".00"}};
     for (const auto& [typed, shown] : prices) {
         typeInto(f.pricetxt, typed, f.itemtxt);
         EXPECT_EQ(f.pricetxt->text(), shown) << typed.toStdString();
