@@ -57,7 +57,10 @@ void pantlogchart::buildChart(const SpendingByMonth& spending, const QString& sc
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
     titleFont.setBold(true);
     chart->setTitleFont(titleFont);
-    form_->chartview->setChart(chart); // the view owns it
+    // The view owns the new chart but lets go of the one it had (its own empty one).
+    QChart* previous = form_->chartview->chart();
+    form_->chartview->setChart(chart);
+    delete previous;
 
     if (spending.months.empty()) {
         chart->setTitle(QStringLiteral("Nothing to chart yet: no dated entries are listed (%1)").arg(scope));
