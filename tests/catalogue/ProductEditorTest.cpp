@@ -65,6 +65,7 @@ TEST_F(ProductEditorTest, NewProductChecksItsBoxesAndGoesOntoTheShoppingList)
     start();
     EditorControls f = open("addfoodcmd");
     EXPECT_TRUE(f.categorycmd->isHidden());
+    EXPECT_EQ(f.Combo1->currentText(), "") << "nothing picked or edited yet";
     f.fatchk->click();
     EXPECT_FALSE(f.savecmd->isEnabled()) << "a check box is not an edit";
     const ui::Title aisles = ui::Title::own("Using Aisle Numbers");
