@@ -67,7 +67,7 @@ TEST(SafeReplace, EveryFailingStepLeavesTheFileAsItWasAndSaysWhy)
         TempFolder::write(kList, QByteArray("old content"));
         const FileFaultGuard fault(c.step, kList, c.error);
         const FileResult result = replaceFileSafely(kList, QByteArray(5000, 'n'));
-        EXPECT_EQ(result.error, QStringLiteral("Writing grocery.lst failed: ") + QLatin1String(c.reason));
+        EXPECT_EQ(result.error, "Writing grocery.lst failed: " + QString::fromLatin1(c.reason));
         EXPECT_EQ(fault.fired(), 1);
         EXPECT_EQ(TempFolder::read(kList), QByteArray("old content"));
         EXPECT_EQ(folderEntries(), QStringList{kList});
@@ -77,14 +77,14 @@ TEST(SafeReplace, EveryFailingStepLeavesTheFileAsItWasAndSaysWhy)
 TEST(SafeReplace, FollowsLinksToFilesAndKeepsPermissions)
 {
     TempFolder folder;
-    QDir().mkdir(QStringLiteral("synced"));
-    TempFolder::write(QStringLiteral("synced/grocery.dat"), QByteArray("old"));
+    QDir().mkdir("synced");
+    TempFolder::write("synced/grocery.dat", QByteArray("old"));
     ::chmod("synced/grocery.dat", 0640);
     ASSERT_EQ(::symlink("synced/grocery.dat", "grocery.dat"), 0);
 
-    ASSERT_TRUE(replaceFileSafely(QStringLiteral("grocery.dat"), QByteArray("new")).ok());
-    EXPECT_TRUE(QFileInfo(QStringLiteral("grocery.dat")).isSymLink()) << "the user's link stays";
-    EXPECT_EQ(TempFolder::read(QStringLiteral("synced/grocery.dat")), QByteArray("new"));
+    ASSERT_TRUE(replaceFileSafely("grocery.dat", QByteArray("new")).ok());
+    EXPECT_TRUE(QFileInfo("grocery.dat").isSymLink()) << "the user's link stays";
+    EXPECT_EQ(TempFolder::read("synced/grocery.dat"), QByteArray("new"));
     struct stat info;
     ASSERT_EQ(::stat("synced/grocery.dat", &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
@@ -93,7 +93,7 @@ TEST(SafeReplace, FollowsLinksToFilesAndKeepsPermissions)
 TEST(SafeReplace, NothingButARegularFileIsReadReplacedOrOpened)
 {
     TempFolder folder;
-    TempFolder::write(QStringLiteral("grocery.dat"), QByteArray(146, 'p'));
+    TempFolder::write("grocery.dat", QByteArray(146, 'p'));
     // A pipe stands in for a device: the same kind of file to the checks, and harmless if
     // they ever fail (replacing a real device would need, and damage, the whole machine).
     ASSERT_EQ(::mkfifo("device", 0600), 0);
@@ -103,17 +103,13 @@ TEST(SafeReplace, NothingButARegularFileIsReadReplacedOrOpened)
     QDir().mkdir(kList);
     const QString refused = QStringLiteral(" failed: it is not a regular file");
 
-    EXPECT_EQ(replaceFileSafely(QStringLiteral("namefile.dat"), "x").error,
-              QStringLiteral("Writing namefile.dat") + refused);
-    EXPECT_EQ(copyFile(QStringLiteral("grocery.dat"), QStringLiteral("grocery.bak")).error,
-              QStringLiteral("Writing grocery.bak") + refused);
-    EXPECT_EQ(copyFile(QStringLiteral("grocery.bak"), QStringLiteral("copy.dat")).error,
-              QStringLiteral("Reading grocery.bak") + refused);
+    EXPECT_EQ(replaceFileSafely("namefile.dat", "x").error, "Writing namefile.dat" + refused);
+    EXPECT_EQ(copyFile("grocery.dat", "grocery.bak").error, "Writing grocery.bak" + refused);
+    EXPECT_EQ(copyFile("grocery.bak", "copy.dat").error, "Reading grocery.bak" + refused);
     // A pipe is not opened, so not waited on.
-    EXPECT_EQ(readFileBytes(QStringLiteral("pantrecp.dat")).result.error,
-              QStringLiteral("Reading pantrecp.dat") + refused);
+    EXPECT_EQ(readFileBytes("pantrecp.dat").result.error, "Reading pantrecp.dat" + refused);
     RecordFile<ShoppingItemRecord> list;
-    EXPECT_EQ(list.open(kList).error, QStringLiteral("Opening grocery.lst") + refused);
+    EXPECT_EQ(list.open(kList).error, "Opening grocery.lst" + refused);
     EXPECT_FALSE(list.isOpen());
     EXPECT_FALSE(list.append(ShoppingItemRecord()).ok());
 
@@ -122,29 +118,26 @@ TEST(SafeReplace, NothingButARegularFileIsReadReplacedOrOpened)
         ASSERT_EQ(::stat(name, &info), 0);
         EXPECT_TRUE(S_ISFIFO(info.st_mode)) << name;
     }
-    EXPECT_TRUE(QFileInfo(QStringLiteral("namefile.dat")).isSymLink());
-    EXPECT_FALSE(fileExists(QStringLiteral("copy.dat")));
+    EXPECT_TRUE(QFileInfo("namefile.dat").isSymLink());
+    EXPECT_FALSE(fileExists("copy.dat"));
 }
 
 TEST(SafeReplace, StaleTemporariesAreTidiedAndNothingElse)
 {
     TempFolder folder;
-    const QStringList stale{QStringLiteral("grocery.dat.pantrix-Ab3xYz"),
-                            QStringLiteral("pantrecp.dat.pantrix-000000")};
-    const QStringList users{QStringLiteral("grocery.dat.pantrix-old"),    QStringLiteral("grocery.dat.pantrix-ABCDEFG"),
-                            QStringLiteral("notes.pantrix-abc123.txt"),   QStringLiteral(".pantrix-abcdef"),
-                            QStringLiteral("grocery.dat.pantrix_abcdef"), QStringLiteral("grocery.dat")};
+    const QStringList stale{"grocery.dat.pantrix-Ab3xYz", "pantrecp.dat.pantrix-000000"};
+    const QStringList users{"grocery.dat.pantrix-old", "grocery.dat.pantrix-ABCDEFG", "notes.pantrix-abc123.txt",
+                            ".pantrix-abcdef",         "grocery.dat.pantrix_abcdef",  "grocery.dat"};
     for (const QString& name : stale + users)
         TempFolder::write(name, QByteArray("x"));
-    QDir().mkdir(QStringLiteral("folder.pantrix-abcdef"));
-    QDir().mkdir(QStringLiteral("sub"));
-    TempFolder::write(QStringLiteral("sub/grocery.dat.pantrix-abcdef"), QByteArray("x"));
+    QDir().mkdir("folder.pantrix-abcdef");
+    QDir().mkdir("sub");
+    TempFolder::write("sub/grocery.dat.pantrix-abcdef", QByteArray("x"));
     ASSERT_EQ(::symlink("grocery.dat", "link.dat.pantrix-abcdef"), 0);
 
     EXPECT_EQ(removeStaleTemporaries(), 2);
-    QStringList left = users + QStringList{QStringLiteral("folder.pantrix-abcdef"), QStringLiteral("sub"),
-                                           QStringLiteral("link.dat.pantrix-abcdef")};
+    QStringList left = users + QStringList{"folder.pantrix-abcdef", "sub", "link.dat.pantrix-abcdef"};
     left.sort();
     EXPECT_EQ(folderEntries(), left);
-    EXPECT_TRUE(TempFolder::exists(QStringLiteral("sub/grocery.dat.pantrix-abcdef")));
+    EXPECT_TRUE(TempFolder::exists("sub/grocery.dat.pantrix-abcdef"));
 }

@@ -15,17 +15,17 @@ ProductCatalogue catalogueOf(const std::vector<data::ProductRecord>& products)
     return c;
 }
 
-QStringList names(const ProductCatalogue& c, const std::vector<int>& rows)
+QStringList shown(const ProductCatalogue& c, const ProductFilter& f = {})
 {
     QStringList out;
-    for (int i : rows)
+    for (int i : filterProducts(c, f))
         out << c.entry(i).name;
     return out;
 }
 
-QStringList shown(const ProductCatalogue& c, ProductFilter f = {})
+ProductFilter filter(const QString& search, bool loFat = false, bool loCarb = false, const QString& category = "ALL")
 {
-    return names(c, filterProducts(c, f));
+    return {search, loFat, loCarb, category};
 }
 
 } // namespace
@@ -43,41 +43,28 @@ TEST(ProductList, SortsByCharacterCodeAndKeepsFileOrderOfEqualNames)
 TEST(ProductList, Filters)
 {
     const auto c = catalogueOf({product("Apple Pie", "", "Bakery", false, true), product("Butter", "", "Dairy  ", true),
-                                product("Milk", "", " dairy"), product("Pie Crust", "", "Bakery", true, true)});
-    ProductFilter f;
-    f.search = "PIE";
-    EXPECT_EQ(shown(c, f), (QStringList{"Apple Pie", "Pie Crust"}));
-    f.search = "   ";
-    EXPECT_EQ(shown(c, f).size(), 4) << "blanks only keep everything";
-    f = {};
-    f.loFat = true;
-    EXPECT_EQ(shown(c, f), (QStringList{"Apple Pie", "Milk"}));
-    f.loCarb = true;
-    EXPECT_EQ(shown(c, f), (QStringList{"Milk"}));
-    f = {};
-    f.category = "dairy";
-    EXPECT_EQ(shown(c, f), (QStringList{"Butter", "Milk"})) << "case and surrounding blanks ignored";
-    f.category = "All";
-    EXPECT_EQ(shown(c, f).size(), 4);
-}
-
-TEST(ProductList, QuickSearchIgnoresCaseAndNeverSpansTwoNames)
-{
-    const auto c = catalogueOf({product("ab"), product("cd"), product("  Éclair"), product("CRÈME brûlée"),
-                                product("Bread"), product("Naïve Bread")});
-    ProductFilter f;
-    f.search = "bc";
-    EXPECT_TRUE(shown(c, f).isEmpty());
-    f.search = "  éCLA ";
-    EXPECT_EQ(shown(c, f), (QStringList{"Éclair"}));
-    f.search = "crème BR";
-    EXPECT_EQ(shown(c, f), (QStringList{"CRÈME brûlée"}));
-    f.search = "read";
-    EXPECT_EQ(shown(c, f), (QStringList{"Bread", "Naïve Bread"}));
-    f.search = "豆";
-    EXPECT_TRUE(shown(c, f).isEmpty());
-    f.search = "?";
-    EXPECT_TRUE(shown(c, f).isEmpty());
+                                product("Milk", "", " dairy"), product("Pie Crust", "", "Bakery", true, true),
+                                product("  Éclair"), product("CRÈME brûlée"), product("Naïve Bread")});
+    struct Case
+    {
+        ProductFilter filter;
+        QStringList expected;
+    };
+    const Case cases[] = {
+        {filter("PIE"), {"Apple Pie", "Pie Crust"}},
+        {filter("eb"), {}}, // never spans two names
+        {filter("  éCLA "), {"Éclair"}},
+        {filter("crème BR"), {"CRÈME brûlée"}},
+        {filter("豆"), {}},
+        {filter("?"), {}},
+        {filter({}, true), {"Apple Pie", "CRÈME brûlée", "Milk", "Naïve Bread", "Éclair"}},
+        {filter({}, true, true), {"CRÈME brûlée", "Milk", "Naïve Bread", "Éclair"}},
+        {filter({}, false, false, "dairy"), {"Butter", "Milk"}}, // case and surrounding blanks ignored
+    };
+    for (const auto& [f, expected] : cases)
+        EXPECT_EQ(shown(c, f), expected) << f.search.toStdString();
+    EXPECT_EQ(shown(c, filter("   ")).size(), 7) << "blanks only keep everything";
+    EXPECT_EQ(shown(c, filter({}, false, false, "All")).size(), 7);
 }
 
 TEST(ProductList, CategoriesKeepTheFirstFormMet)

@@ -9,10 +9,12 @@
 
 // Answers the program's boxes from a queue and records every box it was asked to show.
 // A box nobody queued an answer for fails the test; so does a queued answer left unused.
+// Where a text or a title is queued with the answer, the box must show exactly that.
 class FakeDialogs : public ui::Dialogs
 {
 public:
     enum class Kind { Message, Input, OpenFile };
+    using Title = std::optional<ui::Title>;
 
     struct Box
     {
@@ -27,12 +29,11 @@ public:
 
     ~FakeDialogs() override;
 
-    // Queues the answer to the next message box; when text is given the box must show it.
-    FakeDialogs& answer(ui::Answer answer, const QString& text = {});
-    // Queues an OK for a message box that must show exactly this text.
-    FakeDialogs& ok(const QString& text) { return answer(ui::Answer::Ok, text); }
+    // Queues the answer to the next message box.
+    FakeDialogs& answer(ui::Answer answer, const QString& text = {}, Title title = {});
+    FakeDialogs& ok(const QString& text, Title title = {}) { return answer(ui::Answer::Ok, text, title); }
     // Queues what the user types into the next input box (empty for Cancel).
-    FakeDialogs& type(const QString& typed, const QString& prompt = {});
+    FakeDialogs& type(const QString& typed, const QString& prompt = {}, Title title = {});
     // Queues the file the user picks in the next chooser (empty for Cancel).
     FakeDialogs& choose(const QString& file);
 
@@ -51,8 +52,9 @@ private:
         ui::Answer answer = ui::Answer::Ok;
         QString typed;
         QString expected;
+        Title title;
     };
-    std::optional<Queued> next(Kind kind, const QString& shown);
+    std::optional<Queued> next(const Box& shown);
 
     std::deque<Queued> queue_;
     std::vector<Box> shown_;

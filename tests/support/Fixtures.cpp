@@ -1,7 +1,5 @@
 #include "Fixtures.h"
 
-#include "TempFolder.h"
-
 using namespace data;
 
 ProductRecord product(const QString& item, const QString& price, const QString& category, bool fat, bool carb)
@@ -49,14 +47,3 @@ LogRecord logEntry(const QString& date, const QString& coupons, const QString& t
     r.set(LogRecord::listname, list);
     return r;
 }
-
-template<class T> std::vector<T> recordsIn(const QString& file)
-{
-    return recordsFromBytes<T>(TempFolder::read(file));
-}
-
-template std::vector<ProductRecord> recordsIn<ProductRecord>(const QString&);
-template std::vector<ShoppingItemRecord> recordsIn<ShoppingItemRecord>(const QString&);
-template std::vector<ListNameRecord> recordsIn<ListNameRecord>(const QString&);
-template std::vector<CustomListRecord> recordsIn<CustomListRecord>(const QString&);
-template std::vector<LogRecord> recordsIn<LogRecord>(const QString&);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TempFolder.h"
 #include "data/RecordFile.h"
 #include "data/Records.h"
 
@@ -24,4 +25,7 @@ template<class T> QByteArray bytesOf(const std::vector<T>& records)
     return data::bytesFromRecords(records);
 }
 
-template<class T> std::vector<T> recordsIn(const QString& file);
+template<class T> std::vector<T> recordsIn(const QString& file)
+{
+    return data::recordsFromBytes<T>(TempFolder::read(file));
+}

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
-#include <QTest>
 
 void MainWindowTest::start()
 {
@@ -29,70 +28,43 @@ void MainWindowTest::trigger(const char* action)
     a->trigger();
 }
 
-void MainWindowTest::key(int k)
-{
-    QTest::keyClick(window.get(), Qt::Key(k));
-}
-
-QStringList MainWindowTest::productRows() const
+QStringList MainWindowTest::rowsOf(const QAbstractItemView* view)
 {
     QStringList rows;
-    auto* model = productView()->model();
-    for (int r = 0; r < model->rowCount(); ++r)
-        rows << model->index(r, 0).data().toString();
-    return rows;
-}
-
-QStringList MainWindowTest::shoppingRows() const
-{
-    QStringList rows;
-    for (int r = 0; r < shoppingView()->count(); ++r)
-        rows << shoppingView()->item(r)->text();
+    for (int r = 0; r < view->model()->rowCount(); ++r)
+        rows << view->model()->index(r, 0).data().toString();
     return rows;
 }
 
 void MainWindowTest::selectProducts(std::initializer_list<int> rows)
 {
-    auto* view = productView();
-    auto* selection = view->selectionModel();
+    auto* selection = productView()->selectionModel();
     selection->clearSelection();
-    bool first = true;
+    auto flags = QItemSelectionModel::ClearAndSelect;
     for (int r : rows) {
-        const QModelIndex index = view->model()->index(r, 0);
-        selection->setCurrentIndex(index, first ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::Select);
-        first = false;
+        selection->setCurrentIndex(productView()->model()->index(r, 0), flags);
+        flags = QItemSelectionModel::Select;
     }
 }
 
-void MainWindowTest::selectShoppingRow(int row)
+void MainWindowTest::clickRow(QAbstractItemView* view, int row, bool twice)
 {
-    shoppingView()->setCurrentRow(row);
+    QCoreApplication::processEvents(); // lay out a list that was just shown
+    const QModelIndex index = view->model()->index(row, 0);
+    view->scrollTo(index);
+    const QPoint at = view->visualRect(index).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    if (twice)
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
 }
 
-void MainWindowTest::doubleClickProduct(int row)
+void MainWindowTest::typeInto(QWidget* box, const QString& text, QWidget* next)
 {
-    auto* view = productView();
-    const QRect rect = view->visualRect(view->model()->index(row, 0));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
-    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, rect.center());
-}
-
-void MainWindowTest::doubleClickShoppingRow(int row)
-{
-    auto* view = shoppingView();
-    const QRect rect = view->visualItemRect(view->item(row));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
-    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, rect.center());
-}
-
-void MainWindowTest::rightClickProducts()
-{
-    QTest::mouseClick(productView()->viewport(), Qt::RightButton, {}, QPoint(5, 5));
-}
-
-void MainWindowTest::rightClickShoppingList()
-{
-    QTest::mouseClick(shoppingView()->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+    box->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, text);
+    next->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents(); // complaints about a box come right after the focus moved on
 }
 
 QString MainWindowTest::text(const char* label) const

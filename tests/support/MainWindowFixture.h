@@ -11,6 +11,7 @@
 #include <QAbstractButton>
 #include <QListView>
 #include <QListWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -33,19 +34,24 @@ protected:
     }
     void click(const char* button);
     void trigger(const char* action);
-    void key(int key);
+    void key(int key) { QTest::keyClick(window.get(), Qt::Key(key)); }
 
     QListView* productView() const { return find<QListView>("List1"); }
     QListWidget* shoppingView() const { return find<QListWidget>("List2"); }
-    QStringList productRows() const;
-    QStringList shoppingRows() const;
+    static QStringList rowsOf(const QAbstractItemView* view);
+    QStringList productRows() const { return rowsOf(productView()); }
+    QStringList shoppingRows() const { return rowsOf(shoppingView()); }
     // Selects these rows of the Product List, the first one current.
     void selectProducts(std::initializer_list<int> rows);
-    void selectShoppingRow(int row);
-    void doubleClickProduct(int row);
-    void doubleClickShoppingRow(int row);
-    void rightClickProducts();
-    void rightClickShoppingList();
+    void selectShoppingRow(int row) { shoppingView()->setCurrentRow(row); }
+    static void clickRow(QAbstractItemView* view, int row, bool twice = false);
+    void doubleClickProduct(int row) { clickRow(productView(), row, true); }
+    void doubleClickShoppingRow(int row) { clickRow(shoppingView(), row, true); }
+    void rightClickProducts() { QTest::mouseClick(productView()->viewport(), Qt::RightButton, {}, QPoint(5, 5)); }
+    void rightClickShoppingList() { QTest::mouseClick(shoppingView()->viewport(), Qt::RightButton, {}, QPoint(5, 5)); }
+    // Types into a box as the user does: focus in, replace what it held, leave it for another control.
+    static void typeInto(QWidget* box, const QString& text, QWidget* next);
+    // A label's text or a group box's title.
     QString text(const char* label) const;
     bool enabled(const char* control) const { return find<QWidget>(control)->isEnabled(); }
 
