@@ -153,9 +153,6 @@ TEST(ProductListPrintout, FortySixProductsAPageUnderARepeatedHeading)
         EXPECT_EQ(lines.mid(6 + std::min<qsizetype>(c.count, 46)), c.tail) << c.count;
     }
 
-    const QStringList single = plain(buildProductListPrintout({products[0]}, "Dairy", now));
-    EXPECT_EQ(single[4], "Category: Dairy");
-    EXPECT_EQ(single[6], "Item 1" + QString(38, ' ') + "1.25  ");
-    EXPECT_EQ(productListQuestion("All"), "Print the Product List?");
-    EXPECT_EQ(productListQuestion(" Dairy "), "Print the Dairy list?");
+    EXPECT_EQ(plain(buildProductListPrintout({products[0]}, "Dairy", now))[6], "Item 1" + QString(38, ' ') + "1.25  ")
+        << "no category column under one category";
 }
