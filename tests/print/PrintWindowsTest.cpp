@@ -1,5 +1,4 @@
 #include "misc/pantnote.h"
-#include "model/ListViews.h"
 #include "model/SharedState.h"
 #include "print/PrintCommands.h"
 #include "print/PrintSettingsRules.h"
@@ -23,7 +22,6 @@
 
 #include <gtest/gtest.h>
 
-using namespace data;
 using ui::Answer;
 
 namespace {
