@@ -36,13 +36,11 @@ TEST(HelpTexts, TopicsRowForRowAndTheirListFont)
 
 TEST(Magnifier, CyclesThroughTheDesktopSizeAndTheTwoLargerOnes)
 {
-    struct Case
-    {
-        double now, desktop, next;
-    } cases[] = {
+    const std::tuple<double, double, double> cases[] = {
+        // now, on a desktop of, next
         {9, 9, 14.25},    {14.25, 9, 18},     {18, 9, 9},         {8.25, 8.25, 14.25}, {18, 8.25, 8.25}, {12, 9, 12},
         {14.2501, 9, 18}, {14.25, 14.25, 18}, {18, 14.25, 14.25}, {18, 18, 14.25},     {14.25, 18, 18},
     };
-    for (const Case& c : cases)
-        EXPECT_DOUBLE_EQ(nextListFontSize(c.now, c.desktop), c.next) << c.now << " on a desktop of " << c.desktop;
+    for (const auto& [now, desktop, next] : cases)
+        EXPECT_DOUBLE_EQ(nextListFontSize(now, desktop), next) << now << " on a desktop of " << desktop;
 }

@@ -19,19 +19,15 @@ PrintSettingsRecord recordOf(const QByteArray& leading)
 
 TEST(PrintSettingsRules, RecordsLoadAsTheDialogShowsThem)
 {
-    const struct
-    {
-        QByteArray bytes;
-        PrintChoices expected;
-    } cases[] = {
+    const std::pair<QByteArray, PrintChoices> cases[] = {
         {QByteArray(11, ' '), {}}, // every flag blank: regular, alphabetical, no prices
         {"8 11        ", {"8", true, false, false, false, false, false, ""}},
         {"141  11 1 3 ", {"14", false, true, false, true, true, true, "3"}},
         {"101 1    0 ", {"10", false, false, false, false, false, false, "0"}}, // indent 0 loads unchecked
         {"xy1111111ab", {"xy", true, true, true, true, true, false, "ab"}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(choicesFromRecord(recordOf(c.bytes)), c.expected) << c.bytes.toStdString();
+    for (const auto& [bytes, expected] : cases)
+        EXPECT_EQ(choicesFromRecord(recordOf(bytes)), expected) << bytes.toStdString();
 }
 
 // The spare bytes and the file itself are shown by the print dialog's tests.
