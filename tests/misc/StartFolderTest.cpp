@@ -14,12 +14,8 @@ const QString kHome = QStringLiteral("/home/ann");
 TEST(StartFolder, ChoosesTheFolderFromOptionsAndEnvironment)
 {
     const QString here = QDir::currentPath();
-    struct Case
-    {
-        QStringList arguments;
-        QString variable;
-        QString folder;
-    } cases[] = {
+    const std::tuple<QStringList, QString, QString> cases[] = {
+        // arguments, variable, folder
         {{}, "", ""},
         {{}, "/data", ""},
         {{"--folder", "/srv/lists"}, "", "/srv/lists"},
@@ -31,10 +27,10 @@ TEST(StartFolder, ChoosesTheFolderFromOptionsAndEnvironment)
         {{"--desktop"}, ".", "/home/ann/Pantrix"},
         {{"--desktop", "--folder", "/srv/lists"}, "/data", "/srv/lists"},
     };
-    for (const Case& c : cases) {
-        const misc::StartPlan plan = planStart(QStringList{"pantrix"} + c.arguments, c.variable, kHome);
-        EXPECT_FALSE(plan.ends()) << c.arguments.join(' ').toStdString() << ": " << plan.error.toStdString();
-        EXPECT_EQ(plan.folder, c.folder) << c.arguments.join(' ').toStdString() << " with " << c.variable.toStdString();
+    for (const auto& [arguments, variable, chosen] : cases) {
+        const misc::StartPlan plan = planStart(QStringList{"pantrix"} + arguments, variable, kHome);
+        EXPECT_FALSE(plan.ends()) << arguments.join(' ').toStdString() << ": " << plan.error.toStdString();
+        EXPECT_EQ(plan.folder, chosen) << arguments.join(' ').toStdString() << " with " << variable.toStdString();
     }
 }
 
@@ -42,26 +38,21 @@ TEST(StartFolder, AnswersHelpAndVersionAndRefusesWhatItDoesNotKnow)
 {
     const misc::StartPlan help = planStart({"/usr/bin/pantrix", "-platform", "xcb", "--help"}, "", kHome);
     EXPECT_TRUE(help.answer.startsWith("Usage: pantrix [options]")) << help.answer.toStdString();
-    EXPECT_TRUE(help.answer.contains("--folder <dir>"));
-    EXPECT_TRUE(help.answer.contains("--desktop"));
+    EXPECT_TRUE(help.answer.contains("--folder <dir>") && help.answer.contains("--desktop"));
     EXPECT_EQ(planStart({"pantrix", "--help-all"}, "", kHome).answer, help.answer);
     EXPECT_EQ(planStart({"pantrix", "-v"}, "", kHome).answer, "Pantrix 6.1.1\n");
     EXPECT_FALSE(planStart({"pantrix", "-reverse"}, "", kHome).answer.contains("6.1.1"))
         << "a window system option is not read as -r -e -v ...";
 
-    struct Case
-    {
-        QStringList arguments;
-        const char* error;
-    } cases[] = {
+    const std::pair<QStringList, const char*> refused[] = {
         {{"--bogus"}, "Unknown option 'bogus'."},
         {{"notes.lst"}, "Unexpected argument 'notes.lst'."},
         {{"--folder"}, "Missing value after '--folder'."},
         {{"--folder="}, "The option --folder needs a folder."},
     };
-    for (const Case& c : cases) {
-        const misc::StartPlan plan = planStart(QStringList{"pantrix"} + c.arguments, "", kHome);
-        EXPECT_EQ(plan.error, QStringLiteral("pantrix: %1\nTry 'pantrix --help'.\n").arg(c.error));
+    for (const auto& [arguments, error] : refused) {
+        const misc::StartPlan plan = planStart(QStringList{"pantrix"} + arguments, "", kHome);
+        EXPECT_EQ(plan.error, QStringLiteral("pantrix: %1\nTry 'pantrix --help'.\n").arg(error));
         EXPECT_TRUE(plan.folder.isEmpty());
     }
 }
