@@ -106,26 +106,7 @@ TEST_F(HelpWindowsTest, ProgramHelpOpensTheHelpFileOrElseTheGuideWithoutComplain
     EXPECT_TRUE(dialogs.boxes().empty());
 }
 
-TEST_F(HelpWindowsTest, AboutIsOneWindowWithItsLabelsAndLink)
-{
-    commands->about();
-    commands->about();
-    EXPECT_EQ(window.findChildren<misc::pantabt*>(), QList{commands->aboutWindow()}) << "one window";
-    misc::pantabt* about = commands->aboutWindow();
-    EXPECT_EQ(in<QLabel>(about, "Label1_3")->text(), " Version 6.1.1");
-
-    emit in<QLabel>(about, "FreeLink1")->linkActivated(misc::kWebsite);
-    click(about, "SSCommand1");
-    EXPECT_EQ(desktop.opened, (std::vector<QUrl>(2, QUrl(misc::kWebsite))));
-
-    click(about, "Command1");
-    EXPECT_FALSE(about->isVisible());
-    commands->about();
-    commands->hideAbout(); // the main window is active again
-    EXPECT_FALSE(commands->aboutWindow()->isVisible());
-}
-
-TEST_F(HelpWindowsTest, AboutSwallowsF1)
+TEST_F(HelpWindowsTest, AboutIsOneWindowWithItsLabelsAndLinkAndSwallowsF1)
 {
     QAction programHelp(&window);
     programHelp.setShortcut(Qt::Key_F1);
@@ -133,18 +114,31 @@ TEST_F(HelpWindowsTest, AboutSwallowsF1)
     window.addAction(&programHelp);
     int asked = 0;
     QObject::connect(&programHelp, &QAction::triggered, [&] { ++asked; });
-
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_F1);
     ASSERT_EQ(asked, 1) << "the shortcut works outside the about window";
+
     commands->about();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(commands->aboutWindow()));
-    QWidget* close = in<QWidget>(commands->aboutWindow(), "Command1");
+    commands->about();
+    EXPECT_EQ(window.findChildren<misc::pantabt*>(), QList{commands->aboutWindow()}) << "one window";
+    misc::pantabt* about = commands->aboutWindow();
+    EXPECT_EQ(in<QLabel>(about, "Label1_3")->text(), " Version 6.1.1");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(about));
+    QWidget* close = in<QWidget>(about, "Command1");
     close->setFocus();
     QTest::keyClick(close, Qt::Key_F1);
     EXPECT_EQ(asked, 1);
-    EXPECT_TRUE(commands->aboutWindow()->isVisible());
+    EXPECT_TRUE(about->isVisible());
+
+    emit in<QLabel>(about, "FreeLink1")->linkActivated(misc::kWebsite);
+    click(about, "SSCommand1");
+    EXPECT_EQ(desktop.opened, (std::vector<QUrl>(2, QUrl(misc::kWebsite))));
+    click(about, "Command1");
+    EXPECT_FALSE(about->isVisible());
+    commands->about();
+    commands->hideAbout(); // the main window is active again
+    EXPECT_FALSE(commands->aboutWindow()->isVisible());
 }
 
 TEST_F(HelpWindowsTest, MagnifierCyclesEveryListAndKeepsTheirHeights)
