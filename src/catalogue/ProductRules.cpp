@@ -77,9 +77,4 @@ std::optional<ShoppingItemRecord> editorShoppingItem(const ProductRecord& produc
     return model::shoppingItemFor(product, quantity, model::PriceText::Money);
 }
 
-ShoppingItemRecord makeEditorShoppingItem(const ProductRecord& product, const QString& quantity)
-{
-    return model::makeShoppingItem(product, quantity, model::PriceText::Money);
-}
-
 } // namespace catalogue

@@ -51,7 +51,5 @@ QStringList editorCategories(const std::vector<data::ProductRecord>& products);
 // fitted to its field. Empty when the quantity is refused or the price does not fit: the
 // window says "Bad entry" and asks again.
 std::optional<data::ShoppingItemRecord> editorShoppingItem(const data::ProductRecord& product, const QString& quantity);
-// The same for a caller that cannot ask again (see model::makeShoppingItem).
-data::ShoppingItemRecord makeEditorShoppingItem(const data::ProductRecord& product, const QString& quantity);
 
 } // namespace catalogue

@@ -104,22 +104,6 @@ std::optional<ShoppingItemRecord> shoppingItemFor(const data::ProductRecord& pro
     return itemWithQuantity(product, *quantity, style);
 }
 
-ShoppingItemRecord makeShoppingItem(const data::ProductRecord& product, const QString& quantity, PriceText style)
-{
-    // A caller that did not ask storedQuantity first gets what fits of its quantity, and the
-    // price of what was kept, so the record still agrees with itself.
-    const QString kept =
-        storedQuantity(quantity).value_or(data::trimBlanks(quantity).left(ShoppingItemRecord::quantity.width));
-    if (std::optional<ShoppingItemRecord> item = itemWithQuantity(product, kept, style))
-        return *item;
-    // A price too large for its field is left unwritten rather than cut.
-    ShoppingItemRecord item;
-    item.set(ShoppingItemRecord::item, product.get(data::ProductRecord::item));
-    item.set(ShoppingItemRecord::quantity, kept);
-    item.set(ShoppingItemRecord::category, product.get(data::ProductRecord::category));
-    return item;
-}
-
 std::optional<ShoppingItemRecord> withQuantity(const ShoppingItemRecord& item, const QString& typedQuantity)
 {
     const std::optional<QString> quantity = storedQuantity(typedQuantity);

@@ -56,10 +56,6 @@ std::optional<QString> storedQuantity(const QString& typed);
 // written in 6 characters: the window says "Bad entry" and asks again.
 std::optional<data::ShoppingItemRecord>
 shoppingItemFor(const data::ProductRecord& product, const QString& typedQuantity, PriceText style = PriceText::Plain);
-// The same for callers that have no way to ask again: a refused quantity is cut to its
-// field and the price computed from what was kept, so the record agrees with itself.
-data::ShoppingItemRecord makeShoppingItem(const data::ProductRecord& product, const QString& quantity,
-                                          PriceText style = PriceText::Plain);
 
 // The item with a new quantity and its price rescaled. The unit price is the stored price
 // divided by the stored quantity; when that quantity is 0, blank or not a number the stored

@@ -75,7 +75,7 @@ TEST(ProductRules, ItemForANewProductIsPricedWithTheMoneyPattern)
     const std::tuple<QString, QString, QString> cases[] = {
         {"1.25", "2", "2.50"}, {".00", "3", ".00"}, {"999.99", "3", "3000.0"}, {"2.4992", "939", "2346.7"}};
     for (const auto& [price, quantity, total] : cases)
-        EXPECT_EQ(makeEditorShoppingItem(product("Jam", price, "Spreads"), quantity),
+        EXPECT_EQ(editorShoppingItem(product("Jam", price, "Spreads"), quantity),
                   listItem("Jam", total, quantity, "Spreads"));
     EXPECT_EQ(editorShoppingItem(product("Jam", "1.25"), "1.25"), std::nullopt);
     EXPECT_EQ(editorShoppingItem(product("Jam", "9999.9"), "200"), std::nullopt);
