@@ -175,11 +175,6 @@ void ProductListPanel::searchChanged()
     form_->searchtxt->setFocus();
 }
 
-void ProductListPanel::applyFilters()
-{
-    RebuildProductList();
-}
-
 QAbstractItemView* ProductListPanel::listView() const
 {
     return form_->List1;

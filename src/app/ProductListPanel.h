@@ -57,8 +57,6 @@ public:
     void showSelection();
     // Shows "All": the whole list, first row current.
     void showAll();
-    // Applies the diet filters of the shared state.
-    void applyFilters();
 
 signals:
     // A double-click on a product: add it with a quantity.

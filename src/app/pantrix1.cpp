@@ -205,11 +205,11 @@ void pantrix1::setUpCommands()
     connect(form_->saveshopcmd, &QAction::triggered, customLists_, &customlists::CustomListCommands::Save);
     connect(form_->lofatcmd, &QAction::toggled, this, [this](bool on) {
         state_.LoFatFilter = on;
-        products_->applyFilters();
+        products_->RebuildProductList();
     });
     connect(form_->locarbcmd, &QAction::toggled, this, [this](bool on) {
         state_.LoCarbFilter = on;
-        products_->applyFilters();
+        products_->RebuildProductList();
     });
 
     // Secondary windows hand back to the main window through its activation handling.
