@@ -1,5 +1,7 @@
 #include "BenchSupport.h"
 
+#include "data/RecordFile.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -53,6 +55,52 @@ void writeFile(const QString& name, const QByteArray& bytes)
     QFile file(name);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         file.write(bytes);
+}
+
+QByteArray mergeFileBytes(int n)
+{
+    using data::ProductRecord;
+    std::vector<ProductRecord> records = data::recordsFromBytes<ProductRecord>(productFileBytes(n));
+    for (size_t i = 0; i < records.size(); ++i) {
+        const QString name = records[i].text(ProductRecord::item);
+        records[i].set(ProductRecord::item,
+                       i % 2 == 0 ? name.toUpper() : name.left(30) + QStringLiteral(" #%1").arg(i));
+    }
+    return data::bytesFromRecords(records);
+}
+
+QByteArray customListBytes(const std::vector<data::ProductRecord>& products, int n)
+{
+    using data::CustomListRecord;
+    using data::ProductRecord;
+    std::mt19937 random(777u + unsigned(n));
+    std::vector<CustomListRecord> records(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        CustomListRecord& r = records[size_t(i)];
+        r.set(CustomListRecord::list, QStringLiteral("List %1").arg(i / 25));
+        const ProductRecord& p = products[random() % products.size()];
+        r.set(CustomListRecord::item,
+              i % 10 == 9 ? QStringLiteral("Nothing Like It %1").arg(i) : p.text(ProductRecord::item).toLower());
+        r.set(CustomListRecord::price, QStringLiteral("1.00"));
+        r.set(CustomListRecord::category, QStringLiteral("Old"));
+    }
+    return data::bytesFromRecords(records);
+}
+
+QByteArray shoppingListBytes(const std::vector<data::ProductRecord>& products, int n)
+{
+    using data::ProductRecord;
+    using data::ShoppingItemRecord;
+    std::mt19937 random(999u + unsigned(n));
+    std::vector<ShoppingItemRecord> items(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        const ProductRecord& p = products[random() % products.size()];
+        items[size_t(i)].set(ShoppingItemRecord::item, p.get(ProductRecord::item));
+        items[size_t(i)].set(ShoppingItemRecord::price, p.get(ProductRecord::price));
+        items[size_t(i)].set(ShoppingItemRecord::quantity, QStringLiteral("1"));
+        items[size_t(i)].set(ShoppingItemRecord::category, p.get(ProductRecord::category));
+    }
+    return data::bytesFromRecords(items);
 }
 
 double runCommand(const std::vector<std::string>& argv)

@@ -58,6 +58,13 @@ QTemporaryDir& workFolder();
 // aisle-numbered categories and some diet marks; the same n always gives the same file.
 QByteArray productFileBytes(int n);
 void writeFile(const QString& name, const QByteArray& bytes);
+// A merge file of n records for the product file of n products: every other record is a
+// product known here, its name in other letter case; the rest are new.
+QByteArray mergeFileBytes(int n);
+// n custom list records naming products of the file (one in ten matches none), in lists of 25.
+QByteArray customListBytes(const std::vector<data::ProductRecord>& products, int n);
+// A shopping list of n items drawn from the products.
+QByteArray shoppingListBytes(const std::vector<data::ProductRecord>& products, int n);
 
 // Wall time of running a command to its end, in seconds (for the grep floor).
 double runCommand(const std::vector<std::string>& argv);

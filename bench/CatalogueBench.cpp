@@ -31,23 +31,10 @@ public:
     QString openFile(const QString&, const QString&) override { return {}; }
 };
 
-// A merge file of n records for the product file of n products: every other record is a
-// product known here, its name in other letter case; the rest are new.
-QByteArray mergeFileBytes(int n)
-{
-    std::vector<ProductRecord> records = data::recordsFromBytes<ProductRecord>(bench::productFileBytes(n));
-    for (size_t i = 0; i < records.size(); ++i) {
-        const QString name = records[i].text(ProductRecord::item);
-        records[i].set(ProductRecord::item,
-                       i % 2 == 0 ? name.toUpper() : name.left(30) + QStringLiteral(" #%1").arg(i));
-    }
-    return data::bytesFromRecords(records);
-}
-
 void prepareImport(int n)
 {
     bench::writeFile(QStringLiteral("import.dat"), bench::productFileBytes(n));
-    bench::writeFile(QStringLiteral("import.mrg"), mergeFileBytes(n));
+    bench::writeFile(QStringLiteral("import.mrg"), bench::mergeFileBytes(n));
 }
 
 void MergeImport(benchmark::State& s)
@@ -71,7 +58,7 @@ void MergeRuleOnly(benchmark::State& s)
 {
     const int n = int(s.range(0));
     const QByteArray products = bench::productFileBytes(n);
-    const QByteArray merge = mergeFileBytes(n);
+    const QByteArray merge = bench::mergeFileBytes(n);
     for (auto _ : s)
         benchmark::DoNotOptimize(catalogue::newProductsFromMerge(products, merge));
 }

@@ -41,37 +41,6 @@ std::vector<ProductRecord> productsOf(const QByteArray& bytes)
     return data::recordsFromBytes<ProductRecord>(bytes);
 }
 
-// n names from the product file (one in ten matches no product), in lists of 25.
-QByteArray customListBytes(const std::vector<ProductRecord>& products, int n)
-{
-    std::mt19937 random(777u + unsigned(n));
-    std::vector<CustomListRecord> records(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        CustomListRecord& r = records[size_t(i)];
-        r.set(CustomListRecord::list, QStringLiteral("List %1").arg(i / 25));
-        const ProductRecord& p = products[random() % products.size()];
-        r.set(CustomListRecord::item,
-              i % 10 == 9 ? QStringLiteral("Nothing Like It %1").arg(i) : p.text(ProductRecord::item).toLower());
-        r.set(CustomListRecord::price, QStringLiteral("1.00"));
-        r.set(CustomListRecord::category, QStringLiteral("Old"));
-    }
-    return data::bytesFromRecords(records);
-}
-
-QByteArray shoppingListBytes(const std::vector<ProductRecord>& products, int n)
-{
-    std::mt19937 random(999u + unsigned(n));
-    std::vector<ShoppingItemRecord> items(static_cast<size_t>(n));
-    for (int i = 0; i < n; ++i) {
-        const ProductRecord& p = products[random() % products.size()];
-        items[size_t(i)].set(ShoppingItemRecord::item, p.get(ProductRecord::item));
-        items[size_t(i)].set(ShoppingItemRecord::price, p.get(ProductRecord::price));
-        items[size_t(i)].set(ShoppingItemRecord::quantity, QStringLiteral("1"));
-        items[size_t(i)].set(ShoppingItemRecord::category, p.get(ProductRecord::category));
-    }
-    return data::bytesFromRecords(items);
-}
-
 // Refresh: the argument is the number of products; the custom list file has a tenth as many.
 struct RefreshFiles
 {
@@ -83,7 +52,7 @@ struct RefreshFiles
     {
         const QByteArray bytes = bench::productFileBytes(n);
         bench::writeFile(products, bytes);
-        bench::writeFile(lists, customListBytes(productsOf(bytes), n / 10));
+        bench::writeFile(lists, bench::customListBytes(productsOf(bytes), n / 10));
     }
 };
 
@@ -172,7 +141,7 @@ struct Stores
              {std::tuple{a, folder + "/Alpha.dat", n}, {b, folder + "/Beta.dat", n + 1}}) {
             const QByteArray bytes = bench::productFileBytes(seed);
             bench::writeFile(products, bytes);
-            bench::writeFile(list, shoppingListBytes(productsOf(bytes), n / 10));
+            bench::writeFile(list, bench::shoppingListBytes(productsOf(bytes), n / 10));
         }
     }
 };

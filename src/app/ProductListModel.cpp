@@ -27,7 +27,7 @@ QVariant ProductListModel::data(const QModelIndex& index, int role) const
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return entryAt(index.row()).name;
+        return catalogue_.name(rows_[size_t(index.row())]);
     return {};
 }
 

@@ -25,9 +25,8 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
-    const model::ProductEntry& entryAt(int row) const { return catalogue_.entry(rows_[size_t(row)]); }
     // The row's record number in the product file.
-    int recordAt(int row) const { return entryAt(row).record; }
+    int recordAt(int row) const { return catalogue_.entry(rows_[size_t(row)]).record; }
 
 private:
     const model::ProductCatalogue& catalogue_;

@@ -66,7 +66,7 @@ void ProductListPanel::RebuildProductList()
     if (state_->ProductCount() == 0)
         return;
 
-    catalogue_.load(state_->products.readAllBytes());
+    catalogue_.refresh(state_->products);
     ProductFilter filter;
     filter.search = form_->searchtxt->text();
     filter.loFat = state_->LoFatFilter;
@@ -102,7 +102,7 @@ void ProductListPanel::RebuildCategories()
     rebuildingCategories_ = true;
     form_->Combo1->clear();
     form_->Combo1->addItem(QStringLiteral("All"));
-    catalogue_.load(state_->products.readAllBytes());
+    catalogue_.refresh(state_->products);
     form_->Combo1->addItems(collectCategories(catalogue_));
 
     // Show the category being viewed. It may have moved since the box was last filled
@@ -131,12 +131,8 @@ void ProductListPanel::categoryClicked()
     state_->CategoryFilter = form_->Combo1->currentItem()->text();
     if (!isAll(state_->CategoryFilter)) {
         state_->EditorCategory = state_->CategoryFilter;
-        catalogue_.load(state_->products.readAllBytes());
-        const QString wanted = state_->CategoryFilter.toUpper();
-        bool carried = false;
-        for (int i = 0; i < catalogue_.size() && !carried; ++i)
-            carried = catalogue_.entry(i).categoryKey == wanted;
-        if (!carried) {
+        catalogue_.refresh(state_->products);
+        if (!catalogue_.carries(state_->CategoryFilter.toUpper())) {
             // The box is refilled once the click that chose the entry is over: refilled
             // now, the click would go on to highlight whatever entry took the row.
             state_->CategoryFilter = QStringLiteral("ALL");

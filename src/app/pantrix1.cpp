@@ -27,8 +27,10 @@
 
 #include <QCloseEvent>
 #include <QShortcut>
+
 #include <QSignalBlocker>
 #include <QStyle>
+#include <future>
 
 namespace app {
 
@@ -286,9 +288,12 @@ void pantrix1::Load()
     // Everything that fails on the way is told in one box at the end.
     QStringList errors;
     startupErrors_ = &errors;
+    std::future<data::FileResult> backup;
     if (!state_.Loaded) {
         // Temporary copies a killed earlier run left behind.
         data::removeStaleTemporaries();
+        // Copying a large product file takes as long as filling the lists: both at once.
+        backup = std::async(std::launch::async, model::backUpProducts);
         state_.ListFile = model::prepareFirstLoad(&errors);
     }
 
@@ -323,6 +328,10 @@ void pantrix1::Load()
     state_.Loaded = true;
     updateActions();
     startupErrors_ = nullptr;
+    if (backup.valid()) {
+        if (const data::FileResult copied = backup.get(); !copied)
+            errors.prepend(copied.error);
+    }
     if (!errors.isEmpty())
         dialogs_.tell(errors.join(QStringLiteral("\r\n")), ui::Title::application(), ui::Icon::Critical);
 }

@@ -123,6 +123,22 @@ QByteArray RecordFileBase::readAllBytes() const
     return bytes;
 }
 
+bool RecordFileBase::holds(const QByteArray& bytes) const
+{
+    const qint64 whole = qint64(count()) * length_;
+    if (whole != bytes.size())
+        return false;
+    char piece[64 * 1024];
+    for (qint64 offset = 0; offset < whole; offset += qint64(sizeof piece)) {
+        const qint64 wanted = std::min<qint64>(qint64(sizeof piece), whole - offset);
+        qint64 got = 0;
+        if (io::readAt(fd_, piece, wanted, offset, got) != 0 || got != wanted ||
+            std::memcmp(piece, bytes.constData() + offset, size_t(wanted)) != 0)
+            return false;
+    }
+    return true;
+}
+
 FileResult RecordFileBase::replaceAllBytes(const QByteArray& content)
 {
     const QString name = name_;

@@ -64,6 +64,9 @@ public:
     FileResult appendBytes(const QByteArray& records);
     // All whole records in one read.
     QByteArray readAllBytes() const;
+    // Whether the file's whole records are exactly these bytes. Compares piece by piece, so
+    // checking a large unchanged file costs no copy of it.
+    bool holds(const QByteArray& bytes) const;
     // Replaces the whole file atomically with the given records and reopens it. A failure
     // leaves the file as it was.
     FileResult replaceAllBytes(const QByteArray& content);

@@ -2,14 +2,15 @@
 
 #include "data/Cp1252.h"
 #include "data/FixedField.h"
+#include "data/RecordFile.h"
 #include "data/Records.h"
 
 #include <QHash>
-#include <QSet>
 
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <unordered_map>
 
 namespace model {
 
@@ -23,6 +24,27 @@ QString decodeTrimmed(const char* record, data::FixedField field)
     return data::cp1252::decode(begin, end - begin);
 }
 
+// Each byte's place among all 256 when ordered by the character it decodes to, so that names
+// compared byte by byte through this table sort as their decoded text compares.
+const std::array<unsigned char, 256>& characterRanks()
+{
+    static const std::array<unsigned char, 256> ranks = [] {
+        std::array<char16_t, 256> unit{};
+        std::array<int, 256> bytes{};
+        for (int b = 0; b < 256; ++b) {
+            const char c = char(b);
+            unit[size_t(b)] = data::cp1252::decode(&c, 1).at(0).unicode();
+            bytes[size_t(b)] = b;
+        }
+        std::sort(bytes.begin(), bytes.end(), [&unit](int a, int b) { return unit[size_t(a)] < unit[size_t(b)]; });
+        std::array<unsigned char, 256> rank{};
+        for (int place = 0; place < 256; ++place)
+            rank[size_t(bytes[size_t(place)])] = static_cast<unsigned char>(place);
+        return rank;
+    }();
+    return ranks;
+}
+
 } // namespace
 
 bool ProductCatalogue::load(const QByteArray& bytes)
@@ -32,29 +54,29 @@ bool ProductCatalogue::load(const QByteArray& bytes)
     bytes_ = bytes;
     const int count = int(bytes.size() / ProductRecord::Length);
     entries_.assign(size_t(count), {});
-    // Products share few categories: one string per distinct category saves memory.
-    QHash<QString, std::pair<QString, QString>> categories;
+    categories_.clear();
+    // Products share few categories: each distinct byte form is decoded once, and forms
+    // of one upper-cased key share one entry.
+    std::unordered_map<std::string_view, int> byForm;
+    QHash<QString, int> byKey;
     for (int i = 0; i < count; ++i) {
-        const char* record = bytes.constData() + qsizetype(i) * ProductRecord::Length;
-        ProductEntry& e = entries_[size_t(i)];
-        e.record = i + 1;
-        e.name = decodeTrimmed(record, ProductRecord::item);
-        const QString category = decodeTrimmed(record, ProductRecord::category);
-        auto found = categories.find(category);
-        if (found == categories.end())
-            found = categories.insert(category, {category, category.toUpper()});
-        e.category = found->first;
-        e.categoryKey = found->second;
-        e.fat = record[ProductRecord::fat.offset] == '1';
-        e.carb = record[ProductRecord::carb.offset] == '1';
+        const char* record = bytes_.constData() + qsizetype(i) * ProductRecord::Length;
+        const auto [begin, end] = ProductRecord::category.trimmedBytes(record);
+        auto [form, added] = byForm.try_emplace(std::string_view(begin, size_t(end - begin)), 0);
+        if (added) {
+            const QString text = data::cp1252::decode(begin, end - begin);
+            const QString key = text.toUpper();
+            auto known = byKey.constFind(key);
+            if (known == byKey.constEnd()) {
+                known = byKey.insert(key, int(categories_.size()));
+                categories_.push_back({text, key});
+            }
+            form->second = *known;
+        }
+        entries_[size_t(i)] = {i + 1, form->second, record[ProductRecord::fat.offset] == '1',
+                               record[ProductRecord::carb.offset] == '1'};
     }
-    byName_.resize(size_t(count));
-    for (int i = 0; i < count; ++i)
-        byName_[size_t(i)] = i;
-    // QString compares UTF-16 code units, which for text decoded from the code page is
-    // the character code order.
-    std::stable_sort(byName_.begin(), byName_.end(),
-                     [this](int a, int b) { return entries_[size_t(a)].name < entries_[size_t(b)].name; });
+    sortByName();
 
     const auto& lower = data::cp1252::lowerCaseBytes();
     lowerNames_.resize(qsizetype(count) * ProductRecord::item.width);
@@ -62,14 +84,70 @@ bool ProductCatalogue::load(const QByteArray& bytes)
     char* out = lowerNames_.data();
     for (int k = 0; k < count; ++k) {
         starts_[size_t(k)] = out - lowerNames_.data();
-        const auto [begin, end] =
-            ProductRecord::item.trimmedBytes(bytes.constData() + qsizetype(byName_[size_t(k)]) * ProductRecord::Length);
+        const auto [begin, end] = ProductRecord::item.trimmedBytes(bytes_.constData() + qsizetype(byName_[size_t(k)]) *
+                                                                                            ProductRecord::Length);
         for (const char* c = begin; c < end; ++c)
             *out++ = lower[static_cast<unsigned char>(*c)];
     }
     starts_[size_t(count)] = out - lowerNames_.data();
     lowerNames_.truncate(starts_[size_t(count)]);
+    lowerNames_.squeeze();
     return true;
+}
+
+void ProductCatalogue::sortByName()
+{
+    // Names compare as their decoded text (UTF-16 code units, the character code order);
+    // equal names keep their file order. Each name's first eight characters, ranked, make
+    // one integer, so most comparisons never look at the names themselves.
+    const auto& rank = characterRanks();
+    struct Key
+    {
+        std::uint64_t prefix;
+        const char* name;
+        int length;
+        int index;
+    };
+    std::vector<Key> keys(entries_.size());
+    for (size_t i = 0; i < keys.size(); ++i) {
+        const auto [begin, end] =
+            ProductRecord::item.trimmedBytes(bytes_.constData() + qsizetype(i) * ProductRecord::Length);
+        const int length = int(end - begin);
+        std::uint64_t prefix = 0;
+        for (int c = 0; c < 8; ++c)
+            prefix = prefix << 8 | (c < length ? rank[static_cast<unsigned char>(begin[c])] : 0u);
+        keys[i] = {prefix, begin, length, int(i)};
+    }
+    std::sort(keys.begin(), keys.end(), [&rank](const Key& a, const Key& b) {
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix;
+        const int shorter = std::min(a.length, b.length);
+        for (int c = 0; c < shorter; ++c) {
+            if (a.name[c] != b.name[c])
+                return rank[static_cast<unsigned char>(a.name[c])] < rank[static_cast<unsigned char>(b.name[c])];
+        }
+        return a.length != b.length ? a.length < b.length : a.index < b.index;
+    });
+    byName_.resize(keys.size());
+    for (size_t k = 0; k < keys.size(); ++k)
+        byName_[k] = keys[k].index;
+}
+
+bool ProductCatalogue::refresh(const data::RecordFileBase& file)
+{
+    if (file.holds(bytes_))
+        return false;
+    return load(file.readAllBytes());
+}
+
+QString ProductCatalogue::name(int index) const
+{
+    return decodeTrimmed(bytes_.constData() + qsizetype(index) * ProductRecord::Length, ProductRecord::item);
+}
+
+bool ProductCatalogue::carries(const QString& key) const
+{
+    return std::any_of(categories_.begin(), categories_.end(), [&key](const CategoryEntry& c) { return c.key == key; });
 }
 
 std::vector<int> ProductCatalogue::namesContaining(const QString& text) const
@@ -110,6 +188,11 @@ std::vector<int> filterProducts(const ProductCatalogue& catalogue, const Product
     const QString search = data::trimBlanks(filter.search);
     const QString category = filter.category.toUpper();
     const bool anyCategory = category == QLatin1String("ALL");
+    int wanted = -1; // no product carries it
+    for (size_t c = 0; c < catalogue.categories().size() && !anyCategory; ++c) {
+        if (catalogue.categories()[c].key == category)
+            wanted = int(c);
+    }
     const std::vector<int>& byName = catalogue.byName();
     std::vector<int> rows;
     auto consider = [&](int index) {
@@ -118,7 +201,7 @@ std::vector<int> filterProducts(const ProductCatalogue& catalogue, const Product
             return;
         if (filter.loCarb && e.carb)
             return;
-        if (!anyCategory && e.categoryKey != category)
+        if (!anyCategory && e.category != wanted)
             return;
         rows.push_back(index);
     };
@@ -136,13 +219,9 @@ std::vector<int> filterProducts(const ProductCatalogue& catalogue, const Product
 QStringList collectCategories(const ProductCatalogue& catalogue)
 {
     QStringList names;
-    QSet<QString> seen;
-    for (int i = 0; i < catalogue.size(); ++i) {
-        const ProductEntry& e = catalogue.entry(i);
-        if (data::isBlankOrUnwritten(e.category) || seen.contains(e.categoryKey))
-            continue;
-        seen.insert(e.categoryKey);
-        names.append(e.category);
+    for (const CategoryEntry& c : catalogue.categories()) {
+        if (!data::isBlankOrUnwritten(c.form))
+            names.append(c.form);
     }
     std::stable_sort(names.begin(), names.end());
     return names;

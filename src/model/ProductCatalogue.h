@@ -4,19 +4,31 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <vector>
+
+namespace data {
+class RecordFileBase;
+}
 
 namespace model {
 
-// One product as the Product List needs it, decoded once per file content.
+// One product as the Product List needs it: a dozen bytes, so a catalogue of 100k products
+// costs little beside the file's own bytes. The name is decoded from those bytes when shown.
 struct ProductEntry
 {
-    int record = 0;      // record number in the product file, from 1
-    QString name;        // item, trimmed: the row text
-    QString category;    // category, trimmed
-    QString categoryKey; // category, trimmed and upper-cased, for the category filter
+    int record = 0;   // record number in the product file, from 1
+    int category = 0; // index into the catalogue's categories
     bool fat = false;
     bool carb = false;
+};
+
+// A category as products carry it: the form first met in file order, and its upper-cased
+// key, by which categories are told apart.
+struct CategoryEntry
+{
+    QString form;
+    QString key;
 };
 
 // What narrows the Product List.
@@ -37,9 +49,19 @@ public:
     // Decodes the whole records of a product file; returns false when the bytes were
     // the same as last time and nothing had to be done.
     bool load(const QByteArray& bytes);
+    // The same for the open file, compared piece by piece first: an unchanged file costs
+    // neither a copy nor a decode.
+    bool refresh(const data::RecordFileBase& file);
 
     int size() const { return int(entries_.size()); }
     const ProductEntry& entry(int index) const { return entries_[size_t(index)]; }
+    // The product's item, trimmed: the row text.
+    QString name(int index) const;
+    const CategoryEntry& categoryOf(int index) const { return categories_[size_t(entry(index).category)]; }
+    // Every category carried, in the order first met.
+    const std::vector<CategoryEntry>& categories() const { return categories_; }
+    // Whether some product carries the category of this upper-cased key.
+    bool carries(const QString& key) const;
     // Entry indices sorted by name, by character code; equal names keep their file order.
     const std::vector<int>& byName() const { return byName_; }
 
@@ -48,8 +70,11 @@ public:
     std::vector<int> namesContaining(const QString& text) const;
 
 private:
+    void sortByName();
+
     QByteArray bytes_;
     std::vector<ProductEntry> entries_;
+    std::vector<CategoryEntry> categories_;
     std::vector<int> byName_;
     // The lower-cased names in name order, one code page byte per character, back to back;
     // name k occupies [starts_[k], starts_[k + 1]).

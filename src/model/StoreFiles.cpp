@@ -52,6 +52,14 @@ QString mergeFileFor(const QString& productFile)
     return storeStem(productFile) + QStringLiteral(".mrg");
 }
 
+FileResult backUpProducts()
+{
+    FileResult opened;
+    if (probeRecordCount<ProductRecord>(kDefaultProducts, &opened) > 0)
+        return copyFile(kDefaultProducts, kStartupBackup);
+    return opened;
+}
+
 QString prepareFirstLoad(QStringList* errors)
 {
     auto note = [errors](const FileResult& r) {
@@ -59,10 +67,6 @@ QString prepareFirstLoad(QStringList* errors)
             errors->append(r.error);
     };
     FileResult opened;
-    if (probeRecordCount<ProductRecord>(kDefaultProducts, &opened) > 0)
-        note(copyFile(kDefaultProducts, kStartupBackup));
-    note(opened);
-
     if (probeRecordCount<ShoppingItemRecord>(kLegacyList, &opened) > 0) {
         const FileResult copied = copyFile(kLegacyList, kDefaultList);
         note(copied);

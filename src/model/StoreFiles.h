@@ -30,10 +30,12 @@ QString ownProductFile(const QString& listFile);
 // The merge file of a product file: its stem with ".mrg".
 QString mergeFileFor(const QString& productFile);
 
-// First load of a run, before the current list is opened: backs grocery.dat up to
-// grocery.bak when it holds products, carries a legacy pantlist.dat over to grocery.lst,
-// and otherwise takes the list remembered in namefile.dat. Returns the list file to open;
-// problems on the way are appended to errors and the start goes on.
+// The first thing a run does: backs grocery.dat up to grocery.bak when it holds products.
+// Touches no other file, so it may run on its own thread while the window fills its lists.
+data::FileResult backUpProducts();
+// First load of a run, before the current list is opened: carries a legacy pantlist.dat over
+// to grocery.lst, and otherwise takes the list remembered in namefile.dat. Returns the list
+// file to open; problems on the way are appended to errors and the start goes on.
 QString prepareFirstLoad(QStringList* errors);
 
 // How a list name is kept in namefile.dat. A list inside the working folder is kept by its

@@ -1,4 +1,6 @@
 #include "model/ProductCatalogue.h"
+#include "data/Cp1252.h"
+#include "data/FixedField.h"
 #include "support/Fixtures.h"
 #include "support/QtPrinters.h"
 
@@ -19,7 +21,7 @@ QStringList shown(const ProductCatalogue& c, const ProductFilter& f = {})
 {
     QStringList out;
     for (int i : filterProducts(c, f))
-        out << c.entry(i).name;
+        out << c.name(i);
     return out;
 }
 
@@ -89,4 +91,25 @@ TEST(ProductList, ReloadsOnlyWhenTheFileChanged)
     EXPECT_TRUE(c.load(bytesOf(std::vector{product("Milk", "2.59")})));
     EXPECT_TRUE(c.load({}));
     EXPECT_EQ(c.size(), 0);
+}
+
+TEST(ProductList, SortsEveryCodePageCharacterAsItsDecodedText)
+{
+    // Names from every byte (long shared beginnings too), so bytes whose order differs from
+    // their characters' (0x80 is "€", after "ÿ") and names alike in their first eight meet.
+    std::vector<data::ProductRecord> products;
+    for (int b = 1; b < 256; ++b) {
+        if (b == ' ')
+            continue;
+        const QString c = data::cp1252::decode(QByteArray(1, char(b)));
+        products.push_back(product(c + "x"));
+        products.push_back(product("Longer name " + c));
+        products.push_back(product(c));
+    }
+    const auto c = catalogueOf(products);
+    QStringList expected;
+    for (const auto& p : products)
+        expected << data::trimBlanks(p.text(data::ProductRecord::item));
+    std::stable_sort(expected.begin(), expected.end());
+    EXPECT_EQ(shown(c), expected);
 }

@@ -113,6 +113,7 @@ TEST(StoreFiles, FirstLoadBacksUpTheProductsAndTakesTheRememberedList)
     TempFolder::write("grocery.dat", products);
     TempFolder::write("namefile.dat", rememberedListBytes("store.lst"));
     EXPECT_EQ(prepareFirstLoad(nullptr), "store.lst");
+    ASSERT_TRUE(backUpProducts().ok());
     EXPECT_EQ(TempFolder::read("grocery.bak"), products);
 }
 

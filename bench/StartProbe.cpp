@@ -1,0 +1,70 @@
+// Starts Pantrix as the program does, in the folder given, and leaves it with Esc as soon as
+// the window is at rest. Prints the resident memory at rest ("rss-kb N") and the peak
+// ("peak-kb N"). The start-up benchmark times whole runs of it, process start to exit.
+#include "BenchSupport.h"
+
+#include "app/pantrix1.h"
+#include "model/SharedState.h"
+#include "ui/Dialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QStyleFactory>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+// Answers every box with OK, so nothing waits for a user.
+class QuietDialogs : public ui::Dialogs
+{
+public:
+    ui::Answer message(const ui::Message&) override { return ui::Answer::Ok; }
+    QString input(const QString&, const ui::Title&, const QString&) override { return {}; }
+    QString openFile(const QString&, const QString&) override { return {}; }
+};
+
+void printMemory()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            std::printf("rss-kb %s\n", line.mid(6).trimmed().chopped(3).constData());
+        if (line.startsWith("VmHWM:"))
+            std::printf("peak-kb %s\n", line.mid(6).trimmed().chopped(3).constData());
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (argc < 2 || !QDir::setCurrent(QString::fromLocal8Bit(argv[1]))) {
+        std::fprintf(stderr, "usage: pantrix_start_probe FOLDER\n");
+        return 2;
+    }
+    model::SharedState state;
+    QuietDialogs dialogs;
+    app::pantrix1 window(state, dialogs, bench::noPrinter(), bench::noDesktop());
+    window.show();
+    window.Load();
+    // A zero timer fires once the events queued by the start (layout, paint) are handled.
+    QTimer::singleShot(0, &window, [&window] {
+        // Window-wide keys reach only the active window.
+        if (!QTest::qWaitForWindowActive(&window))
+            std::fprintf(stderr, "the window never became active\n");
+        printMemory();
+        std::fflush(stdout);
+        QTest::keyClick(&window, Qt::Key_Escape);
+    });
+    return QApplication::exec();
+}
