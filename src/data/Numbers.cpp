@@ -1,7 +1,9 @@
 #include "Numbers.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <string>
 
 namespace data {
 namespace {
@@ -45,16 +47,17 @@ QString trimmedNumberText(const QString& text)
 
 double parseLenient(QStringView text)
 {
-    QString digits;
+    // The digits are gathered as plain characters: a price is read for every item of every
+    // rebuild, and converting them without a QString keeps that cheap.
+    std::string digits;
+    auto keep = [&digits](QChar c) { digits.push_back(char(c.unicode())); };
     qsizetype i = 0;
     const qsizetype n = text.size();
-    auto skip = [&] {
-        while (i < n && isSkippedBlank(text[i]))
-            ++i;
-    };
-    skip();
+    while (i < n && isSkippedBlank(text[i]))
+        ++i;
+    bool negative = false;
     if (i < n && (text[i] == u'-' || text[i] == u'+'))
-        digits += text[i++];
+        negative = text[i++] == u'-';
     bool point = false;
     bool any = false;
     for (; i < n; ++i) {
@@ -62,10 +65,10 @@ double parseLenient(QStringView text)
         if (isSkippedBlank(c))
             continue;
         if (isDigit(c)) {
-            digits += c;
+            keep(c);
             any = true;
         } else if (c == u'.' && !point) {
-            digits += c;
+            keep(c);
             point = true;
         } else {
             break;
@@ -74,22 +77,26 @@ double parseLenient(QStringView text)
     if (!any)
         return 0;
     // An exponent counts only when digits follow it.
+    qsizetype j = i + 1;
     if (i < n && (text[i] == u'e' || text[i] == u'E' || text[i] == u'd' || text[i] == u'D')) {
-        qsizetype j = i + 1;
-        QString exponent = QStringLiteral("e");
+        const qsizetype signAt = j;
         if (j < n && (text[j] == u'-' || text[j] == u'+'))
-            exponent += text[j++];
-        bool expDigits = false;
-        while (j < n && isDigit(text[j])) {
-            exponent += text[j++];
-            expDigits = true;
+            ++j;
+        const qsizetype firstDigit = j;
+        while (j < n && isDigit(text[j]))
+            ++j;
+        if (j > firstDigit) {
+            keep(u'e');
+            for (qsizetype k = signAt; k < j; ++k)
+                keep(text[k]);
         }
-        if (expDigits)
-            digits += exponent;
     }
-    bool ok = false;
-    const double value = digits.toDouble(&ok);
-    return ok && std::isfinite(value) ? value : 0;
+    double value = 0;
+    const char* last = digits.data() + digits.size();
+    const auto [end, error] = std::from_chars(digits.data(), last, value);
+    if (error != std::errc() || end != last || !std::isfinite(value))
+        return 0;
+    return negative ? -value : value;
 }
 
 bool isNumber(QStringView text)

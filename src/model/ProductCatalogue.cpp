@@ -76,30 +76,16 @@ bool ProductCatalogue::load(const QByteArray& bytes)
         entries_[size_t(i)] = {i + 1, form->second, record[ProductRecord::fat.offset] == '1',
                                record[ProductRecord::carb.offset] == '1'};
     }
-    sortByName();
-
-    const auto& lower = data::cp1252::lowerCaseBytes();
-    lowerNames_.resize(qsizetype(count) * ProductRecord::item.width);
-    starts_.assign(size_t(count) + 1, 0);
-    char* out = lowerNames_.data();
-    for (int k = 0; k < count; ++k) {
-        starts_[size_t(k)] = out - lowerNames_.data();
-        const auto [begin, end] = ProductRecord::item.trimmedBytes(bytes_.constData() + qsizetype(byName_[size_t(k)]) *
-                                                                                            ProductRecord::Length);
-        for (const char* c = begin; c < end; ++c)
-            *out++ = lower[static_cast<unsigned char>(*c)];
-    }
-    starts_[size_t(count)] = out - lowerNames_.data();
-    lowerNames_.truncate(starts_[size_t(count)]);
-    lowerNames_.squeeze();
+    indexNames();
     return true;
 }
 
-void ProductCatalogue::sortByName()
+void ProductCatalogue::indexNames()
 {
     // Names compare as their decoded text (UTF-16 code units, the character code order);
     // equal names keep their file order. Each name's first eight characters, ranked, make
-    // one integer, so most comparisons never look at the names themselves.
+    // one integer; a stable radix sort orders those, and only names alike in all eight are
+    // then compared whole.
     const auto& rank = characterRanks();
     struct Key
     {
@@ -118,19 +104,52 @@ void ProductCatalogue::sortByName()
             prefix = prefix << 8 | (c < length ? rank[static_cast<unsigned char>(begin[c])] : 0u);
         keys[i] = {prefix, begin, length, int(i)};
     }
-    std::sort(keys.begin(), keys.end(), [&rank](const Key& a, const Key& b) {
-        if (a.prefix != b.prefix)
-            return a.prefix < b.prefix;
+    std::vector<Key> sorted(keys.size());
+    for (int shift = 0; shift < 64; shift += 8) {
+        std::array<size_t, 257> starts{};
+        for (const Key& k : keys)
+            ++starts[((k.prefix >> shift) & 0xff) + 1];
+        if (std::find(starts.begin(), starts.end(), keys.size()) != starts.end())
+            continue; // every key has the same byte here
+        for (size_t b = 1; b < starts.size(); ++b)
+            starts[b] += starts[b - 1];
+        for (const Key& k : keys)
+            sorted[starts[(k.prefix >> shift) & 0xff]++] = k;
+        keys.swap(sorted);
+    }
+    // Within a run the first eight characters are alike, unless a name is shorter than that.
+    auto less = [&rank](const Key& a, const Key& b) {
         const int shorter = std::min(a.length, b.length);
-        for (int c = 0; c < shorter; ++c) {
+        for (int c = shorter < 8 ? 0 : 8; c < shorter; ++c) {
             if (a.name[c] != b.name[c])
                 return rank[static_cast<unsigned char>(a.name[c])] < rank[static_cast<unsigned char>(b.name[c])];
         }
-        return a.length != b.length ? a.length < b.length : a.index < b.index;
-    });
+        return a.length < b.length;
+    };
+    for (size_t from = 0; from < keys.size();) {
+        size_t to = from + 1;
+        while (to < keys.size() && keys[to].prefix == keys[from].prefix)
+            ++to;
+        if (to - from > 1)
+            std::stable_sort(keys.begin() + qsizetype(from), keys.begin() + qsizetype(to), less);
+        from = to;
+    }
     byName_.resize(keys.size());
     for (size_t k = 0; k < keys.size(); ++k)
         byName_[k] = keys[k].index;
+
+    const auto& lower = data::cp1252::lowerCaseBytes();
+    lowerNames_.resize(qsizetype(keys.size()) * ProductRecord::item.width);
+    starts_.assign(keys.size() + 1, 0);
+    char* out = lowerNames_.data();
+    for (size_t k = 0; k < keys.size(); ++k) {
+        starts_[k] = out - lowerNames_.data();
+        for (int c = 0; c < keys[k].length; ++c)
+            *out++ = lower[static_cast<unsigned char>(keys[k].name[c])];
+    }
+    starts_[keys.size()] = out - lowerNames_.data();
+    lowerNames_.truncate(starts_[keys.size()]);
+    lowerNames_.squeeze();
 }
 
 bool ProductCatalogue::refresh(const data::RecordFileBase& file)

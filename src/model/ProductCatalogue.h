@@ -70,7 +70,8 @@ public:
     std::vector<int> namesContaining(const QString& text) const;
 
 private:
-    void sortByName();
+    // Orders the names (byName_) and lays out their lower-cased forms for the search.
+    void indexNames();
 
     QByteArray bytes_;
     std::vector<ProductEntry> entries_;
