@@ -2,6 +2,8 @@
 
 #include "model/StoreFiles.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QAction>
 #include <QLineEdit>
 
@@ -122,8 +124,11 @@ TEST_F(MainWindowTest, CategoryBoxQuickSearchDietFiltersAndPriceEntryByRightClic
     click("clearsrchcmd");
     EXPECT_EQ(productRows().size(), 4);
 
-    // The menu item and the toggle button are one filter.
-    click("fatbutton");
+    // The menu item and the toggle button are one filter, however the button is toggled
+    // (here as a screen reader does it).
+    QAccessibleInterface* fat = QAccessible::queryAccessibleInterface(find<QWidget>("fatbutton"));
+    ASSERT_TRUE(fat && fat->actionInterface());
+    fat->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
     EXPECT_TRUE(window->findChild<QAction*>("lofatcmd")->isChecked());
     EXPECT_EQ(productRows(), (QStringList{"Bread", "Milk", "apple pie"}));
     trigger("lofatcmd");

@@ -140,6 +140,12 @@ TEST_F(CatalogueCommandsTest, TextExportsCategoryRenameAndF10PriceWipe)
     click("categorycmd");
     EXPECT_EQ(products()[0].text(ProductRecord::category), "03.00 Dairy Products");
     EXPECT_EQ(categories->currentItem()->text(), "03.00 Dairy Products") << "still in view";
+    // Cut to the field, the new name no longer matches what is viewed: back to All, where
+    // renaming is not offered.
+    dialogs.type("03.00 Dairy Products And Cheeses Of All Kinds").answer(Answer::Ok).ok("Category changed");
+    click("categorycmd");
+    EXPECT_EQ(categories->currentRow(), 0);
+    EXPECT_FALSE(enabled("categorycmd") || enabled("allcmd"));
 
     const QString wipe = "You have pressed the <F10> key. This will erase all product prices in the master list. "
                          "If you REALLY want to do this, type yes in the box below.";
