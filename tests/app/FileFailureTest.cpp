@@ -25,14 +25,6 @@ void PrintTo(const Case& c, std::ostream* os)
 
 class FileFailureTest : public MainWindowTest, public ::testing::WithParamInterface<Case>
 {
-public:
-    using MainWindowTest::click;
-    using MainWindowTest::key;
-    using MainWindowTest::rightClickProducts;
-    using MainWindowTest::selectProducts;
-    using MainWindowTest::selectShoppingRow;
-    using MainWindowTest::trigger;
-    void showCategory(int row) { find<QListWidget>("Combo1")->setCurrentRow(row); }
 };
 
 TEST_P(FileFailureTest, IsToldAndChangesNothing)
@@ -92,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(Commands, FileFailureTest,
                                            Case{"RenameCategory", "grocery.dat",
                                                 [](FileFailureTest& w, FakeDialogs& boxes) {
                                                     boxes.type("Drinks And Tea").answer(Answer::Ok).answer(Answer::Ok);
-                                                    w.showCategory(2);
+                                                    w.find<QListWidget>("Combo1")->setCurrentRow(2);
                                                     w.click("categorycmd");
                                                 }},
                                            Case{"CustomList", "pantrecp.dat",

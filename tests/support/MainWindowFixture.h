@@ -18,10 +18,10 @@
 #include <memory>
 
 // A main window in its own working folder, driven through its controls, with every box
-// answered by the dialog double.
+// answered by the dialog double. Public, so that a table of commands can drive it.
 class MainWindowTest : public ::testing::Test
 {
-protected:
+public:
     void start();
     // Ends the program through Exit; returns whether it ended.
     bool quit() { return window->Quit(); }
