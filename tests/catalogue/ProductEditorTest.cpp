@@ -38,9 +38,10 @@ class ProductEditorTest : public MainWindowTest
 protected:
     void SetUp() override
     {
-        TempFolder::write("grocery.dat", bytesOf(std::vector{product("Milk", "2.49", "02.00 Dairy"),
-                                                             product("Bread", "2.00", "Bakery", false, true),
-                                                             product("Salt", "", "")}));
+        ProductRecord bread = product("Bread", "2.00", "Bakery", false, true);
+        bread.set(ProductRecord::spare1, u"old"); // the edit rebuilds the record from the boxes
+        TempFolder::write("grocery.dat",
+                          bytesOf(std::vector{product("Milk", "2.49", "02.00 Dairy"), bread, product("Salt", "", "")}));
     }
     // Clicks New or Edit and waits until the editor is active (and has the focus, so that
     // leaving a box is seen).
@@ -59,62 +60,7 @@ protected:
     std::vector<ProductRecord> products() const { return recordsIn<ProductRecord>("grocery.dat"); }
 };
 
-TEST_F(ProductEditorTest, NewProductChecksItsBoxesAndGoesOntoTheShoppingList)
-{
-    start();
-    EditorControls f = open("addfoodcmd");
-    f.fatchk->click();
-    EXPECT_FALSE(f.savecmd->isEnabled()) << "a check box is not an edit";
-    const ui::Title aisles = ui::Title::own("Using Aisle Numbers");
-    dialogs.ok(catalogue::pantadd::aisleNote(), aisles).ok(catalogue::pantadd::aisleInfo(), aisles);
-    f.get<QPushButton>("Command1")->click();
-    f.get<QPushButton>("aisleinfocmd")->click();
-
-    dialogs.ok("Enter numbers only", ui::Title::none());
-    typeInto(f.aisletxt, "12b", f.itemtxt);
-    EXPECT_EQ(f.aisletxt->text(), "");
-    EXPECT_TRUE(f.aisletxt->hasFocus());
-    typeInto(f.aisletxt, "3", f.itemtxt);
-    EXPECT_EQ(f.aisletxt->text(), "03.00");
-    // The box shows the price as it will be stored: rounded to the field, never cut.
-    typeInto(f.pricetxt, "1234.56", f.itemtxt);
-    EXPECT_EQ(f.pricetxt->text(), "1234.6");
-
-    dialogs.ok("Bad entry.", ui::Title::own("Error"));
-    typeInto(f.pricetxt, "abc", f.itemtxt);
-    EXPECT_EQ(f.pricetxt->text(), "abc");
-    EXPECT_TRUE(f.pricetxt->hasFocus());
-
-    // Saving needs a name, and a price that is a number even when the box is not left.
-    dialogs.ok("Missing data.").ok("Bad entry.").ok("Missing data.  Each box must be filled.");
-    f.savecmd->click();
-    f.itemtxt->setText("Tea");
-    f.savecmd->click();
-    EXPECT_TRUE(f.pricetxt->hasFocus());
-    f.itemtxt->clear();
-    f.pricetxt->clear();
-    f.addmorecmd->click();
-    EXPECT_EQ(f.pricetxt->text(), ".00");
-
-    typeInto(f.pricetxt, "1.25", f.Combo1);
-    typeInto(f.Combo1, "frozen foods", f.itemtxt);
-    typeInto(f.itemtxt, "  frozen peas 16 oz ", f.fatchk);
-    EXPECT_EQ(f.itemtxt->text(), "Frozen Peas 16 Oz");
-    const QString quantity = "Enter a quantity for Frozen Peas 16 Oz.";
-    dialogs.answer(Answer::Yes, kAddNow, ui::Title::none())
-        .type("two", quantity, ui::Title::application())
-        .ok("Bad entry")
-        .type("2", quantity);
-    QTest::mouseClick(f.savecmd, Qt::LeftButton);
-    EXPECT_EQ(dialogs.boxes()[dialogs.boxes().size() - 4].defaultButton, Answer::No);
-    EXPECT_EQ(products().back(),
-              buildProduct({"Frozen Peas 16 Oz", "1.25", "Frozen Foods", "03.00", true, false}, true));
-    EXPECT_FALSE(editorShowing());
-    EXPECT_EQ(productRows(), (QStringList{"Bread", "Frozen Peas 16 Oz", "Milk", "Salt"})) << "rebuilt on return";
-    EXPECT_EQ(shoppingRows(), (QStringList{"(2) Frozen Peas 16 Oz"}));
-}
-
-TEST_F(ProductEditorTest, SaveAndAddAnotherThenReturnWithNoSaveRebuildsNothing)
+TEST_F(ProductEditorTest, NewProductsAreCheckedSavedAndMayGoOntoTheShoppingList)
 {
     start();
     EditorControls f = open("addfoodcmd");
@@ -145,13 +91,60 @@ TEST_F(ProductEditorTest, SaveAndAddAnotherThenReturnWithNoSaveRebuildsNothing)
     EXPECT_FALSE(editorShowing());
     QTest::keyClick(open("addfoodcmd").itemtxt, Qt::Key_Escape);
     EXPECT_FALSE(editorShowing());
+
+    // A fresh editor: a check box is not an edit.
+    f = open("addfoodcmd");
+    f.fatchk->click();
+    EXPECT_FALSE(f.savecmd->isEnabled());
+    const ui::Title aisles = ui::Title::own("Using Aisle Numbers");
+    dialogs.ok(catalogue::pantadd::aisleNote(), aisles).ok(catalogue::pantadd::aisleInfo(), aisles);
+    f.get<QPushButton>("Command1")->click();
+    f.get<QPushButton>("aisleinfocmd")->click();
+
+    dialogs.ok("Enter numbers only", ui::Title::none());
+    typeInto(f.aisletxt, "12b", f.itemtxt);
+    EXPECT_EQ(f.aisletxt->text(), "");
+    EXPECT_TRUE(f.aisletxt->hasFocus());
+    typeInto(f.aisletxt, "3", f.itemtxt);
+    // The box shows the price as it will be stored: rounded to the field, never cut.
+    typeInto(f.pricetxt, "1234.56", f.itemtxt);
+    EXPECT_EQ(f.pricetxt->text(), "1234.6");
+
+    dialogs.ok("Bad entry.", ui::Title::own("Error"));
+    typeInto(f.pricetxt, "abc", f.itemtxt);
+    EXPECT_EQ(f.pricetxt->text(), "abc");
+    EXPECT_TRUE(f.pricetxt->hasFocus());
+
+    // Saving needs a name, and a price that is a number even when the box is not left.
+    dialogs.ok("Missing data.").ok("Bad entry.").ok("Missing data.  Each box must be filled.");
+    f.savecmd->click();
+    f.itemtxt->setText("Tea");
+    f.savecmd->click();
+    EXPECT_TRUE(f.pricetxt->hasFocus());
+    f.itemtxt->clear();
+    f.pricetxt->clear();
+    f.addmorecmd->click();
+    EXPECT_EQ(f.pricetxt->text(), ".00");
+
+    typeInto(f.pricetxt, "1.25", f.Combo1);
+    typeInto(f.Combo1, "frozen foods", f.itemtxt);
+    typeInto(f.itemtxt, "  frozen peas 16 oz ", f.fatchk);
+    const QString quantity = "Enter a quantity for Frozen Peas 16 Oz.";
+    dialogs.answer(Answer::Yes, kAddNow, ui::Title::none())
+        .type("two", quantity, ui::Title::application())
+        .ok("Bad entry")
+        .type("2", quantity);
+    QTest::mouseClick(f.savecmd, Qt::LeftButton);
+    EXPECT_EQ(dialogs.boxes()[dialogs.boxes().size() - 4].defaultButton, Answer::No);
+    EXPECT_EQ(products().back(),
+              buildProduct({"Frozen Peas 16 Oz", "1.25", "Frozen Foods", "03.00", true, false}, true));
+    EXPECT_FALSE(editorShowing());
+    EXPECT_EQ(productRows().size(), 6) << "rebuilt on return";
+    EXPECT_EQ(shoppingRows(), (QStringList{"(2) Frozen Peas 16 Oz"}));
 }
 
-TEST_F(ProductEditorTest, EditRewritesTheProductInPlace)
+TEST_F(ProductEditorTest, EditRewritesInPlaceAndTheCategoryFollowsTheLastProduct)
 {
-    ProductRecord bread = product("Bread", "2.00", "Bakery", false, true);
-    bread.set(ProductRecord::spare1, u"old");
-    TempFolder::write("grocery.dat", bytesOf(std::vector{product("Milk", "2.49", "02.00 Dairy"), bread}));
     start();
     productView()->selectionModel()->clear();
     productView()->setCurrentIndex({});
@@ -159,21 +152,6 @@ TEST_F(ProductEditorTest, EditRewritesTheProductInPlace)
     click("editfoodcmd");
     EXPECT_EQ(editor(), nullptr);
 
-    selectProducts({1, 0}); // Milk and Bread, Bread current
-    EditorControls f = open("editfoodcmd");
-    EXPECT_TRUE(f.aisletxt->isHidden() && f.get<QPushButton>("Command1")->isHidden() && !f.categorycmd->isHidden());
-    EXPECT_FALSE(f.savecmd->isEnabled()) << "loading the product is not an edit";
-
-    typeInto(f.itemtxt, "rye bread", f.pricetxt); // the rest as loaded
-    EXPECT_FALSE(f.addmorecmd->isEnabled()) << "edit mode saves and returns only";
-    f.savecmd->click();
-    EXPECT_EQ(products()[1], buildProduct({"Rye Bread", "2.00", "Bakery", "", false, true}, false));
-    EXPECT_EQ(productRows(), (QStringList{"Milk", "Rye Bread"}));
-}
-
-TEST_F(ProductEditorTest, CategoryPreselectionAndRename)
-{
-    start();
     auto* categories = find<QListWidget>("Combo1");
     categories->setCurrentItem(categories->findItems("02.00 Dairy", Qt::MatchExactly).value(0));
     EditorControls f = open("addfoodcmd");
@@ -181,12 +159,21 @@ TEST_F(ProductEditorTest, CategoryPreselectionAndRename)
     EXPECT_FALSE(f.savecmd->isEnabled()) << "the preselection is not an edit";
     f.quitcmd->click();
     click("allcmd");
-    f = open("addfoodcmd");
-    EXPECT_EQ(f.Combo1->currentText(), "02.00 Dairy") << "still after going back to All";
-    f.quitcmd->click();
+    EXPECT_EQ(open("addfoodcmd").Combo1->currentText(), "02.00 Dairy") << "still after going back to All";
+    editor()->close();
+
+    selectProducts({1, 0}); // Milk and Bread, Bread current
+    f = open("editfoodcmd");
+    EXPECT_TRUE(f.aisletxt->isHidden() && f.get<QPushButton>("Command1")->isHidden() && !f.categorycmd->isHidden());
+    EXPECT_FALSE(f.savecmd->isEnabled()) << "loading the product is not an edit";
+    typeInto(f.itemtxt, "rye bread", f.pricetxt); // the rest as loaded
+    EXPECT_FALSE(f.addmorecmd->isEnabled()) << "edit mode saves and returns only";
+    f.savecmd->click();
+    EXPECT_EQ(products()[1], buildProduct({"Rye Bread", "2.00", "Bakery", "", false, true}, false));
+    EXPECT_EQ(productRows(), (QStringList{"Milk", "Rye Bread", "Salt"}));
 
     // A rename from the editor closes it without saving what else was changed.
-    selectProducts({0}); // Bread
+    selectProducts({1});
     f = open("editfoodcmd");
     f.itemtxt->setText("Changed But Not Saved");
     dialogs.type("01.00 bakery", "Type a name to replace Bakery")
@@ -194,10 +181,9 @@ TEST_F(ProductEditorTest, CategoryPreselectionAndRename)
         .ok("Category changed", ui::Title::none());
     f.categorycmd->click();
     EXPECT_FALSE(editorShowing());
-    EXPECT_EQ(products()[1], product("Bread", "2.00", "01.00 Bakery", false, true));
-    f = open("addfoodcmd");
-    EXPECT_EQ(f.Combo1->currentText(), "01.00 Bakery") << "the category of the last product edited";
-    f.quitcmd->click();
+    EXPECT_EQ(products()[1], product("Rye Bread", "2.00", "01.00 Bakery", false, true));
+    EXPECT_EQ(open("addfoodcmd").Combo1->currentText(), "01.00 Bakery") << "the category of the last product edited";
+    editor()->close();
 
     selectProducts({2}); // Salt, no category
     f = open("editfoodcmd");
