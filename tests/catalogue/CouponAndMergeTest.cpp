@@ -24,8 +24,11 @@ protected:
     const std::vector<ProductRecord> local{product("Milk", "2.49", "Dairy"), product("Bread", "2.00", "Bakery")};
 };
 
-TEST_F(CouponAndMergeTest, CouponPanelRoundTrip)
+// One session: the coupons of the Shopping List, then products in and out through a merge file.
+TEST_F(CouponAndMergeTest, CouponsThenImportAndExport)
 {
+    const std::vector merge{product("MILK ", "9.99"), product("Tea", "1.50", "Drinks"), product("Soap")};
+    TempFolder::write("grocery.mrg", bytesOf(merge));
     start(); // rows: Bread, Jam, Milk
     shoppingView()->setCurrentRow(-1);
     dialogs.ok("Select product with left mouse before right-clicking.", ui::Title::application());
@@ -63,13 +66,7 @@ TEST_F(CouponAndMergeTest, CouponPanelRoundTrip)
     dialogs.ok("Milk" + QString(36, ' ') + "  1234.50\r\nJam" + QString(37, ' ') + "  1.00\r\n",
                ui::Title::own("Coupons..."));
     click("coupontotalcmd");
-}
 
-TEST_F(CouponAndMergeTest, ImportTakesOnlyNewProductsAndExportOffersTheRemovableDrive)
-{
-    const std::vector merge{product("MILK ", "9.99"), product("Tea", "1.50", "Drinks"), product("Soap")};
-    TempFolder::write("grocery.mrg", bytesOf(merge));
-    start();
     EXPECT_TRUE(importEnabled());
     const QString question = "Import data to grocery.dat?";
     dialogs.answer(Answer::No, question, ui::Title::own("Confirm.."));
