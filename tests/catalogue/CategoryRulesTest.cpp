@@ -2,10 +2,6 @@
 #include "data/FileFaults.h"
 #include "model/SharedState.h"
 #include "support/Fixtures.h"
-#include "support/QtPrinters.h"
-#include "support/TempFolder.h"
-
-#include <gtest/gtest.h>
 
 using namespace catalogue;
 using data::ProductRecord;

@@ -1,10 +1,5 @@
 #include "catalogue/CouponRules.h"
-#include "data/RecordFile.h"
 #include "support/Fixtures.h"
-#include "support/QtPrinters.h"
-#include "support/TempFolder.h"
-
-#include <gtest/gtest.h>
 
 using namespace catalogue;
 using data::ProductRecord;

@@ -1,9 +1,5 @@
 #include "data/Cp1252.h"
-#include "data/Records.h"
-
-#include "support/QtPrinters.h"
-
-#include <gtest/gtest.h>
+#include "support/Fixtures.h"
 
 using namespace data;
 
@@ -17,11 +13,7 @@ TEST(Cp1252, EveryByteSurvivesDecodeAndEncode)
 
 TEST(Cp1252, EncodesOneBytePerCharacter)
 {
-    struct Case
-    {
-        QString text;
-        QByteArray bytes;
-    } cases[] = {
+    const std::pair<QString, QByteArray> cases[] = {
         {QStringLiteral("Café"), QByteArray("Caf\xE9")},
         {QStringLiteral("€5 – “Bio”"), QByteArray("\x80"
                                                   "5 \x96 \x93"
@@ -31,8 +23,8 @@ TEST(Cp1252, EncodesOneBytePerCharacter)
         {QStringLiteral("Tofu 豆腐"), QByteArray("Tofu ??")},
         {QStringLiteral("Pie 🥧!"), QByteArray("Pie ?!")}, // a surrogate pair is one character
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(cp1252::encode(c.text), c.bytes) << c.text.toStdString();
+    for (const auto& [text, bytes] : cases)
+        EXPECT_EQ(cp1252::encode(text), bytes) << text.toStdString();
 }
 
 TEST(FixedField, PadsCutsAndKeepsUnwrittenFieldsAsZeroBytes)

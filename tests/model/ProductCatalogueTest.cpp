@@ -1,8 +1,5 @@
 #include "model/ProductCatalogue.h"
 #include "support/Fixtures.h"
-#include "support/QtPrinters.h"
-
-#include <gtest/gtest.h>
 
 using namespace model;
 
