@@ -6,19 +6,15 @@ using namespace catalogue;
 using data::ProductRecord;
 using data::recordsFromBytes;
 
-TEST(ProductRules, CapitalizeWordsTouchesOnlyFirstLetters)
+TEST(ProductRules, NamesAreCapitalizedAndAislesGetTwoDigitsAndTwoDecimals)
 {
-    const std::pair<QString, QString> cases[] = {
+    const std::pair<QString, QString> names[] = {
         {"McVITIE's  digestive", "McVITIE's  Digestive"}, {" élan vital", " Élan Vital"}, {"a-b c.d", "A-b C.d"}};
-    for (const auto& [typed, shown] : cases)
+    for (const auto& [typed, shown] : names)
         EXPECT_EQ(CapitalizeWords(typed), shown) << typed.toStdString();
-}
-
-TEST(ProductRules, AisleNumbersHaveTwoDigitsAndTwoDecimals)
-{
-    const std::pair<QString, QString> cases[] = {{"3", "03.00"},   {"2.1", "02.10"},  {"12.25", "12.25"},
-                                                 {" 1 ", "01.00"}, {"123", "123.00"}, {"1a", ""}};
-    for (const auto& [typed, shown] : cases)
+    const std::pair<QString, QString> aisles[] = {{"3", "03.00"},   {"2.1", "02.10"},  {"12.25", "12.25"},
+                                                  {" 1 ", "01.00"}, {"123", "123.00"}, {"1a", ""}};
+    for (const auto& [typed, shown] : aisles)
         EXPECT_EQ(formatAisle(typed), shown) << typed.toStdString();
 }
 
