@@ -62,15 +62,20 @@ TEST_F(MainWindowTest, RememberedListThatIsGoneStartsEmptyAndIsOfferedForElimina
     EXPECT_TRUE(TempFolder::exists("grocery.dat"));
 }
 
-TEST_F(MainWindowTest, QuitWhileTheSearchHidesEveryProductRemembersTheStore)
+TEST_F(MainWindowTest, AStoresOwnProductsGoWithoutWarningAndQuitWhileTheSearchHidesThemKeepsTheStore)
 {
-    TempFolder::write("corner.dat", bytesOf(std::vector{product("Milk", "2.49"), product("Tea")}));
+    TempFolder::write("corner.dat", bytesOf(std::vector{product("Milk", "2.49"), product("Tea"), product("Soap")}));
     TempFolder::write("namefile.dat", model::rememberedListBytes("corner.lst"));
     start();
+    selectProducts({0});
+    dialogs.answer(Answer::Yes, "Delete selected item(s)?");
+    click("delfoodcmd");
+    EXPECT_EQ(recordsIn<ProductRecord>("corner.dat").size(), 2u) << "no warning for a store's own product file";
+
     QTest::keyClicks(find<QLineEdit>("searchtxt"), "zzz");
     EXPECT_TRUE(productRows().isEmpty());
     EXPECT_TRUE(quit());
-    EXPECT_TRUE(dialogs.boxes().empty());
+    EXPECT_EQ(dialogs.boxes().size(), 1u) << "quitting asks nothing";
     EXPECT_EQ(TempFolder::read("namefile.dat"), QByteArray("corner.lst") + QByteArray(20, ' '));
 }
 

@@ -1,7 +1,6 @@
 #include "support/MainWindowFixture.h"
 
 #include "catalogue/TextExportRules.h"
-#include "model/StoreFiles.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -78,19 +77,6 @@ TEST_F(CatalogueCommandsTest, DeletionWarnsOnceThenAsksPerItemDownToTheLastProdu
     EXPECT_EQ(TempFolder::read("grocery.dat"), QByteArray());
     EXPECT_EQ(text("pricelbl"), "");
     EXPECT_FALSE(enabled("delfoodcmd"));
-}
-
-TEST_F(CatalogueCommandsTest, StoresOwnProductFileHasNoWarning)
-{
-    TempFolder::write("corner.dat", bytesOf(std::vector{product("Soap"), product("Rice")}));
-    TempFolder::write("corner.lst", QByteArray());
-    TempFolder::write("namefile.dat", model::rememberedListBytes("corner.lst"));
-    start();
-    selectProducts({0});
-    dialogs.answer(Answer::Yes, kDeleteSelected);
-    click("delfoodcmd");
-    EXPECT_EQ(recordsIn<ProductRecord>("corner.dat").size(), 1u);
-    EXPECT_EQ(products().size(), 5u);
 }
 
 TEST_F(CatalogueCommandsTest, TextExportsCategoryRenameAndF10PriceWipe)
