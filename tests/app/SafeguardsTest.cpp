@@ -66,5 +66,4 @@ TEST_F(MainWindowTest, RecordsThatVanishedRebuildTheViews)
     rightClickShoppingList(); // no coupon panel for a record that is gone
     EXPECT_FALSE(find<QWidget>("couponpanel")->isVisible());
     EXPECT_TRUE(shoppingRows().isEmpty());
-    EXPECT_TRUE(dialogs.boxes().empty());
 }

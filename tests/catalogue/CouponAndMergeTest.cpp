@@ -76,7 +76,6 @@ TEST_F(CouponAndMergeTest, CouponsThenImportAndExport)
     dialogs.answer(Answer::Yes, question).ok(" 2 items imported.", ui::Title::none());
     trigger("mergecmd");
     EXPECT_EQ(TempFolder::read("grocery.dat"), bytesOf(std::vector{local[0], local[1], merge[1], merge[2]}));
-    EXPECT_EQ(TempFolder::read("grocery.old"), bytesOf(merge));
     EXPECT_FALSE(importEnabled());
     EXPECT_EQ(productRows().size(), 4);
 
