@@ -40,20 +40,21 @@ TEST(ProductRules, SavedRecordForBothSavePaths)
               product("Frozen Peas", "1234.5", "Frozen", true));
 }
 
-TEST(ProductRules, EditorCategoriesAreExactDistinctAndByCode)
-{
-    const std::vector products{product("a", "", "Dairy"),      product("b", "", "dairy"), product("c", "", " Dairy "),
-                               product("d", "", "01.00 Deli"), product("e", "", ""),      product("f", "", "Bakery")};
-    EXPECT_EQ(editorCategories(products), (QStringList{"01.00 Deli", "Bakery", "Dairy", "dairy"}));
-}
-
-TEST(ProductRules, ZeroByteFieldsAreOfferedAsEmptyAndSavedAsEmpty)
+TEST(ProductRules, EditorCategoriesAndFieldsNeverWritten)
 {
     // A merge file from another program: the name written, price and category never.
     ProductRecord merged;
     merged.set(ProductRecord::item, u"Eggs");
+    const std::vector products{product("a", "", "Dairy"),
+                               product("b", "", "dairy"),
+                               product("c", "", " Dairy "),
+                               product("d", "", "01.00 Deli"),
+                               product("e", "", ""),
+                               product("f", "", "Bakery"),
+                               merged};
+    EXPECT_EQ(editorCategories(products), (QStringList{"01.00 Deli", "Bakery", "Dairy", "dairy"}))
+        << "exact, distinct, by code; none from an empty or unwritten field";
     EXPECT_EQ(merged.text(ProductRecord::price), "") << "what the price box is given";
-    EXPECT_EQ(editorCategories({merged}), QStringList{});
     // Saved back from the boxes as they were offered.
     const ProductRecord saved = buildProduct({merged.text(ProductRecord::item), merged.text(ProductRecord::price),
                                               merged.get(ProductRecord::category), "", false, false},

@@ -11,6 +11,12 @@ using namespace data;
 TEST(RecordFile, OpenCreatesAndCountsWholeRecordsOnly)
 {
     TempFolder folder;
+    RecordFile<ProductRecord> gone;
+    EXPECT_TRUE(gone.open("gone/grocery.dat").error.contains("gone/grocery.dat")) << "a missing folder";
+    EXPECT_EQ(gone.count(), 0);
+    EXPECT_FALSE(gone.append(ProductRecord()).ok());
+    EXPECT_FALSE(replaceFileSafely("gone/grocery.dat", QByteArray("x")).ok());
+
     RecordFile<ShoppingItemRecord> file;
     ASSERT_TRUE(file.open("grocery.lst").ok());
     EXPECT_TRUE(TempFolder::exists("grocery.lst"));
@@ -84,16 +90,6 @@ TEST(FileOps, CopyReplacesByteForByteAndMissingSourceCopiesEmpty)
     EXPECT_TRUE(deleteFile("grocery.bak").ok());
     EXPECT_TRUE(deleteFile("grocery.bak").ok()) << "already gone counts as deleted";
     EXPECT_FALSE(fileExists("grocery.bak"));
-}
-
-TEST(RecordFile, MissingFolderIsReportedAndReadsAsEmpty)
-{
-    TempFolder folder;
-    RecordFile<ProductRecord> file;
-    EXPECT_TRUE(file.open("gone/grocery.dat").error.contains("gone/grocery.dat"));
-    EXPECT_EQ(file.count(), 0);
-    EXPECT_FALSE(file.append(ProductRecord()).ok());
-    EXPECT_FALSE(replaceFileSafely("gone/grocery.dat", QByteArray("x")).ok());
 }
 
 TEST(RecordFile, FailedAppendLeavesTheFileAsItWasAndNamesTheCause)
