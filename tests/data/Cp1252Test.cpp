@@ -3,16 +3,14 @@
 
 using namespace data;
 
-TEST(Cp1252, EveryByteSurvivesDecodeAndEncode)
+TEST(Cp1252, EveryByteSurvivesAndEveryCharacterIsOneByte)
 {
     QByteArray all;
     for (int b = 0; b < 256; ++b)
         all.append(char(b));
     EXPECT_EQ(cp1252::encode(cp1252::decode(all)), all);
-}
 
-TEST(Cp1252, EncodesOneBytePerCharacter)
-{
+    // One byte per character, whatever the character.
     const std::pair<QString, QByteArray> cases[] = {
         {QStringLiteral("Café"), QByteArray("Caf\xE9")},
         {QStringLiteral("€5 – “Bio”"), QByteArray("\x80"
@@ -27,7 +25,7 @@ TEST(Cp1252, EncodesOneBytePerCharacter)
         EXPECT_EQ(cp1252::encode(text), bytes) << text.toStdString();
 }
 
-TEST(FixedField, PadsCutsAndKeepsUnwrittenFieldsAsZeroBytes)
+TEST(FixedField, PadsCutsKeepsUnwrittenFieldsAsZeroBytesAndNeverShifts)
 {
     ProductRecord r;
     r.set(ProductRecord::item, QStringLiteral("Crème fraîche 200 g and a name far longer than forty"));
@@ -45,13 +43,11 @@ TEST(FixedField, PadsCutsAndKeepsUnwrittenFieldsAsZeroBytes)
     EXPECT_EQ(r.text(ProductRecord::fat), "") << "zero bytes are fill, not text";
     EXPECT_EQ(r.shown(ProductRecord::spare1), QString(30, ' '));
     EXPECT_TRUE(isBlankOrUnwritten(r.get(ProductRecord::spare1)));
-}
 
-TEST(FixedField, OutsideCharacterDoesNotShiftLaterFields)
-{
-    ShoppingItemRecord r;
-    r.set(ShoppingItemRecord::item, QStringLiteral("Pie 🥧 with ✓ mark"));
-    r.set(ShoppingItemRecord::price, QStringLiteral(" 4.98"));
-    EXPECT_EQ(r.get(ShoppingItemRecord::item).left(17), QStringLiteral("Pie ? with ? mark"));
-    EXPECT_EQ(r.get(ShoppingItemRecord::price), QStringLiteral(" 4.98 "));
+    // A character outside the code page is one byte too, so later fields stay in place.
+    ShoppingItemRecord item;
+    item.set(ShoppingItemRecord::item, QStringLiteral("Pie 🥧 with ✓ mark"));
+    item.set(ShoppingItemRecord::price, QStringLiteral(" 4.98"));
+    EXPECT_EQ(item.get(ShoppingItemRecord::item).left(17), QStringLiteral("Pie ? with ? mark"));
+    EXPECT_EQ(item.get(ShoppingItemRecord::price), QStringLiteral(" 4.98 "));
 }

@@ -3,7 +3,7 @@
 
 using namespace data;
 
-TEST(Numbers, LenientParse)
+TEST(Numbers, LenientParseAndWhatCountsAsANumber)
 {
     const std::pair<QString, double> cases[] = {
         {QStringLiteral("  2.49"), 2.49},
@@ -23,10 +23,7 @@ TEST(Numbers, LenientParse)
     };
     for (const auto& [text, value] : cases)
         EXPECT_DOUBLE_EQ(parseLenient(text), value) << text.toStdString();
-}
-
-TEST(Numbers, WhatCountsAsANumber)
-{
+    // Where a number is required, only a whole one counts.
     for (const char* yes : {"2", "2.5", ".5", "-1", "+3", " 12.00 ", "1e3", "4."})
         EXPECT_TRUE(isNumber(QString::fromLatin1(yes))) << yes;
     for (const char* no : {"", " ", ".", "abc", "1,5", "$2", "1.2.3", "2 5", "-", "1e", "e5", "0x10", "inf", "nan"})
@@ -44,10 +41,7 @@ TEST(Numbers, MoneyPatterns)
     };
     for (const auto& [value, pattern, text] : cases)
         EXPECT_EQ(formatPattern(value, pattern), text) << value << " " << pattern.toStdString();
-}
-
-TEST(Numbers, MoneyTextLeavesNonNumbersAlone)
-{
+    // A text is formatted only when it is a number.
     EXPECT_EQ(formatMoneyText(QStringLiteral("  2.5 ")), QStringLiteral("2.50"));
     EXPECT_EQ(formatMoneyText(QStringLiteral("      ")), QStringLiteral("      "));
     EXPECT_EQ(formatMoneyText(QStringLiteral("n/a")), QStringLiteral("n/a"));
