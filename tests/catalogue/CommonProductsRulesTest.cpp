@@ -9,7 +9,7 @@
 using namespace catalogue;
 using data::ProductRecord;
 
-TEST(CommonProducts, ShipAsWholeRecordsWithUniqueNamesAndAisledCategories)
+TEST(CommonProducts, ShipAsWholeRecordsWithUniqueNamesAndAisledCategoriesBuiltFromText)
 {
     const QByteArray bytes = commonProductRecords();
     ASSERT_EQ(bytes.size() % ProductRecord::Length, 0);
@@ -25,10 +25,8 @@ TEST(CommonProducts, ShipAsWholeRecordsWithUniqueNamesAndAisledCategories)
     }
     EXPECT_GE(names.size(), 150);
     EXPECT_GE(categories.size(), 12);
-}
 
-TEST(CommonProducts, TextLinesAreBuiltAsTheEditorSavesOrRefusedByLine)
-{
+    // The text they are built from: records as the editor saves them, or refused by line.
     const ProductText read = productsFromText(u"# note\r\n\nMilk 1 Gal|02.00 Dairy|1|0\r\nBread|04.00 Bakery|0|1\n");
     EXPECT_EQ(data::recordsFromBytes<ProductRecord>(read.records),
               (std::vector{product("Milk 1 Gal", "", "02.00 Dairy", true),
