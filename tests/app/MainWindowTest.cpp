@@ -158,6 +158,6 @@ TEST_F(MainWindowTest, CategoryBoxQuickSearchDietFiltersAndPriceEntryByRightClic
     for (auto [typed, stored] : {std::pair{"0.75", ".75   "}, {"", ".75   "}, {" ", ".00   "}}) {
         dialogs.type(typed);
         rightClickProducts();
-        EXPECT_EQ(recordsIn<ProductRecord>("grocery.dat")[3].get(ProductRecord::price), stored);
+        EXPECT_EQ(products()[3].get(ProductRecord::price), stored);
     }
 }

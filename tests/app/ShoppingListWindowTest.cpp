@@ -12,7 +12,6 @@ protected:
                           bytesOf(std::vector{product("Milk", "2.49", "02 Dairy"), product("Salt", "", "Spices"),
                                               product("Bread", "2.00", "10 Bakery")}));
     }
-    std::vector<ShoppingItemRecord> items() const { return recordsIn<ShoppingItemRecord>("grocery.lst"); }
 };
 
 TEST_F(ShoppingListWindowTest, AddWithF2OrADoubleClickThatAsksTheQuantity)

@@ -18,7 +18,6 @@ protected:
                                                              listItem("Bread", " 2", "1", "", ".50"),
                                                              listItem("Jam", "3.00", "1", "", "1")}));
     }
-    std::vector<ShoppingItemRecord> items() const { return recordsIn<ShoppingItemRecord>("grocery.lst"); }
     bool importEnabled() const { return window->findChild<QAction*>("mergecmd")->isEnabled(); }
 
     const std::vector<ProductRecord> local{product("Milk", "2.49", "Dairy"), product("Bread", "2.00", "Bakery")};

@@ -54,6 +54,9 @@ public:
     // A label's text or a group box's title.
     QString text(const char* label) const;
     bool enabled(const char* control) const { return find<QWidget>(control)->isEnabled(); }
+    // The records of the default store's files as they are on disk.
+    static std::vector<data::ProductRecord> products() { return recordsIn<data::ProductRecord>("grocery.dat"); }
+    static std::vector<data::ShoppingItemRecord> items() { return recordsIn<data::ShoppingItemRecord>("grocery.lst"); }
 
     TempFolder folder;
     FakeDialogs dialogs;
