@@ -18,7 +18,6 @@ TEST(StoreFiles, Names)
         EXPECT_EQ(storeBaseName(list), base);
         EXPECT_EQ(ownProductFile(list), products);
     }
-    EXPECT_EQ(mergeFileFor("grocery.dat"), "grocery.mrg");
 }
 
 TEST(StoreFiles, RememberedListRoundTripsWhateverItsName)
