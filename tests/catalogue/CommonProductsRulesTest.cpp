@@ -2,18 +2,14 @@
 #include "catalogue/MergeRules.h"
 #include "catalogue/ProductText.h"
 #include "support/Fixtures.h"
-#include "support/QtPrinters.h"
-#include "support/TempFolder.h"
 
 #include <QRegularExpression>
 #include <QSet>
 
-#include <gtest/gtest.h>
-
 using namespace catalogue;
 using data::ProductRecord;
 
-TEST(CommonProducts, ShipAsWholeRecordsWithUniqueNamesAndAisledCategories)
+TEST(CommonProducts, ShipAsWholeRecordsWithUniqueNamesAndAisledCategoriesBuiltFromText)
 {
     const QByteArray bytes = commonProductRecords();
     ASSERT_EQ(bytes.size() % ProductRecord::Length, 0);
@@ -29,10 +25,8 @@ TEST(CommonProducts, ShipAsWholeRecordsWithUniqueNamesAndAisledCategories)
     }
     EXPECT_GE(names.size(), 150);
     EXPECT_GE(categories.size(), 12);
-}
 
-TEST(CommonProducts, TextLinesAreBuiltAsTheEditorSavesOrRefusedByLine)
-{
+    // The text they are built from: records as the editor saves them, or refused by line.
     const ProductText read = productsFromText(u"# note\r\n\nMilk 1 Gal|02.00 Dairy|1|0\r\nBread|04.00 Bakery|0|1\n");
     EXPECT_EQ(data::recordsFromBytes<ProductRecord>(read.records),
               (std::vector{product("Milk 1 Gal", "", "02.00 Dairy", true),
@@ -53,15 +47,10 @@ TEST(CommonProducts, ImportAddsOnlyTheNamesTheFileDoesNotKnow)
 {
     TempFolder folder;
     const QByteArray all = commonProductRecords();
-    data::RecordFile<ProductRecord> products;
-    ASSERT_TRUE(products.open("grocery.dat"));
-    EXPECT_EQ(appendNewProducts(products, all).added, all.size() / ProductRecord::Length);
-    EXPECT_EQ(appendNewProducts(products, all).added, 0) << "again: none";
-    EXPECT_EQ(TempFolder::read("grocery.dat"), all);
-
     const QString first = data::recordsFromBytes<ProductRecord>(all).front().text(ProductRecord::item);
     const QByteArray own = bytesOf(std::vector{product("  " + first.toLower() + " ", "1.99"), product("Quince")});
     TempFolder::write("corner.dat", own);
+    data::RecordFile<ProductRecord> products;
     ASSERT_TRUE(products.open("corner.dat"));
     const AppendResult r = appendNewProducts(products, all);
     EXPECT_TRUE(r.result.ok()) << r.result.error.toStdString();

@@ -1,15 +1,10 @@
 #include "catalogue/CouponRules.h"
-#include "data/RecordFile.h"
 #include "support/Fixtures.h"
-#include "support/QtPrinters.h"
-#include "support/TempFolder.h"
-
-#include <gtest/gtest.h>
 
 using namespace catalogue;
 using data::ProductRecord;
 
-TEST(CouponRules, CouponValueReadsBackAsTyped)
+TEST(CouponRules, CouponValueReadsBackAsTypedAndIsListedInFileOrder)
 {
     // Typed; then shown on leaving the box and stored (cut to six characters); then shown on opening again.
     const std::tuple<QString, QString, QString> cases[] = {{"1.5", "1.50", "1.50"},
@@ -30,10 +25,8 @@ TEST(CouponRules, CouponValueReadsBackAsTyped)
     EXPECT_EQ(storedCouponText(" 99999.99 "), "100000");
     EXPECT_EQ(storedCouponText("  "), "");
     EXPECT_EQ(storedCouponText("x"), std::nullopt);
-}
 
-TEST(CouponRules, CouponListHasOneLinePerCouponInFileOrder)
-{
+    // The coupon list: one line per coupon, in file order.
     const std::vector items{listItem("Milk", "2", "1", "", "1"), listItem("Bread", "2", "1"),
                             listItem("Jam", "2", "1", "", ".5"), listItem("Tea", "2", "1", "", "  ")};
     EXPECT_EQ(couponListText(items), "Milk" + QString(36, ' ') + "  1.00\r\n" + "Jam" + QString(37, ' ') + "  .50\r\n");

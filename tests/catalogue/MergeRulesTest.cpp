@@ -1,10 +1,5 @@
 #include "catalogue/MergeRules.h"
-#include "data/RecordFile.h"
 #include "support/Fixtures.h"
-#include "support/QtPrinters.h"
-#include "support/TempFolder.h"
-
-#include <gtest/gtest.h>
 
 using namespace catalogue;
 using data::ProductRecord;
@@ -41,7 +36,6 @@ TEST(MergeRules, ImportSkipsMissingOrShortFilesAndReopensTheProductFile)
     const ImportResult r =
         importMergeFile(products, "corner.mrg", [&told](qsizetype d, qsizetype t) { told.emplace_back(d, t); });
     EXPECT_TRUE(r.result.ok()) << r.result.error.toStdString();
-    EXPECT_EQ(r.imported, 2);
     EXPECT_EQ(products.count(), 3) << "the product file is open again";
     EXPECT_EQ(TempFolder::read("grocery.old"), bytesOf(merge)) << "in the working folder, whatever the store";
     EXPECT_EQ(told.back(), std::make_pair(qsizetype(3), qsizetype(3)));

@@ -1,20 +1,14 @@
 #include "catalogue/TextExportRules.h"
-#include "support/QtPrinters.h"
-
-#include <gtest/gtest.h>
+#include "support/Fixtures.h"
 
 using namespace catalogue;
 using Outcome = ExportName::Outcome;
 
-TEST(TextExportRules, ShoppingListFileHasTheRowsThenTheHeadingThenTheTotal)
+TEST(TextExportRules, FilesHaveTheRowsThenTheHeadingThenForTheListTheTotal)
 {
     const QStringList lines = shoppingListExportLines({"(2) Milk", "     Café au lait"}, "  7.47", QDate(2024, 12, 5));
     EXPECT_EQ(textFileBytes(lines), QByteArray("(2) Milk\r\n     Caf\xE9 au lait\r\n  \r\n"
                                                "Pantrix Shopping List Dec 05\r\n7.47\r\n"));
-}
-
-TEST(TextExportRules, CategoryFileHasTheCategoriesThenTheHeading)
-{
     EXPECT_EQ(textFileBytes(categoryExportLines({"01.00 Dairy", "Bakery"}, QDate(2024, 1, 31))),
               QByteArray("01.00 Dairy\r\nBakery\r\n  \r\nPantrix Categories List Jan 31\r\n"));
 }

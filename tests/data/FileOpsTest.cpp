@@ -1,16 +1,11 @@
 #include "data/FileOps.h"
 #include "data/FileFaults.h"
-#include "data/RecordFile.h"
-#include "data/Records.h"
 #include "support/FileSizeLimit.h"
-#include "support/QtPrinters.h"
-#include "support/TempFolder.h"
+#include "support/Fixtures.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-#include <gtest/gtest.h>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -30,22 +25,19 @@ QStringList folderEntries()
 
 TEST(SafeReplace, WriteCutShortByTheDiskLeavesTheOldFile)
 {
-    struct Case
-    {
-        qsizetype oldSize, newSize;
-        rlim_t limit;
-    };
-    // Small files were the dangerous ones: their content sat in a buffer until the rename.
-    for (const Case c : {Case{1490, 2000, 1000}, Case{100, 40000, 16384}, Case{0, 300, 100}}) {
+    // The old size, the new size, and the size the disk allows. Small files were the dangerous
+    // ones: their content sat in a buffer until the rename.
+    const std::tuple<qsizetype, qsizetype, rlim_t> cases[] = {{1490, 2000, 1000}, {100, 40000, 16384}, {0, 300, 100}};
+    for (const auto& [oldSize, newSize, allowed] : cases) {
         TempFolder folder;
-        const QByteArray old(c.oldSize, 'o');
+        const QByteArray old(oldSize, 'o');
         TempFolder::write(kList, old);
         FileResult result;
         {
-            FileSizeLimit limit(c.limit);
-            result = replaceFileSafely(kList, QByteArray(c.newSize, 'n'));
+            FileSizeLimit limit(allowed);
+            result = replaceFileSafely(kList, QByteArray(newSize, 'n'));
         }
-        EXPECT_FALSE(result.ok()) << c.newSize;
+        EXPECT_FALSE(result.ok()) << newSize;
         EXPECT_TRUE(result.error.contains(kList)) << result.error.toStdString();
         EXPECT_EQ(TempFolder::read(kList), old);
         EXPECT_EQ(folderEntries(), QStringList{kList}) << "no temporary file is left behind";
@@ -54,20 +46,16 @@ TEST(SafeReplace, WriteCutShortByTheDiskLeavesTheOldFile)
 
 TEST(SafeReplace, EveryFailingStepLeavesTheFileAsItWasAndSaysWhy)
 {
-    struct Case
-    {
-        FileStep step;
-        int error;
-        const char* reason;
-    };
-    for (const Case c :
-         {Case{FileStep::Open, EACCES, "Permission denied"}, Case{FileStep::Write, ENOSPC, "No space left on device"},
-          Case{FileStep::Flush, EIO, "Input/output error"}, Case{FileStep::Rename, EACCES, "Permission denied"}}) {
+    const std::tuple<FileStep, int, QString> cases[] = {{FileStep::Open, EACCES, "Permission denied"},
+                                                        {FileStep::Write, ENOSPC, "No space left on device"},
+                                                        {FileStep::Flush, EIO, "Input/output error"},
+                                                        {FileStep::Rename, EACCES, "Permission denied"}};
+    for (const auto& [step, error, reason] : cases) {
         TempFolder folder;
         TempFolder::write(kList, QByteArray("old content"));
-        const FileFaultGuard fault(c.step, kList, c.error);
+        const FileFaultGuard fault(step, kList, error);
         const FileResult result = replaceFileSafely(kList, QByteArray(5000, 'n'));
-        EXPECT_EQ(result.error, "Writing grocery.lst failed: " + QString::fromLatin1(c.reason));
+        EXPECT_EQ(result.error, "Writing grocery.lst failed: " + reason);
         EXPECT_EQ(fault.fired(), 1);
         EXPECT_EQ(TempFolder::read(kList), QByteArray("old content"));
         EXPECT_EQ(folderEntries(), QStringList{kList});

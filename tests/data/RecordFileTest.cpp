@@ -1,30 +1,22 @@
 #include "data/RecordFile.h"
 #include "data/FileFaults.h"
 #include "data/FileOps.h"
-#include "data/Records.h"
 #include "support/FileSizeLimit.h"
-#include "support/QtPrinters.h"
-#include "support/TempFolder.h"
+#include "support/Fixtures.h"
 
 #include <QFile>
 
-#include <gtest/gtest.h>
-
 using namespace data;
-
-namespace {
-ShoppingItemRecord item(const QString& name)
-{
-    ShoppingItemRecord r;
-    r.set(ShoppingItemRecord::item, name);
-    r.set(ShoppingItemRecord::quantity, u"1");
-    return r;
-}
-} // namespace
 
 TEST(RecordFile, OpenCreatesAndCountsWholeRecordsOnly)
 {
     TempFolder folder;
+    RecordFile<ProductRecord> gone;
+    EXPECT_TRUE(gone.open("gone/grocery.dat").error.contains("gone/grocery.dat")) << "a missing folder";
+    EXPECT_EQ(gone.count(), 0);
+    EXPECT_FALSE(gone.append(ProductRecord()).ok());
+    EXPECT_FALSE(replaceFileSafely("gone/grocery.dat", QByteArray("x")).ok());
+
     RecordFile<ShoppingItemRecord> file;
     ASSERT_TRUE(file.open("grocery.lst").ok());
     EXPECT_TRUE(TempFolder::exists("grocery.lst"));
@@ -39,7 +31,7 @@ TEST(RecordFile, OpenCreatesAndCountsWholeRecordsOnly)
     EXPECT_EQ(file.read(3), ShoppingItemRecord()) << "beyond the end reads as zero bytes";
 
     // Appending lands after the whole records; the partial tail is overwritten, not kept.
-    ASSERT_TRUE(file.append(item("Milk")).ok());
+    ASSERT_TRUE(file.append(listItem("Milk", "", "1")).ok());
     EXPECT_EQ(QFile("grocery.lst").size(), 149 * 3);
     EXPECT_EQ(file.read(3).text(ShoppingItemRecord::item), "Milk");
 }
@@ -49,7 +41,7 @@ TEST(RecordFile, WriteInPlaceKeepsTheOtherBytes)
     TempFolder folder;
     QByteArray original;
     for (int i = 0; i < 3; ++i) {
-        ShoppingItemRecord r = item(QString::number(i));
+        ShoppingItemRecord r = listItem(QString::number(i), "", "1");
         r.bytes[148] = char(0x7f); // a spare byte someone else wrote
         original.append(r.bytes.data(), 149);
     }
@@ -70,10 +62,10 @@ TEST(RecordFile, ReplaceAllIsAtomicAndReopensOrKeepsTheOldFileOpen)
     RecordFile<ShoppingItemRecord> file;
     ASSERT_TRUE(file.open("a.lst").ok());
     ASSERT_TRUE(file.appendBytes(QByteArray(149 * 3, 'o')).ok());
-    ASSERT_TRUE(file.replaceAll({item("1"), item("2")}).ok());
-    ASSERT_TRUE(file.append(item("new")).ok()) << "the handle follows the new file";
+    ASSERT_TRUE(file.replaceAll({listItem("1", "", "1"), listItem("2", "", "1")}).ok());
+    ASSERT_TRUE(file.append(listItem("new", "", "1")).ok()) << "the handle follows the new file";
     EXPECT_EQ(recordsFromBytes<ShoppingItemRecord>(TempFolder::read("a.lst")),
-              (std::vector{item("1"), item("2"), item("new")}));
+              (std::vector{listItem("1", "", "1"), listItem("2", "", "1"), listItem("new", "", "1")}));
 
     const QByteArray before = TempFolder::read("a.lst");
     {
@@ -82,7 +74,7 @@ TEST(RecordFile, ReplaceAllIsAtomicAndReopensOrKeepsTheOldFileOpen)
     }
     EXPECT_EQ(TempFolder::read("a.lst"), before);
     EXPECT_EQ(file.count(), 3);
-    EXPECT_TRUE(file.append(item("4")).ok());
+    EXPECT_TRUE(file.append(listItem("4", "", "1")).ok());
 }
 
 TEST(FileOps, CopyReplacesByteForByteAndMissingSourceCopiesEmpty)
@@ -98,16 +90,6 @@ TEST(FileOps, CopyReplacesByteForByteAndMissingSourceCopiesEmpty)
     EXPECT_TRUE(deleteFile("grocery.bak").ok());
     EXPECT_TRUE(deleteFile("grocery.bak").ok()) << "already gone counts as deleted";
     EXPECT_FALSE(fileExists("grocery.bak"));
-}
-
-TEST(RecordFile, MissingFolderIsReportedAndReadsAsEmpty)
-{
-    TempFolder folder;
-    RecordFile<ProductRecord> file;
-    EXPECT_TRUE(file.open("gone/grocery.dat").error.contains("gone/grocery.dat"));
-    EXPECT_EQ(file.count(), 0);
-    EXPECT_FALSE(file.append(ProductRecord()).ok());
-    EXPECT_FALSE(replaceFileSafely("gone/grocery.dat", QByteArray("x")).ok());
 }
 
 TEST(RecordFile, FailedAppendLeavesTheFileAsItWasAndNamesTheCause)
@@ -126,7 +108,7 @@ TEST(RecordFile, FailedAppendLeavesTheFileAsItWasAndNamesTheCause)
     EXPECT_EQ(file.count(), 2);
     {
         const FileFaultGuard full(FileStep::Write, "a.lst", EIO);
-        EXPECT_FALSE(file.write(1, item("Edited")).ok());
+        EXPECT_FALSE(file.write(1, listItem("Edited", "", "1")).ok());
     }
     EXPECT_EQ(TempFolder::read("a.lst"), original) << "a record edited in place is put back";
 
@@ -134,10 +116,10 @@ TEST(RecordFile, FailedAppendLeavesTheFileAsItWasAndNamesTheCause)
     FileResult limited;
     {
         const FileSizeLimit limit(149 * 2 + 100);
-        limited = file.append(item("Milk"));
+        limited = file.append(listItem("Milk", "", "1"));
     }
     EXPECT_EQ(limited.error, "Writing a.lst failed: File too large");
     EXPECT_EQ(TempFolder::read("a.lst"), original);
-    EXPECT_TRUE(file.append(item("Milk")).ok());
+    EXPECT_TRUE(file.append(listItem("Milk", "", "1")).ok());
     EXPECT_EQ(file.count(), 3);
 }

@@ -1,8 +1,5 @@
 #include "model/ShoppingListRules.h"
 #include "support/Fixtures.h"
-#include "support/QtPrinters.h"
-
-#include <gtest/gtest.h>
 
 using namespace model;
 using data::ShoppingItemRecord;
@@ -26,14 +23,10 @@ TEST(ShoppingList, RowsTotalsAndCoupons)
     EXPECT_EQ(view.rows[0].costText, "1.99");
     EXPECT_EQ(view.rows[1].costText, ".00");
     EXPECT_EQ(view.totalText, "9.97");
-    EXPECT_DOUBLE_EQ(view.couponTotal, 0.5);
-    EXPECT_EQ(couponSavingsCaption(view.couponTotal), "Coupon savings = $.50");
-    EXPECT_EQ(listCaption("grocery.lst", view.totalText), "grocery ($9.97)");
     EXPECT_EQ(listCaption("/home/u/My.Store.lst", ""), "My ($)");
-    EXPECT_EQ(buildShoppingList({}, ListOrder::Alphabetical).totalText, "");
 }
 
-TEST(ShoppingList, CategoryOrderByCodeKeepsOrderOfAdding)
+TEST(ShoppingList, CategoryOrderByCodeKeepsOrderOfAddingAndShowsUnwrittenFields)
 {
     const auto view = buildShoppingList({listItem("b1", "1", "1", "bread"), listItem("p1", "1", "1", "Produce"),
                                          listItem("d1", "1", "1", "02 Dairy"), listItem("k1", "1", "1", "10 Bakery"),
@@ -42,50 +35,39 @@ TEST(ShoppingList, CategoryOrderByCodeKeepsOrderOfAdding)
     EXPECT_EQ(texts(view), (QStringList{"     d1   (02 Dairy)", "     d2   (02 Dairy)", "     a0   (02 Dairy)",
                                         "     k1   (10 Bakery)", "     p1   (Produce)", "     b1   (bread)"}));
     EXPECT_EQ(view.rows[0].record, 3);
-}
 
-TEST(ShoppingList, ZeroByteFieldsShowAsEmpty)
-{
-    ShoppingItemRecord eggs;
+    ShoppingItemRecord eggs; // fields never written show as blank ones do
     eggs.set(ShoppingItemRecord::item, u"Eggs");
-    const auto view = buildShoppingList({eggs}, ListOrder::ByCategory);
-    EXPECT_EQ(view.rows[0].text, "() Eggs   ()") << "as a blank quantity and category show";
-    EXPECT_EQ(view.totalText, ".00");
-}
-
-TEST(ShoppingList, AddedItemTakesQuantityTimesPrice)
-{
-    const ShoppingItemRecord milk = *shoppingItemFor(product("Milk", "2.49", "Dairy"), "2");
-    EXPECT_EQ(milk.get(ShoppingItemRecord::price), " 4.98 ");
-    EXPECT_EQ(milk.get(ShoppingItemRecord::quantity), "2  ");
-    EXPECT_EQ(milk.text(ShoppingItemRecord::category), "Dairy");
-    EXPECT_EQ(milk.get(ShoppingItemRecord::coupon), QString(6, QChar(0))) << "coupon never written";
-    EXPECT_EQ(shoppingItemFor(product("Salt", "      "), "1")->get(ShoppingItemRecord::price), " 0    ");
+    const auto unwritten = buildShoppingList({eggs}, ListOrder::ByCategory);
+    EXPECT_EQ(unwritten.rows[0].text, "() Eggs   ()");
+    EXPECT_EQ(unwritten.totalText, ".00");
 }
 
 TEST(ShoppingList, QuantitiesAndPricesAreStoredWholeAndAgree)
 {
-    struct Case
-    {
-        const char* price;
-        const char* typed;
-        const char* quantity; // nullptr = refused with "Bad entry"
-        const char* extended;
-    } cases[] = {
-        {"99.99", "0.75", ".75", "74.993"}, {"99.99", "2", "2", "199.98"},  {"123.45", "1", "1", "123.45"},
-        {"2.49", " 2", " 2", " 4.98"},      {"99.99", "1.25", nullptr, ""}, {"9999.99", "999", nullptr, ""},
-        {"1.00", "abc", nullptr, ""},       {"", "3", "3", " 0"},
+    // The price and the quantity typed; then the quantity and the price field stored, or
+    // nothing where the quantity is refused ("Bad entry").
+    const std::tuple<QString, QString, QString> cases[] = {
+        {"99.99", "0.75", ".75|74.993"},
+        {"99.99", "2", "2|199.98"},
+        {"123.45", "1", "1|123.45"},
+        {"2.49", " 2", "2| 4.98 "},
+        {"99.99", "1.25", ""},
+        {"9999.99", "999", ""},
+        {"1.00", "abc", ""},
+        {"", "3", "3| 0    "},
     };
+    const ShoppingItemRecord milk = *shoppingItemFor(product("Milk", "2.49", "Dairy"), "2");
+    EXPECT_EQ(milk.get(ShoppingItemRecord::quantity), "2  ");
+    EXPECT_EQ(milk.text(ShoppingItemRecord::category), "Dairy");
+    EXPECT_EQ(milk.get(ShoppingItemRecord::coupon), QString(6, QChar(0))) << "coupon never written";
     EXPECT_EQ(storedQuantity("1.25"), std::nullopt);
     EXPECT_EQ(storedQuantity("0.75"), ".75");
-    for (const Case& c : cases) {
-        const auto item = shoppingItemFor(product("TV", c.price), c.typed);
-        ASSERT_EQ(item.has_value(), c.quantity != nullptr) << c.typed;
-        if (!item)
-            continue;
-        EXPECT_EQ(item->text(ShoppingItemRecord::quantity), QString(c.quantity).trimmed()) << c.typed;
-        EXPECT_EQ(item->get(ShoppingItemRecord::price).trimmed(), QString(c.extended).trimmed()) << c.typed;
-        EXPECT_TRUE(item->get(ShoppingItemRecord::price).startsWith(c.extended)) << c.typed;
+    for (const auto& [price, typed, stored] : cases) {
+        const auto item = shoppingItemFor(product("TV", price), typed);
+        EXPECT_EQ(item ? item->text(ShoppingItemRecord::quantity) + "|" + item->get(ShoppingItemRecord::price) : "",
+                  stored)
+            << typed.toStdString();
     }
 
     // Changing .75 back to 1 scales from the values as stored, not from a cut quantity.
@@ -95,14 +77,7 @@ TEST(ShoppingList, QuantitiesAndPricesAreStoredWholeAndAgree)
     EXPECT_FALSE(changeQuantity(tv, "1.25"));
     EXPECT_EQ(tv.text(ShoppingItemRecord::quantity), "1") << "a refused change leaves the item as it was";
     EXPECT_FALSE(withQuantity(listItem("Gold", "999999", "1"), "2")) << "a price of seven digits is refused";
-}
-
-TEST(ShoppingList, ChangeRescalesAndNeverDividesByZero)
-{
-    ShoppingItemRecord milk = listItem("Milk", " 4.98", "2");
-    changeQuantity(milk, "3");
-    EXPECT_EQ(milk.text(ShoppingItemRecord::price), "7.47");
-    EXPECT_EQ(milk.text(ShoppingItemRecord::quantity), "3");
+    // A stored quantity that is no number or zero never divides: the price is the unit price.
     for (const char* odd : {"0", "", "x"}) {
         ShoppingItemRecord item = listItem("Jam", "2.50", odd);
         changeQuantity(item, "2");

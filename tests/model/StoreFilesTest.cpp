@@ -1,55 +1,39 @@
 #include "model/StoreFiles.h"
 #include "data/FileOps.h"
 #include "support/Fixtures.h"
-#include "support/QtPrinters.h"
-#include "support/TempFolder.h"
 
 #include <QDir>
-
-#include <gtest/gtest.h>
 
 using namespace model;
 
 TEST(StoreFiles, Names)
 {
-    struct Case
-    {
-        const char* list;
-        const char* base;
-        const char* products;
-    } cases[] = {
+    // The list; then the store's name and its own product file.
+    const std::tuple<QString, QString, QString> cases[] = {
         {"grocery.lst", "grocery", "grocery.dat"},
-        {"Market.lst", "Market", "Market.dat"},
         {"My.Store.lst", "My", "My.dat"},
         {"/home/jo.doe/lists/corner.lst", "corner", "/home/jo.doe/lists/corner.dat"},
-        {"/x/grocery.lst", "grocery", "/x/grocery.dat"},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(storeBaseName(c.list), c.base);
-        EXPECT_EQ(ownProductFile(c.list), c.products);
+    for (const auto& [list, base, products] : cases) {
+        EXPECT_EQ(storeBaseName(list), base);
+        EXPECT_EQ(ownProductFile(list), products);
     }
-    EXPECT_EQ(mergeFileFor("grocery.dat"), "grocery.mrg");
-    EXPECT_EQ(mergeFileFor("corner.dat"), "corner.mrg");
 }
 
-TEST(StoreFiles, RememberedListRoundTrips)
+TEST(StoreFiles, RememberedListRoundTripsWhateverItsName)
 {
     TempFolder folder;
-    EXPECT_EQ(rememberedListBytes("grocery.lst"), QByteArray("grocery.lst") + QByteArray(19, ' '));
     EXPECT_EQ(rememberedListBytes(folder.path() + "/corner.lst"), QByteArray("corner.lst") + QByteArray(20, ' '))
         << "a list in the working folder is kept by its bare name";
     const QString thirty(30, 'x');
     EXPECT_EQ(rememberedListBytes(thirty).size(), 30);
     const QString far = "/srv/shared/pantrix lists/weekly/The Corner Shop.lst";
-    const QByteArray bytes = rememberedListBytes(far);
-    EXPECT_EQ(bytes.size(), 60);
-    EXPECT_EQ(rememberedListFrom(bytes), far);
+    const QByteArray twoRecords = rememberedListBytes(far);
+    EXPECT_EQ(twoRecords.size(), 60);
+    EXPECT_EQ(rememberedListFrom(twoRecords), far);
     EXPECT_EQ(rememberedListFrom(rememberedListBytes("Café.lst")), "Café.lst");
-}
 
-TEST(StoreFiles, NamesOutsideTheCodePageAreRememberedExactly)
-{
-    TempFolder folder;
+    // Names outside the code page.
     QDir().mkdir(QString::fromUtf8("Документы"));
     for (const QString& name :
          {QString::fromUtf8("Łódź.lst"), folder.path() + QString::fromUtf8("/Документы/store.lst"),
@@ -60,16 +44,22 @@ TEST(StoreFiles, NamesOutsideTheCodePageAreRememberedExactly)
             << "an older edition reads record 1 only and opens the default list";
         EXPECT_EQ(rememberedListFrom(bytes), name);
     }
-    ASSERT_TRUE(rememberList(QString::fromUtf8("Łódź.lst")).ok());
-    TempFolder::write(QString::fromUtf8("Łódź.lst"), {});
-    EXPECT_EQ(prepareFirstLoad(nullptr), QString::fromUtf8("Łódź.lst"));
-
     QByteArray damaged = QByteArray("grocery.lst") + QByteArray(19, ' ') + QByteArray(30, '\0');
     EXPECT_EQ(rememberedListFrom(damaged), "grocery.lst");
     EXPECT_EQ(rememberedListFrom(QByteArray(30, '\0')), "") << "zero bytes are no name";
+
+    // The first load backs up the products and takes the remembered list.
+    const QByteArray products = bytesOf(std::vector{product("Milk", "2.49")});
+    TempFolder::write("grocery.dat", products);
+    ASSERT_TRUE(rememberList(QString::fromUtf8("Łódź.lst")).ok());
+    TempFolder::write(QString::fromUtf8("Łódź.lst"), {});
+    EXPECT_EQ(prepareFirstLoad(nullptr), QString::fromUtf8("Łódź.lst"));
+    ASSERT_TRUE(backUpProducts().ok());
+    EXPECT_EQ(TempFolder::read("grocery.bak"), products);
 }
 
-TEST(StoreFiles, EliminationSparesTheDefaultStore)
+// What goes is shown by the main window's quit; here, what is spared.
+TEST(StoreFiles, EliminationSparesTheDefaultStoreAndFilesThatHoldBytes)
 {
     TempFolder folder;
     EXPECT_TRUE(storeIsEliminable(0, 0, "corner.lst"));
@@ -78,18 +68,6 @@ TEST(StoreFiles, EliminationSparesTheDefaultStore)
     EXPECT_FALSE(storeIsEliminable(1, 0, "corner.lst"));
     EXPECT_FALSE(storeIsEliminable(0, 1, "corner.lst"));
 
-    for (const char* f : {"corner.lst", "corner.dat", "grocery.dat", "namefile.dat"})
-        TempFolder::write(f, {});
-    ASSERT_TRUE(eliminateStore("corner.lst", "grocery.dat").ok());
-    EXPECT_FALSE(TempFolder::exists("corner.lst"));
-    EXPECT_FALSE(TempFolder::exists("corner.dat")) << "the store's own empty product file goes too";
-    EXPECT_FALSE(TempFolder::exists("namefile.dat"));
-    EXPECT_TRUE(TempFolder::exists("grocery.dat"));
-}
-
-TEST(StoreFiles, OnlyFilesOfLengthZeroAreEliminated)
-{
-    TempFolder folder;
     QDir().mkdir("elsewhere");
     TempFolder::write("elsewhere/config.txt", QByteArray(90, 'x'));
     TempFolder::write("namefile.dat", rememberedListBytes("elsewhere/config.txt"));
@@ -104,17 +82,6 @@ TEST(StoreFiles, OnlyFilesOfLengthZeroAreEliminated)
     ASSERT_TRUE(eliminateStore("corner.lst", "grocery.dat").ok());
     EXPECT_FALSE(TempFolder::exists("corner.lst"));
     EXPECT_EQ(TempFolder::read("corner.dat").size(), 10);
-}
-
-TEST(StoreFiles, FirstLoadBacksUpTheProductsAndTakesTheRememberedList)
-{
-    TempFolder folder;
-    const QByteArray products = bytesOf(std::vector{product("Milk", "2.49")});
-    TempFolder::write("grocery.dat", products);
-    TempFolder::write("namefile.dat", rememberedListBytes("store.lst"));
-    EXPECT_EQ(prepareFirstLoad(nullptr), "store.lst");
-    ASSERT_TRUE(backUpProducts().ok());
-    EXPECT_EQ(TempFolder::read("grocery.bak"), products);
 }
 
 TEST(StoreFiles, MergeProbeLeavesNoEmptyFile)

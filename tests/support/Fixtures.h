@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QtPrinters.h"
 #include "TempFolder.h"
 #include "data/RecordFile.h"
 #include "data/Records.h"
@@ -7,10 +8,13 @@
 #include <QByteArray>
 #include <QString>
 
+#include <gtest/gtest.h>
+
 #include <optional>
 #include <vector>
 
-// Records built field by field, as another program writing the same format would.
+// What a test of the rules needs: a working folder, readable Qt values, and records built
+// field by field, as another program writing the same format would.
 data::ProductRecord product(const QString& item, const QString& price = {}, const QString& category = {},
                             bool fat = false, bool carb = false);
 data::ShoppingItemRecord listItem(const QString& item, const QString& price, const QString& quantity,

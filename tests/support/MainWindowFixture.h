@@ -18,10 +18,10 @@
 #include <memory>
 
 // A main window in its own working folder, driven through its controls, with every box
-// answered by the dialog double.
+// answered by the dialog double. Public, so that a table of commands can drive it.
 class MainWindowTest : public ::testing::Test
 {
-protected:
+public:
     void start();
     // Ends the program through Exit; returns whether it ended.
     bool quit() { return window->Quit(); }
@@ -54,6 +54,9 @@ protected:
     // A label's text or a group box's title.
     QString text(const char* label) const;
     bool enabled(const char* control) const { return find<QWidget>(control)->isEnabled(); }
+    // The records of the default store's files as they are on disk.
+    static std::vector<data::ProductRecord> products() { return recordsIn<data::ProductRecord>("grocery.dat"); }
+    static std::vector<data::ShoppingItemRecord> items() { return recordsIn<data::ShoppingItemRecord>("grocery.lst"); }
 
     TempFolder folder;
     FakeDialogs dialogs;
