@@ -92,3 +92,23 @@ TEST_F(MainWindowTest, AStartWhereNothingCanBeWrittenSaysSoInOneBox)
     EXPECT_FALSE(told.contains("default list is used instead")) << "the default list was the one that failed";
     EXPECT_EQ(told.count("Opening grocery.lst failed"), 1);
 }
+
+TEST_F(MainWindowTest, TheStartBacksUpTheProductsAndTellsWhenItCannot)
+{
+    const QByteArray products = bytesOf(std::vector{product("Milk", "2.49", "Dairy")});
+    TempFolder::write("grocery.dat", products);
+    {
+        const FileFaultGuard full(FileStep::Write, "grocery.bak", ENOSPC, -1);
+        dialogs.answer(Answer::Ok);
+        start();
+        ASSERT_EQ(dialogs.boxes().size(), 1u);
+        EXPECT_TRUE(dialogs.last().text.startsWith("Writing grocery.bak failed")) << dialogs.last().text.toStdString();
+        EXPECT_FALSE(TempFolder::exists("grocery.bak"));
+        EXPECT_EQ(productRows(), QStringList{"Milk"}) << "the start goes on";
+    }
+    EXPECT_TRUE(quit());
+    window.reset();
+    state.Loaded = false; // the next run
+    start();
+    EXPECT_EQ(TempFolder::read("grocery.bak"), products);
+}
