@@ -128,21 +128,12 @@ TEST_F(HelpWindowsTest, AboutIsOneWindowWithItsLabelsAndLinkAndSwallowsF1)
     EXPECT_FALSE(commands->aboutWindow()->isVisible());
 }
 
-TEST_F(HelpWindowsTest, MagnifierCyclesEveryListAndKeepsTheirHeights)
+TEST_F(HelpWindowsTest, MagnifierCyclesEveryList)
 {
-    QApplication::processEvents();
-    std::vector<int> heights;
-    for (QWidget* list : lists)
-        heights.push_back(list->height());
-    const double desktopSize = misc::desktopListFontSize(lists[0]);
-
-    for (double expected : {14.25, 18.0, desktopSize, 14.25}) {
+    for (double expected : {14.25, 18.0, misc::desktopListFontSize(lists[0]), 14.25}) {
         commands->magnify();
-        QApplication::processEvents();
-        for (std::size_t i = 0; i < heights.size(); ++i) {
-            EXPECT_EQ(lists[i]->font().pointSizeF(), expected) << lists[i]->objectName().toStdString();
-            EXPECT_EQ(lists[i]->height(), heights[i]) << lists[i]->objectName().toStdString();
-        }
+        for (QWidget* list : lists)
+            EXPECT_EQ(list->font().pointSizeF(), expected) << list->objectName().toStdString();
     }
 
     QFont odd = lists[0]->font();
