@@ -49,7 +49,7 @@ protected:
 
 } // namespace
 
-TEST_F(HelpWindowsTest, TopicHelpIsReloadedForTheOtherTopicAndPrints)
+TEST_F(HelpWindowsTest, TopicHelpIsReplacedAndPrintsAndProgramHelpFallsBackToTheGuide)
 {
     commands->mergeHelp();
     QPointer<misc::panthelp> merge = commands->help();
@@ -73,10 +73,7 @@ TEST_F(HelpWindowsTest, TopicHelpIsReloadedForTheOtherTopicAndPrints)
 
     click(help, "quitcmd");
     EXPECT_FALSE(help->isVisible());
-}
 
-TEST_F(HelpWindowsTest, ProgramHelpOpensTheHelpFileOrElseTheGuideWithoutComplaint)
-{
     commands->programHelp();
     EXPECT_TRUE(desktop.opened.empty()) << "no pantrix.hlp here";
     ASSERT_TRUE(commands->guide() && commands->guide()->isVisible());
