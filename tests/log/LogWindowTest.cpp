@@ -113,7 +113,6 @@ TEST_F(LogWindowTest, FilingEntriesForTheShoppingList)
     dialogs.answer(Answer::Ok);
     log.logput();
     EXPECT_TRUE(dialogs.last().text.startsWith("Opening pantlog.dat failed")) << dialogs.last().text.toStdString();
-    EXPECT_EQ(dialogs.last().icon, ui::Icon::Critical);
 }
 
 TEST_F(LogWindowTest, TheLogListsByDateShowsTheClickedEntryAndRestrictsAndRestores)
