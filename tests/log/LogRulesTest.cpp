@@ -61,34 +61,25 @@ TEST(LogEntry, DatesReadMonthFirstWithTheCenturyPivot)
     EXPECT_EQ(entryDateText(QDate(2026, 12, 5)), "12-05-26");
 }
 
-TEST(LogView, LinesSortByDateKeepingFileOrderAndUnreadableDatesLast)
+TEST(LogView, LinesSortByDateAndRestrictByListIgnoringCase)
 {
     const std::vector<LogRecord> records{
         logEntry("12-30-26", "1.00", "10.00", "grocery", "new year"),
         logEntry("01-02-27", "", "20.00", "A shopping list with a long name"),
-        logEntry("DEC 5", "", "5.00", "corner"),
-        logEntry("06-15-26", ".50", "30.00", "grocery"),
-        logEntry("06-15-26", "", "1.00", "corner"),
+        logEntry("DEC 5", "", "5.00", "GROCERY"),
+        logEntry("06-15-26", ".50", "30.00", "Grocery"),
+        logEntry("06-15-26", "", "1.00", "groceryx"),
     };
     const LogView view = buildLogView(records, {});
-    EXPECT_EQ(recordsOf(view), (std::vector{4, 5, 1, 2, 3}));
+    EXPECT_EQ(recordsOf(view), (std::vector{4, 5, 1, 2, 3})) << "file order kept, unreadable dates last";
     EXPECT_EQ(view.lines[2].text, "grocery              12-30-26  1.00    10.00   new year" + QString(92, u' '));
     EXPECT_TRUE(view.lines[3].text.startsWith("A shopping list with 01-02-27")) << "list name cut to 20";
     EXPECT_EQ(figuresOf(view), (QStringList{"1.50", "66.00", ".30", "13.20"}));
-}
 
-TEST(LogView, RestrictionByListIgnoresCaseAndPickingSkipsMissingLines)
-{
-    const std::vector<LogRecord> records{
-        logEntry("01-05-27", "1.00", "10.00", "grocery"), logEntry("01-04-27", "", "99.00", "Corner"),
-        logEntry("01-03-27", "2.00", "20.00", "GROCERY"), logEntry("01-02-27", "", "30.00", "Grocery"),
-        logEntry("01-01-27", "", "1.00", "groceryx"),
-    };
     const LogView grocery = buildLogView(records, {Restriction::Kind::List, " Grocery "});
-    EXPECT_EQ(recordsOf(grocery), (std::vector{4, 3, 1}));
-    EXPECT_EQ(figuresOf(grocery), (QStringList{"3.00", "60.00", "1.00", "20.00"}));
-
-    EXPECT_EQ(recordsOf(pickLines(records, buildLogView(records, {}).lines, {0, 7})), std::vector{5}) << "no line 7";
+    EXPECT_EQ(recordsOf(grocery), (std::vector{4, 1, 3}));
+    EXPECT_EQ(figuresOf(grocery), (QStringList{"1.50", "45.00", ".50", "15.00"}));
+    EXPECT_EQ(recordsOf(pickLines(records, view.lines, {0, 7})), std::vector{4}) << "no line 7";
     EXPECT_EQ(figuresOf(buildLogView(records, {Restriction::Kind::List, "nowhere"})),
               (QStringList{".00", ".00", "", ""}))
         << "no average of nothing";
