@@ -6,7 +6,6 @@
 
 using namespace stores;
 
-// The two messages for a refused name are shown by the window tests.
 TEST(StoreRules, NamesThatCannotBeFilesAreRefused)
 {
     for (const char* fine :
