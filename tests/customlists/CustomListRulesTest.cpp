@@ -9,13 +9,6 @@
 using namespace customlists;
 using data::CustomListRecord;
 
-namespace {
-QString padded(const QString& text, int width)
-{
-    return text.leftJustified(width, u' ');
-}
-} // namespace
-
 TEST(CustomListRules, NamesAreTitleCasedAndComparedAsTheyWouldBeStored)
 {
     const std::pair<QString, QString> cases[] = {
@@ -38,17 +31,25 @@ TEST(CustomListRules, NamesAreTitleCasedAndComparedAsTheyWouldBeStored)
         << "a longer name would be stored as the existing one and mix the two lists";
 }
 
-TEST(CustomListRules, PickerNamesAndItemsInCodeOrder)
+TEST(CustomListRules, PickerNamesItemsInCodeOrderAndRemovalKeepingTheRestInOrder)
 {
-    const std::vector records{customRecord("Party", "Milk"),   customRecord("Weekly", "Bread"),
-                              customRecord(" party ", "Eggs"), customRecord("Party", "apple"),
-                              customRecord("PARTY", "Milk"),   customRecord("Apple Pie", "Flour")};
-    EXPECT_EQ(pickerNames(records), (QStringList{padded(" party", 30), padded("Apple Pie", 30), padded("PARTY", 30),
-                                                 padded("Party", 30), padded("Weekly", 30)}));
+    std::vector records{customRecord("Party", "Milk"),   customRecord("Weekly", "Bread"),
+                        customRecord(" party ", "Eggs"), customRecord("Party", "apple"),
+                        customRecord("PARTY", "Milk"),   customRecord("Apple Pie", "Flour")};
+    QStringList names{" party", "Apple Pie", "PARTY", "Party", "Weekly"};
+    for (QString& name : names)
+        name = name.leftJustified(30);
+    EXPECT_EQ(pickerNames(records), names);
     QStringList entries;
-    for (const ListEntry& e : listEntries(records, padded("Party", 30)))
+    for (const ListEntry& e : listEntries(records, names[3]))
         entries << QString("%1 #%2").arg(data::trimBlanks(e.item)).arg(e.record);
     EXPECT_EQ(entries, (QStringList{"Eggs #3", "Milk #1", "Milk #5", "apple #4"})) << "stable, case counts";
+
+    records[5].bytes[200] = 'x'; // beyond the known fields: not carried over
+    const std::vector kept{records[1], customRecord("Apple Pie", "Flour")};
+    EXPECT_EQ(withoutRecords(records, {1, 3, 4, 5}), kept);
+    EXPECT_EQ(withoutList(records, "party  "), kept);
+    EXPECT_TRUE(withoutList(withoutList(kept, "weekly"), "APPLE PIE").empty());
 }
 
 TEST(CustomListRules, GetAddsEachNameOnceAndNeverOneAlreadyListed)
@@ -73,17 +74,6 @@ TEST(CustomListRules, SaveStoresTheUnitPrice)
         EXPECT_EQ(recordFor("My List", listItem("Milk", price, quantity, "Dairy")),
                   customRecord("My List", "Milk", unit, "Dairy"))
             << price << " / " << quantity;
-}
-
-TEST(CustomListRules, RemoveAndDeleteKeepTheOtherRecordsInOrder)
-{
-    std::vector records{customRecord("A", "1"), customRecord("B", "1"), customRecord("A", "2"), customRecord("C", "1"),
-                        customRecord(" b", "2")};
-    records[3].bytes[200] = 'x'; // beyond the known fields: not carried over
-    const std::vector kept{records[0], records[2], customRecord("C", "1")};
-    EXPECT_EQ(withoutRecords(records, {2, 5}), kept);
-    EXPECT_EQ(withoutList(records, "B  "), kept);
-    EXPECT_TRUE(withoutList(withoutList(withoutList(records, "a"), "b"), "c").empty());
 }
 
 TEST(CustomListRefresh, FirstProductOfTheNameGivesPriceAndCategoryAfterABackup)

@@ -97,57 +97,9 @@ TEST_F(CustomListWindowTest, CreateAddAndSaveWriteTheChosenItems)
         << "created in row order, then added, then saved";
 }
 
-TEST_F(CustomListWindowTest, PickerRowsThenPreviewDeleteAndF12)
+TEST_F(CustomListWindowTest, RemoveGetPickerPreviewDeleteAndF12)
 {
     TempFolder::write("grocery.dat", bytesOf(std::vector{product("Tea", "3.50", "Drinks")}));
-    TempFolder::write("grocery.lst", bytesOf(std::vector{listItem("Milk", " 4.98", "2")}));
-    TempFolder::write("pantrecp.dat", bytesOf(kLists));
-    start();
-    const std::pair<const char*, QString> prompts[] = {{"recaddcmd", "Select a list to add to..."},
-                                                       {"receditcmd", "Select a list to edit..."},
-                                                       {"recpreview", "Select a list to preview..."},
-                                                       {"recgetcmd", "Select a list to use..."},
-                                                       {"recdelete", "Select a list to delete..."}};
-    for (const auto& [action, prompt] : prompts) {
-        trigger(action);
-        EXPECT_EQ(rows("List3"), (QStringList{prompt, "", "CLICK HERE TO RETURN TO SHOPPING LIST", "", pad("Party", 30),
-                                              pad("Weekly", 30)}));
-        EXPECT_EQ(text("listlbl"), "Select");
-        for (int row : {0, 1, 3})
-            clickRow(find<QListWidget>("List3"), row);
-        EXPECT_FALSE(hidden("List3")) << action << ": prompt and blank rows do nothing";
-        clickRow(find<QListWidget>("List3"), 2);
-        EXPECT_EQ(shownList(), "grocery ($4.98)") << action;
-    }
-
-    pick("recpreview", 5);
-    EXPECT_EQ(rows("List5").mid(1),
-              (QStringList{"(CLICK LIST TO CLEAR)", "", "  " + pad("Bread", 40), "  " + pad("Tea", 40)}));
-    QTest::mouseClick(find<QListWidget>("List5")->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(shownList(), "grocery ($4.98)");
-
-    dialogs.answer(Answer::No, "Delete Party?", Title::own("Confirm..."));
-    pick("recdelete", 4);
-    EXPECT_FALSE(TempFolder::exists("pantrecp.bak"));
-    dialogs.answer(Answer::Yes, "Delete Party?").ok("List deleted");
-    pick("recdelete", 4);
-    EXPECT_EQ(shownList(), "grocery ($4.98)");
-    EXPECT_EQ(TempFolder::read("pantrecp.bak"), bytesOf(kLists));
-    const QByteArray kept = bytesOf(std::vector{kLists[1], kLists[3]});
-    EXPECT_EQ(TempFolder::read("pantrecp.dat"), kept);
-
-    const QString question = "You have pressed the <F12> key. This will update the prices and category designations "
-                             "for foods in your custom list files.   Proceed?";
-    dialogs.answer(Answer::No, question, Title::own("Confirm"));
-    key(Qt::Key_F12);
-    EXPECT_EQ(TempFolder::read("pantrecp.dat"), kept);
-    dialogs.answer(Answer::Yes, question).ok(" 1 items scanned and updated.", Title::own("Done"));
-    click("updatecmd");
-    EXPECT_EQ(recordsIn<CustomListRecord>("pantrecp.dat")[1], customRecord("Weekly", "Tea", "3.50", "Drinks"));
-}
-
-TEST_F(CustomListWindowTest, RemoveAndGetAskAgainAfterNoAndLeaveOnCancel)
-{
     TempFolder::write("grocery.lst", bytesOf(std::vector{listItem("Milk", " 4.98", "2")}));
     TempFolder::write("pantrecp.dat", bytesOf(kLists));
     start();
@@ -184,4 +136,46 @@ TEST_F(CustomListWindowTest, RemoveAndGetAskAgainAfterNoAndLeaveOnCancel)
     pick("receditcmd", 4);
     click("nevermindcmd");
     EXPECT_EQ(shownList(), "grocery ($10.08)");
+
+    const std::pair<const char*, QString> prompts[] = {{"recaddcmd", "Select a list to add to..."},
+                                                       {"receditcmd", "Select a list to edit..."},
+                                                       {"recpreview", "Select a list to preview..."},
+                                                       {"recgetcmd", "Select a list to use..."},
+                                                       {"recdelete", "Select a list to delete..."}};
+    for (const auto& [action, prompt] : prompts) {
+        trigger(action);
+        EXPECT_EQ(rows("List3"), (QStringList{prompt, "", "CLICK HERE TO RETURN TO SHOPPING LIST", "", pad("Party", 30),
+                                              pad("Weekly", 30)}));
+        EXPECT_EQ(text("listlbl"), "Select");
+        for (int row : {0, 1, 3})
+            clickRow(find<QListWidget>("List3"), row);
+        EXPECT_FALSE(hidden("List3")) << action << ": prompt and blank rows do nothing";
+        clickRow(find<QListWidget>("List3"), 2);
+        EXPECT_EQ(shownList(), "grocery ($10.08)") << action;
+    }
+
+    pick("recpreview", 5);
+    EXPECT_EQ(rows("List5").mid(1),
+              (QStringList{"(CLICK LIST TO CLEAR)", "", "  " + pad("Bread", 40), "  " + pad("Tea", 40)}));
+    QTest::mouseClick(find<QListWidget>("List5")->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(shownList(), "grocery ($10.08)");
+
+    dialogs.answer(Answer::No, "Delete Party?", Title::own("Confirm..."));
+    pick("recdelete", 4);
+    EXPECT_FALSE(TempFolder::exists("pantrecp.bak"));
+    dialogs.answer(Answer::Yes, "Delete Party?").ok("List deleted");
+    pick("recdelete", 4);
+    EXPECT_EQ(shownList(), "grocery ($10.08)");
+    EXPECT_EQ(recordsIn<CustomListRecord>("pantrecp.bak"), (std::vector{kLists[1], kLists[2], kLists[3]}));
+    const QByteArray kept = bytesOf(std::vector{kLists[1], kLists[3]});
+    EXPECT_EQ(TempFolder::read("pantrecp.dat"), kept);
+
+    const QString question = "You have pressed the <F12> key. This will update the prices and category designations "
+                             "for foods in your custom list files.   Proceed?";
+    dialogs.answer(Answer::No, question, Title::own("Confirm"));
+    key(Qt::Key_F12);
+    EXPECT_EQ(TempFolder::read("pantrecp.dat"), kept);
+    dialogs.answer(Answer::Yes, question).ok(" 1 items scanned and updated.", Title::own("Done"));
+    click("updatecmd");
+    EXPECT_EQ(recordsIn<CustomListRecord>("pantrecp.dat")[1], customRecord("Weekly", "Tea", "3.50", "Drinks"));
 }

@@ -29,19 +29,16 @@ QStringList figuresOf(const LogView& view)
 
 } // namespace
 
-// The plain case is filed by the log window's test, against a record built field by field.
-TEST(LogEntry, FiledEntryFitsItsFields)
+// The plain filed entry is checked by the log window's test, against a record built field by field.
+TEST(LogEntry, MoneyIsRoundedToFitNeverCut)
 {
     const auto big = makeLogEntry(QDate(2027, 1, 2), "12345.67", 1234.56, "/home/me/My.Store.lst", {});
     ASSERT_TRUE(big);
-    EXPECT_EQ(big->text(LogRecord::total), "12345.7") << "rounded to fit, never cut";
+    EXPECT_EQ(big->text(LogRecord::total), "12345.7");
     EXPECT_EQ(big->text(LogRecord::coupons), "1234.6");
     EXPECT_EQ(big->text(LogRecord::listname), "My");
     EXPECT_FALSE(makeLogEntry(QDate(2027, 1, 2), "123456789", 0, "grocery.lst", {})) << "no field holds it";
-}
 
-TEST(LogEntry, MoneyIsRoundedToFitNeverCut)
-{
     const std::tuple<QString, int, std::optional<QString>> cases[] = {
         {"45.50", 7, "45.50"},      {" 199.98", 6, "199.98"},    {"12345.67", 7, "12345.7"},
         {"1234.56", 6, "1234.6"},   {"9999.96", 6, "10000"},     {"123456.4", 6, "123456"},
@@ -64,34 +61,25 @@ TEST(LogEntry, DatesReadMonthFirstWithTheCenturyPivot)
     EXPECT_EQ(entryDateText(QDate(2026, 12, 5)), "12-05-26");
 }
 
-TEST(LogView, LinesSortByDateKeepingFileOrderAndUnreadableDatesLast)
+TEST(LogView, LinesSortByDateAndRestrictByListIgnoringCase)
 {
     const std::vector<LogRecord> records{
         logEntry("12-30-26", "1.00", "10.00", "grocery", "new year"),
         logEntry("01-02-27", "", "20.00", "A shopping list with a long name"),
-        logEntry("DEC 5", "", "5.00", "corner"),
-        logEntry("06-15-26", ".50", "30.00", "grocery"),
-        logEntry("06-15-26", "", "1.00", "corner"),
+        logEntry("DEC 5", "", "5.00", "GROCERY"),
+        logEntry("06-15-26", ".50", "30.00", "Grocery"),
+        logEntry("06-15-26", "", "1.00", "groceryx"),
     };
     const LogView view = buildLogView(records, {});
-    EXPECT_EQ(recordsOf(view), (std::vector{4, 5, 1, 2, 3}));
+    EXPECT_EQ(recordsOf(view), (std::vector{4, 5, 1, 2, 3})) << "file order kept, unreadable dates last";
     EXPECT_EQ(view.lines[2].text, "grocery              12-30-26  1.00    10.00   new year" + QString(92, u' '));
     EXPECT_TRUE(view.lines[3].text.startsWith("A shopping list with 01-02-27")) << "list name cut to 20";
     EXPECT_EQ(figuresOf(view), (QStringList{"1.50", "66.00", ".30", "13.20"}));
-}
 
-TEST(LogView, RestrictionByListIgnoresCaseAndPickingSkipsMissingLines)
-{
-    const std::vector<LogRecord> records{
-        logEntry("01-05-27", "1.00", "10.00", "grocery"), logEntry("01-04-27", "", "99.00", "Corner"),
-        logEntry("01-03-27", "2.00", "20.00", "GROCERY"), logEntry("01-02-27", "", "30.00", "Grocery"),
-        logEntry("01-01-27", "", "1.00", "groceryx"),
-    };
     const LogView grocery = buildLogView(records, {Restriction::Kind::List, " Grocery "});
-    EXPECT_EQ(recordsOf(grocery), (std::vector{4, 3, 1}));
-    EXPECT_EQ(figuresOf(grocery), (QStringList{"3.00", "60.00", "1.00", "20.00"}));
-
-    EXPECT_EQ(recordsOf(pickLines(records, buildLogView(records, {}).lines, {0, 7})), std::vector{5}) << "no line 7";
+    EXPECT_EQ(recordsOf(grocery), (std::vector{4, 1, 3}));
+    EXPECT_EQ(figuresOf(grocery), (QStringList{"1.50", "45.00", ".50", "15.00"}));
+    EXPECT_EQ(recordsOf(pickLines(records, view.lines, {0, 7})), std::vector{4}) << "no line 7";
     EXPECT_EQ(figuresOf(buildLogView(records, {Restriction::Kind::List, "nowhere"})),
               (QStringList{".00", ".00", "", ""}))
         << "no average of nothing";
@@ -134,7 +122,6 @@ TEST(LogPrintoutTest, FortyEntriesToAPageEveryEntryAndTheWindowsFigures)
     EXPECT_EQ(text[9], "grocery" + QString(23, u' ') + "12-05-26.75     45.50   note");
     const qsizetype page = text.indexOf("<new page>");
     ASSERT_EQ(page, 9 + 40) << "forty entries on the first page";
-    EXPECT_EQ(text.count("<new page>"), 1);
     EXPECT_EQ(text.mid(page + 1, 9), heading);
     EXPECT_TRUE(text[page + 10].startsWith("last "));
     EXPECT_EQ(text.mid(page + 11),
@@ -172,10 +159,6 @@ TEST(SpendingByMonthTest, MonthsInOrderWithQuietMonthsAndTheAveragePerTrip)
     EXPECT_EQ(s.months[1].trips, 0) << "February had no trip";
     EXPECT_DOUBLE_EQ(s.months[2].net, 30);
     EXPECT_EQ(s.undated, 1);
-    EXPECT_EQ(s.trips, 4);
-    EXPECT_DOUBLE_EQ(s.averagePerTrip(), 25);
-
-    const SpendingByMonth none = spendingByMonth(records, {});
-    EXPECT_TRUE(none.months.empty());
-    EXPECT_EQ(none.averagePerTrip(), 0);
+    EXPECT_DOUBLE_EQ(s.averagePerTrip(), 25) << "four trips, the undated one too";
+    EXPECT_EQ(spendingByMonth(records, {}).averagePerTrip(), 0);
 }

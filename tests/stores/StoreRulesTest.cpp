@@ -8,26 +8,19 @@ using namespace stores;
 
 TEST(StoreRules, NamesThatCannotBeFilesAreRefused)
 {
-    for (const char* fine : {"Corner", "Café du Coin", "My.Store", "€uro Shop", "Joe's (north)"})
+    for (const char* fine :
+         {"Corner", "Café du Coin", "My.Store", "€uro Shop", "Joe's (north)", "groceryshop", "my.pantrecp", "pantlogs"})
         EXPECT_EQ(storeNameProblem(QString::fromUtf8(fine)), "") << fine;
     for (const char* bad :
-         {"a/b", "a\\b", "..", "x..y", "c:corner", "what?", "star*", "<tag>", "pipe|", "quote\"", "tab\there", "名前"})
+         {"a/b",     "a\\b",       "..",         "x..y",     "c:corner",  "what?",    "star*",   "<tag>",
+          "pipe|",   "quote\"",    "tab\there",  "名前",     "pantrecp",  "PantList", "pantlog", "grocery.x",
+          "Grocery", "namefile.y", "justincase", "pantnote", "pantnotes", "pantlpt",  ".hidden", "."})
         EXPECT_NE(storeNameProblem(QString::fromUtf8(bad)), "") << bad;
-    for (const char* own : {"pantrecp", "PantList", "pantlog", "grocery.x", "Grocery", "namefile.y", "justincase",
-                            "pantnote", "pantnotes", "pantlpt", ".hidden", "."})
-        EXPECT_NE(storeNameProblem(own), "") << own;
-    for (const char* fine : {"groceryshop", "my.pantrecp", "pantlogs"})
-        EXPECT_EQ(storeNameProblem(fine), "") << fine;
-    EXPECT_EQ(storeNameProblem("pantrecp"),
-              "\"pantrecp\" would take the name of one of the program's own files.  Choose another name.");
-    EXPECT_EQ(openedListProblem("/x/y/PANTRECP.lst"), "\"PANTRECP.lst\" is one of the program's own files, not a "
-                                                      "shopping list.");
+    EXPECT_TRUE(storeNameProblem("pantrecp").contains("would take the name of one of the program's own files"));
     for (const char* fine : {"/x/grocery.lst", "GROCERY.LST", "/x/corner.lst", "/x.y/pantlogs.lst"})
         EXPECT_EQ(openedListProblem(fine), "") << fine;
     for (const char* own : {"/x/.lst", "namefile.lst", "/x/grocery.old.lst", "pantlog.x.lst"})
         EXPECT_NE(openedListProblem(own), "") << own;
-    EXPECT_EQ(storeNameProblem("a/b"), "\"a/b\" cannot be used as a file name.  Leave out / \\ : * ? \" < > | and "
-                                       "\"..\", then try again.");
 }
 
 TEST(StoreRules, ListExtensionAndExistingLists)
