@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <string_view>
 #include <unordered_map>
 
@@ -94,15 +95,23 @@ void ProductCatalogue::indexNames()
         int length;
         int index;
     };
+    // The names are first packed back to back in file order, each byte replaced by its rank:
+    // sorting then compares plain bytes and touches a few megabytes instead of jumping about
+    // the whole file's bytes.
+    QByteArray packed(qsizetype(entries_.size()) * ProductRecord::item.width, Qt::Uninitialized);
+    char* next = packed.data();
     std::vector<Key> keys(entries_.size());
     for (size_t i = 0; i < keys.size(); ++i) {
         const auto [begin, end] =
             ProductRecord::item.trimmedBytes(bytes_.constData() + qsizetype(i) * ProductRecord::Length);
         const int length = int(end - begin);
+        for (int c = 0; c < length; ++c)
+            next[c] = char(rank[static_cast<unsigned char>(begin[c])]);
         std::uint64_t prefix = 0;
         for (int c = 0; c < 8; ++c)
-            prefix = prefix << 8 | (c < length ? rank[static_cast<unsigned char>(begin[c])] : 0u);
-        keys[i] = {prefix, begin, length, int(i)};
+            prefix = prefix << 8 | (c < length ? static_cast<unsigned char>(next[c]) : 0u);
+        keys[i] = {prefix, next, length, int(i)};
+        next += length;
     }
     std::vector<Key> sorted(keys.size());
     for (int shift = 0; shift < 64; shift += 8) {
@@ -118,34 +127,37 @@ void ProductCatalogue::indexNames()
         keys.swap(sorted);
     }
     // Within a run the first eight characters are alike, unless a name is shorter than that.
-    auto less = [&rank](const Key& a, const Key& b) {
+    // Equal names go by file order, which makes the order total and the sort need no buffer.
+    auto less = [](const Key& a, const Key& b) {
         const int shorter = std::min(a.length, b.length);
-        for (int c = shorter < 8 ? 0 : 8; c < shorter; ++c) {
-            if (a.name[c] != b.name[c])
-                return rank[static_cast<unsigned char>(a.name[c])] < rank[static_cast<unsigned char>(b.name[c])];
-        }
-        return a.length < b.length;
+        const int from = shorter < 8 ? 0 : 8;
+        if (const int order = std::memcmp(a.name + from, b.name + from, size_t(shorter - from)); order != 0)
+            return order < 0;
+        return a.length != b.length ? a.length < b.length : a.index < b.index;
     };
     for (size_t from = 0; from < keys.size();) {
         size_t to = from + 1;
         while (to < keys.size() && keys[to].prefix == keys[from].prefix)
             ++to;
         if (to - from > 1)
-            std::stable_sort(keys.begin() + qsizetype(from), keys.begin() + qsizetype(to), less);
+            std::sort(keys.begin() + qsizetype(from), keys.begin() + qsizetype(to), less);
         from = to;
     }
     byName_.resize(keys.size());
     for (size_t k = 0; k < keys.size(); ++k)
         byName_[k] = keys[k].index;
 
-    const auto& lower = data::cp1252::lowerCaseBytes();
+    // From a rank straight to the lower-cased byte.
+    std::array<char, 256> lowerOfRank{};
+    for (int b = 0; b < 256; ++b)
+        lowerOfRank[rank[size_t(b)]] = data::cp1252::lowerCaseBytes()[size_t(b)];
     lowerNames_.resize(qsizetype(keys.size()) * ProductRecord::item.width);
     starts_.assign(keys.size() + 1, 0);
     char* out = lowerNames_.data();
     for (size_t k = 0; k < keys.size(); ++k) {
         starts_[k] = out - lowerNames_.data();
         for (int c = 0; c < keys[k].length; ++c)
-            *out++ = lower[static_cast<unsigned char>(keys[k].name[c])];
+            *out++ = lowerOfRank[static_cast<unsigned char>(keys[k].name[c])];
     }
     starts_[keys.size()] = out - lowerNames_.data();
     lowerNames_.truncate(starts_[keys.size()]);
