@@ -316,13 +316,18 @@ void pantrix1::Load()
     state_.ProductsEdited = false;
     if (state_.CategoryFilter.isEmpty())
         state_.CategoryFilter = QStringLiteral("ALL");
-    if (state_.ProductCount() > 0)
-        RebuildProductList();
+    // The product file is decoded while the Shopping List fills.
+    std::future<void> decoded = products_->decodeAhead();
     if (state_.ItemCount() == 0)
         shopping_->showEmpty();
     else
         RebuildShoppingList();
+    if (decoded.valid())
+        decoded.get();
     if (state_.ProductCount() > 0)
+        RebuildProductList();
+    // A store of its own shows its category box even without products, as a switch to it does.
+    if (state_.ProductCount() > 0 || state_.ListFile != model::kDefaultList)
         RebuildCategories();
     form_->FreeLink3->setVisible(data::fileLength(kCompanionProgram) == 0);
     state_.Loaded = true;
@@ -346,8 +351,6 @@ void pantrix1::SelectProductFile()
         state_.ProductFile = model::kDefaultProducts;
         report(state_.products.open(state_.ProductFile));
     }
-    RebuildProductList();
-    RebuildCategories();
 }
 
 void pantrix1::ProbeMergeFile()

@@ -84,16 +84,23 @@ bool ProductCatalogue::load(const QByteArray& bytes)
 void ProductCatalogue::indexNames()
 {
     // Names compare as their decoded text (UTF-16 code units, the character code order);
-    // equal names keep their file order. Each name's first eight characters, ranked, make
-    // one integer; a stable radix sort orders those, and only names alike in all eight are
-    // then compared whole.
+    // equal names keep their file order. Eight characters at a time, ranked, make one
+    // integer: a stable radix sort orders the names by their first eight; names alike in
+    // those are sorted by the next eight, and only then compared whole.
     const auto& rank = characterRanks();
     struct Key
     {
         std::uint64_t prefix;
+        std::uint64_t next; // characters 8 to 15
         const char* name;
         int length;
         int index;
+    };
+    auto eightFrom = [](const char* name, int length, int from) {
+        std::uint64_t eight = 0;
+        for (int c = from; c < from + 8; ++c)
+            eight = eight << 8 | (c < length ? static_cast<unsigned char>(name[c]) : 0u);
+        return eight;
     };
     // The names are first packed back to back in file order, each byte replaced by its rank:
     // sorting then compares plain bytes and touches a few megabytes instead of jumping about
@@ -107,10 +114,7 @@ void ProductCatalogue::indexNames()
         const int length = int(end - begin);
         for (int c = 0; c < length; ++c)
             next[c] = char(rank[static_cast<unsigned char>(begin[c])]);
-        std::uint64_t prefix = 0;
-        for (int c = 0; c < 8; ++c)
-            prefix = prefix << 8 | (c < length ? static_cast<unsigned char>(next[c]) : 0u);
-        keys[i] = {prefix, next, length, int(i)};
+        keys[i] = {eightFrom(next, length, 0), eightFrom(next, length, 8), next, length, int(i)};
         next += length;
     }
     std::vector<Key> sorted(keys.size());
@@ -126,11 +130,14 @@ void ProductCatalogue::indexNames()
             sorted[starts[(k.prefix >> shift) & 0xff]++] = k;
         keys.swap(sorted);
     }
-    // Within a run the first eight characters are alike, unless a name is shorter than that.
+    // Names with equal integers agree in every character the shorter one has up to there
+    // (a name's end counts as the lowest rank), so the comparison goes on from that point.
     // Equal names go by file order, which makes the order total and the sort need no buffer.
     auto less = [](const Key& a, const Key& b) {
+        if (a.next != b.next)
+            return a.next < b.next;
         const int shorter = std::min(a.length, b.length);
-        const int from = shorter < 8 ? 0 : 8;
+        const int from = std::min(shorter, 16);
         if (const int order = std::memcmp(a.name + from, b.name + from, size_t(shorter - from)); order != 0)
             return order < 0;
         return a.length != b.length ? a.length < b.length : a.index < b.index;
