@@ -2,6 +2,7 @@
 
 #include "data/FileResult.h"
 #include "ui/Desktop.h"
+#include "ui/Dialogs.h"
 #include "ui/Printer.h"
 
 #include "data/Records.h"
@@ -25,6 +26,26 @@ inline void mustWork(const data::FileResult& result)
     if (!result)
         qFatal("%s", qPrintable(result.error));
 }
+
+// Answers every box with OK, so nothing waits for a user.
+class SilentDialogs : public ui::Dialogs
+{
+public:
+    ui::Answer message(const ui::Message&) override { return ui::Answer::Ok; }
+    QString input(const QString&, const ui::Title&, const QString&) override { return {}; }
+    QString openFile(const QString&, const QString&) override { return {}; }
+};
+
+// Says yes to every question, so a command runs to its end.
+class AgreeingDialogs : public SilentDialogs
+{
+public:
+    ui::Answer message(const ui::Message& m) override
+    {
+        return m.buttons == ui::Buttons::YesNo || m.buttons == ui::Buttons::YesNoCancel ? ui::Answer::Yes
+                                                                                        : ui::Answer::Ok;
+    }
+};
 
 // Windows under measurement print nothing and open nothing.
 struct NoPrinter : ui::Printer

@@ -18,19 +18,6 @@ namespace {
 
 using data::ProductRecord;
 
-// Says yes to every question, so a command runs to its end.
-class AgreeingDialogs : public ui::Dialogs
-{
-public:
-    ui::Answer message(const ui::Message& m) override
-    {
-        return m.buttons == ui::Buttons::YesNo || m.buttons == ui::Buttons::YesNoCancel ? ui::Answer::Yes
-                                                                                        : ui::Answer::Ok;
-    }
-    QString input(const QString&, const ui::Title&, const QString&) override { return {}; }
-    QString openFile(const QString&, const QString&) override { return {}; }
-};
-
 void prepareImport(int n)
 {
     bench::writeFile(QStringLiteral("import.dat"), bench::productFileBytes(n));
@@ -179,7 +166,7 @@ void DeleteCommand(benchmark::State& s)
         s.PauseTiming();
         bench::writeFile(QStringLiteral("command.dat"), bytes);
         model::SharedState state;
-        AgreeingDialogs dialogs;
+        bench::AgreeingDialogs dialogs;
         state.ProductFile = QStringLiteral("command.dat");
         state.CategoryFilter = QStringLiteral("ALL");
         state.Loaded = true;

@@ -60,14 +60,6 @@ void OpenLog(benchmark::State& s)
 }
 BENCHMARK(OpenLog)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-class SilentDialogs : public ui::Dialogs
-{
-public:
-    ui::Answer message(const ui::Message&) override { return ui::Answer::Ok; }
-    QString input(const QString&, const ui::Title&, const QString&) override { return {}; }
-    QString openFile(const QString&, const QString&) override { return {}; }
-};
-
 class NoPrinter : public ui::Printer
 {
 public:
@@ -78,7 +70,7 @@ public:
 void OpenLogWindow(benchmark::State& s)
 {
     bench::writeFile(shoplog::kLogFile, data::readFileBytes(logFile(int(s.range(0)))).bytes);
-    SilentDialogs dialogs;
+    bench::SilentDialogs dialogs;
     NoPrinter printer;
     for (auto _ : s) {
         shoplog::pantlog1 window(dialogs, printer);

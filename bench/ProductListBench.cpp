@@ -22,15 +22,6 @@
 
 namespace {
 
-// Answers nothing: the benchmarks never raise a box.
-class SilentDialogs : public ui::Dialogs
-{
-public:
-    ui::Answer message(const ui::Message&) override { return ui::Answer::Ok; }
-    QString input(const QString&, const ui::Title&, const QString&) override { return {}; }
-    QString openFile(const QString&, const QString&) override { return {}; }
-};
-
 QString fileFor(int n)
 {
     const QString name = QStringLiteral("products%1.dat").arg(n);
@@ -43,7 +34,7 @@ QString fileFor(int n)
 struct Window
 {
     model::SharedState state;
-    SilentDialogs dialogs;
+    bench::SilentDialogs dialogs;
     std::unique_ptr<app::pantrix1> window;
 
     explicit Window(int n)
@@ -169,7 +160,7 @@ void Startup(benchmark::State& s)
     for (auto _ : s) {
         bench::mustWork(data::deleteFile(model::kNameFile));
         model::SharedState state;
-        SilentDialogs dialogs;
+        bench::SilentDialogs dialogs;
         app::pantrix1 window(state, dialogs, bench::noPrinter(), bench::noDesktop());
         window.resize(1180, 720);
         window.show();

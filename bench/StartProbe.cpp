@@ -18,15 +18,6 @@
 
 namespace {
 
-// Answers every box with OK, so nothing waits for a user.
-class QuietDialogs : public ui::Dialogs
-{
-public:
-    ui::Answer message(const ui::Message&) override { return ui::Answer::Ok; }
-    QString input(const QString&, const ui::Title&, const QString&) override { return {}; }
-    QString openFile(const QString&, const QString&) override { return {}; }
-};
-
 void printMemory()
 {
     QFile status(QStringLiteral("/proc/self/status"));
@@ -53,7 +44,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     model::SharedState state;
-    QuietDialogs dialogs;
+    bench::SilentDialogs dialogs;
     app::pantrix1 window(state, dialogs, bench::noPrinter(), bench::noDesktop());
     window.show();
     window.Load();

@@ -29,19 +29,6 @@ namespace {
 constexpr int kProducts = 100000;
 constexpr int kItems = 10000;
 
-// Says yes to every question, so a command runs to its end.
-class AgreeingDialogs : public ui::Dialogs
-{
-public:
-    ui::Answer message(const ui::Message& m) override
-    {
-        return m.buttons == ui::Buttons::YesNo || m.buttons == ui::Buttons::YesNoCancel ? ui::Answer::Yes
-                                                                                        : ui::Answer::Ok;
-    }
-    QString input(const QString&, const ui::Title&, const QString&) override { return {}; }
-    QString openFile(const QString&, const QString&) override { return {}; }
-};
-
 // Handles everything the command queued (layouts, paints, deferred deletions).
 void settle()
 {
@@ -101,7 +88,7 @@ private:
 struct Started
 {
     model::SharedState state;
-    AgreeingDialogs dialogs;
+    bench::AgreeingDialogs dialogs;
     std::unique_ptr<app::pantrix1> window;
 
     explicit Started(const QString& folder)
