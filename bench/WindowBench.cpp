@@ -10,6 +10,7 @@
 #include "data/FileOps.h"
 #include "data/RecordFile.h"
 #include "model/SharedState.h"
+#include "model/ShoppingListRules.h"
 #include "model/StoreFiles.h"
 #include "ui/Dialogs.h"
 
@@ -199,6 +200,20 @@ void Add100Window(benchmark::State& s)
 }
 BENCHMARK(Add100Window)->Iterations(3)->Unit(benchmark::kMillisecond);
 
+// Add's rules alone: 100 items made from their products and the list view rebuilt.
+void Add100RuleOnly(benchmark::State& s)
+{
+    const auto products = data::recordsFromBytes<data::ProductRecord>(Folders::get().products);
+    const auto items = data::recordsFromBytes<data::ShoppingItemRecord>(Folders::get().items);
+    for (auto _ : s) {
+        std::vector<data::ShoppingItemRecord> list = items;
+        for (int i = 0; i < 100; ++i)
+            list.push_back(*model::shoppingItemFor(products[size_t(1000 + i)], QStringLiteral("1")));
+        benchmark::DoNotOptimize(model::buildShoppingList(list, model::ListOrder::Alphabetical));
+    }
+}
+BENCHMARK(Add100RuleOnly)->Unit(benchmark::kMillisecond);
+
 void CategorySwitchWindow(benchmark::State& s)
 {
     timeCommand(s, [](Started& w) {
@@ -223,7 +238,7 @@ const int ratios = bench::registerRatios([](const bench::RatioReporter& r) {
     r.printRatio("Start-up 100k/10k in process / empty folder", "StartupWindow/100000/iterations:5", emptyWindow);
     const char* const commands[][2] = {{"MergeImportWindow", "MergeImport/100000"},
                                        {"DeleteOneWindow", "DeleteOne/100000"},
-                                       {"Add100Window", ""},
+                                       {"Add100Window", "Add100RuleOnly"},
                                        {"CategorySwitchWindow", "FilterOnly/100000"},
                                        {"F12Window", "Refresh/100000"}};
     for (const auto& [command, rule] : commands) {
