@@ -316,8 +316,10 @@ void pantrix1::Load()
     state_.ProductsEdited = false;
     if (state_.CategoryFilter.isEmpty())
         state_.CategoryFilter = QStringLiteral("ALL");
-    // The product file is decoded while the Shopping List fills.
-    std::future<void> decoded = products_->decodeAhead();
+    // At the start the product file is decoded while the Shopping List fills.
+    std::future<void> decoded;
+    if (!state_.Loaded)
+        decoded = products_->decodeAhead();
     if (state_.ItemCount() == 0)
         shopping_->showEmpty();
     else
