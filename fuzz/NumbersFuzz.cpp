@@ -39,10 +39,76 @@ bool hasExponent(const QString& text)
     return text.contains(u'e', Qt::CaseInsensitive);
 }
 
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
+
+bool isDigitChar(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// The reading through Qt's own conversion: the program's faster one must agree with it.
+double parsedByQt(QStringView text)
+{
+    // The digits are gathered as plain characters: a price is read for every item of every
+    // rebuild, and converting them without a QString keeps that cheap.
+    std::string digits;
+    auto keep = [&digits](QChar c) { digits.push_back(char(c.unicode())); };
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && isBlank(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < n && (text[i] == u'-' || text[i] == u'+'))
+        negative = text[i++] == u'-';
+    bool point = false;
+    bool any = false;
+    for (; i < n; ++i) {
+        const QChar c = text[i];
+        if (isBlank(c))
+            continue;
+        if (isDigitChar(c)) {
+            keep(c);
+            any = true;
+        } else if (c == u'.' && !point) {
+            keep(c);
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (!any)
+        return 0;
+    // An exponent counts only when digits follow it.
+    qsizetype j = i + 1;
+    if (i < n && (text[i] == u'e' || text[i] == u'E' || text[i] == u'd' || text[i] == u'D')) {
+        const qsizetype signAt = j;
+        if (j < n && (text[j] == u'-' || text[j] == u'+'))
+            ++j;
+        const qsizetype firstDigit = j;
+        while (j < n && isDigitChar(text[j]))
+            ++j;
+        if (j > firstDigit) {
+            keep(u'e');
+            for (qsizetype k = signAt; k < j; ++k)
+                keep(text[k]);
+        }
+    }
+    double value = 0;
+    const char* last = digits.data() + digits.size();
+    const auto [end, error] = std::from_chars(digits.data(), last, value);
+    if (error != std::errc() || end != last || !std::isfinite(value))
+        return 0;
+    return negative ? -value : value;
+}
+
 void checkText(const QString& text)
 {
     const double value = parseLenient(text);
     FUZZ_CHECK(std::isfinite(value));
+    FUZZ_CHECK(value == parsedByQt(text));
     const bool number = isNumber(text);
     (void)formatMoneyText(text);
     for (int width = 1; width <= 8; ++width) {

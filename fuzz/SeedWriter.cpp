@@ -103,5 +103,11 @@ int main(int argc, char** argv)
     write(root + QStringLiteral("/refresh"), "one",
           split(bytesFromRecords(std::vector{custom("Party", "MILK 1 GAL", "1.00"), custom("Party", "Tea", "")}),
                 productBytes));
+    // The first byte chooses the piece searched for.
+    std::vector many{
+        product("Milk 1 Gal", "2.49", "02.00 Dairy"),          product("milk", "", "dairy"),
+        product("Milk Chocolate Bar", "", "Sweets"),           product("Milk 1 Gal", "2.59", "02.00 Dairy"),
+        product(QString::fromUtf8("€uro Cake"), "", "Bakery"), product(QString::fromUtf8("ÿ"))};
+    write(root + QStringLiteral("/catalogue"), "one", QByteArray(1, '\3') + bytesFromRecords(many));
     return 0;
 }

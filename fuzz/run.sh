@@ -13,7 +13,7 @@ mkdir -p "$corpus" "$artifacts"
 "$build/fuzz/pantrix_fuzz_seeds" "$corpus"
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 export ASAN_OPTIONS=detect_leaks=1
-for target in records numbers namefile merge refresh; do
+for target in records numbers namefile merge refresh catalogue; do
     log=$build/fuzz-$target.log
     if ! "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
         -artifact_prefix="$artifacts/$target-" "$corpus/$target" >"$log" 2>&1; then

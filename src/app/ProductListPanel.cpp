@@ -87,13 +87,6 @@ void ProductListPanel::RebuildProductList()
     emit changed();
 }
 
-std::future<void> ProductListPanel::decodeAhead()
-{
-    if (model_.rowCount() > 0 || state_->ProductCount() == 0)
-        return {};
-    return std::async(std::launch::async, [this] { catalogue_.refresh(state_->products); });
-}
-
 void ProductListPanel::clearList()
 {
     model_.clear();

@@ -5,8 +5,6 @@
 
 #include <QWidget>
 
-#include <future>
-
 class QAbstractItemView;
 
 #include <memory>
@@ -39,11 +37,6 @@ public:
 
     // Re-reads the product file and refills the list, its caption and labels.
     void RebuildProductList();
-    // Decodes the product file on a thread of its own while the window does other work; the
-    // next RebuildProductList() finds it decoded. Only while the list shows nothing, so
-    // nothing reads the catalogue meanwhile; the result must be waited for before any other
-    // call.
-    std::future<void> decodeAhead();
     // Refills the category box and selects an entry without applying it.
     void RebuildCategories();
     // Empties the list, as after deleting the last product or opening another store.

@@ -316,18 +316,12 @@ void pantrix1::Load()
     state_.ProductsEdited = false;
     if (state_.CategoryFilter.isEmpty())
         state_.CategoryFilter = QStringLiteral("ALL");
-    // At the start the product file is decoded while the Shopping List fills.
-    std::future<void> decoded;
-    if (!state_.Loaded)
-        decoded = products_->decodeAhead();
+    if (state_.ProductCount() > 0)
+        RebuildProductList();
     if (state_.ItemCount() == 0)
         shopping_->showEmpty();
     else
         RebuildShoppingList();
-    if (decoded.valid())
-        decoded.get();
-    if (state_.ProductCount() > 0)
-        RebuildProductList();
     // A store of its own shows its category box even without products, as a switch to it does.
     if (state_.ProductCount() > 0 || state_.ListFile != model::kDefaultList)
         RebuildCategories();

@@ -50,6 +50,11 @@ int FileFaults::errorFor(FileStep step, const QString& fileName)
     return 0;
 }
 
+bool FileFaults::anyArmed()
+{
+    return armed.load(std::memory_order_relaxed) != 0;
+}
+
 FileFaultGuard::FileFaultGuard(FileStep step, const QString& fileName, int error, int times)
 {
     const std::lock_guard lock(faultsLock);

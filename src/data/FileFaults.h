@@ -23,6 +23,8 @@ public:
     // bare file name matches that name in any folder; one with a path matches that path.
     // Each armed fault fires as often as it was armed for (a negative count: every time).
     static int errorFor(FileStep step, const QString& fileName);
+    // Whether any fault is armed at all.
+    static bool anyArmed();
 };
 
 // Arms a fault for as long as it lives, e.g.

@@ -11,6 +11,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -67,10 +68,11 @@ void syncFolderOf(const QString& path)
     }
 }
 
-// Writes, flushes and renames the temporary file into place: 0 or an error number.
-int fillAndMove(int& fd, const QString& temporary, const QString& path, const QString& name, const QByteArray& content)
+// Fills the temporary file, flushes it and renames it into place: 0 or an error number.
+int fillAndMove(int& fd, const QString& temporary, const QString& path, const QString& name,
+                const std::function<int(int)>& fill)
 {
-    if (const int error = io::writeAt(fd, content.constData(), content.size(), 0, name))
+    if (const int error = fill(fd))
         return error;
     if (const int fault = FileFaults::errorFor(FileStep::Flush, name))
         return fault;
@@ -86,6 +88,37 @@ int fillAndMove(int& fd, const QString& temporary, const QString& path, const QS
     if (::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0)
         return errno;
     return 0;
+}
+
+// Replaces the named file by a temporary one beside it that fill(fd) writes.
+FileResult replaceWith(const QString& name, const std::function<int(int)>& fill)
+{
+    const QString what = QStringLiteral("Writing");
+    if (const int fault = FileFaults::errorFor(FileStep::Open, name))
+        return io::failure(what, name, fault);
+    const QString path = replacedPath(name);
+    struct stat old;
+    const bool exists = ::stat(QFile::encodeName(path).constData(), &old) == 0;
+    if (!exists && errno != ENOENT)
+        return io::failure(what, name, errno);
+    if (exists && !S_ISREG(old.st_mode))
+        return io::failure(what, name, io::kNotRegularFile);
+    if (exists && ::access(QFile::encodeName(path).constData(), W_OK) != 0)
+        return io::failure(what, name, errno);
+
+    QString temporary;
+    int fd = -1;
+    if (const int error = createTemporary(path, temporary, fd))
+        return io::failure(what, name, error);
+    if (exists)
+        ::fchmod(fd, old.st_mode & 07777);
+    if (const int error = fillAndMove(fd, temporary, path, name, fill)) {
+        io::closeQuietly(fd);
+        ::unlink(QFile::encodeName(temporary).constData());
+        return io::failure(what, name, error);
+    }
+    syncFolderOf(path);
+    return FileResult::success();
 }
 
 } // namespace
@@ -116,32 +149,7 @@ FileResult deleteFile(const QString& name)
 
 FileResult replaceFileSafely(const QString& name, const QByteArray& content)
 {
-    const QString what = QStringLiteral("Writing");
-    if (const int fault = FileFaults::errorFor(FileStep::Open, name))
-        return io::failure(what, name, fault);
-    const QString path = replacedPath(name);
-    struct stat old;
-    const bool exists = ::stat(QFile::encodeName(path).constData(), &old) == 0;
-    if (!exists && errno != ENOENT)
-        return io::failure(what, name, errno);
-    if (exists && !S_ISREG(old.st_mode))
-        return io::failure(what, name, io::kNotRegularFile);
-    if (exists && ::access(QFile::encodeName(path).constData(), W_OK) != 0)
-        return io::failure(what, name, errno);
-
-    QString temporary;
-    int fd = -1;
-    if (const int error = createTemporary(path, temporary, fd))
-        return io::failure(what, name, error);
-    if (exists)
-        ::fchmod(fd, old.st_mode & 07777);
-    if (const int error = fillAndMove(fd, temporary, path, name, content)) {
-        io::closeQuietly(fd);
-        ::unlink(QFile::encodeName(temporary).constData());
-        return io::failure(what, name, error);
-    }
-    syncFolderOf(path);
-    return FileResult::success();
+    return replaceWith(name, [&](int fd) { return io::writeAt(fd, content.constData(), content.size(), 0, name); });
 }
 
 FileBytes readFileBytes(const QString& name)
@@ -168,10 +176,18 @@ FileBytes readFileBytes(const QString& name)
 
 FileResult copyFile(const QString& from, const QString& to)
 {
-    const FileBytes source = readFileBytes(from);
-    if (!source.result)
-        return source.result;
-    return replaceFileSafely(to, source.bytes);
+    // The bytes go from file to file without passing through the program's memory: a
+    // backup of a large product file costs no copy of it here.
+    int source = -1;
+    if (const int error = io::openRegular(from, O_RDONLY, source)) {
+        if (error != ENOENT)
+            return io::failure(QStringLiteral("Reading"), from, error);
+        return replaceFileSafely(to, {}); // as an empty file reads
+    }
+    const qint64 length = qMax<qint64>(io::lengthOf(source), 0);
+    const FileResult copied = replaceWith(to, [&](int fd) { return io::copyAll(source, fd, length, to); });
+    io::closeQuietly(source);
+    return copied;
 }
 
 bool isSafeReplaceTemporary(const QString& fileName)

@@ -78,6 +78,39 @@ int writeAt(int fd, const char* data, qint64 size, qint64 offset, const QString&
     return 0;
 }
 
+int copyAll(int from, int to, qint64 size, const QString& name)
+{
+    // With faults armed the bytes go through writeAt, where the seam can fail them.
+    const bool throughMemory = FileFaults::anyArmed();
+    loff_t in = 0;
+    loff_t out = 0;
+    while (in < size && !throughMemory) {
+        const ssize_t copied = ::copy_file_range(from, &in, to, &out, size_t(size - in), 0);
+        if (copied < 0 && errno == EINTR)
+            continue;
+        if (copied < 0 && in == 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP))
+            break; // not between these files: copied through memory below
+        if (copied < 0)
+            return errno;
+        if (copied == 0)
+            return 0; // the file got shorter meanwhile: what there was is copied
+    }
+    if (in >= size)
+        return 0;
+    QByteArray piece(qMin<qint64>(size, 1 << 20), Qt::Uninitialized);
+    for (qint64 offset = 0; offset < size;) {
+        qint64 got = 0;
+        if (const int error = readAt(from, piece.data(), qMin<qint64>(piece.size(), size - offset), offset, got))
+            return error;
+        if (got == 0)
+            return 0;
+        if (const int error = writeAt(to, piece.constData(), got, offset, name))
+            return error;
+        offset += got;
+    }
+    return 0;
+}
+
 int readAt(int fd, char* out, qint64 size, qint64 offset, qint64& got)
 {
     got = 0;
