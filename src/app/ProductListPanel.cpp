@@ -97,12 +97,13 @@ void ProductListPanel::clearList()
     emit changed();
 }
 
-void ProductListPanel::RebuildCategories()
+void ProductListPanel::RebuildCategories(bool reread)
 {
     rebuildingCategories_ = true;
     form_->Combo1->clear();
     form_->Combo1->addItem(QStringLiteral("All"));
-    catalogue_.refresh(state_->products);
+    if (reread)
+        catalogue_.refresh(state_->products);
     form_->Combo1->addItems(collectCategories(catalogue_));
 
     // Show the category being viewed. It may have moved since the box was last filled

@@ -37,8 +37,9 @@ public:
 
     // Re-reads the product file and refills the list, its caption and labels.
     void RebuildProductList();
-    // Refills the category box and selects an entry without applying it.
-    void RebuildCategories();
+    // Refills the category box and selects an entry without applying it. Re-reads the product
+    // file unless told that the list was rebuilt from it just before.
+    void RebuildCategories(bool reread = true);
     // Empties the list, as after deleting the last product or opening another store.
     void clearList();
 

@@ -316,15 +316,17 @@ void pantrix1::Load()
     state_.ProductsEdited = false;
     if (state_.CategoryFilter.isEmpty())
         state_.CategoryFilter = QStringLiteral("ALL");
-    if (state_.ProductCount() > 0)
+    const bool products = state_.ProductCount() > 0;
+    if (products)
         RebuildProductList();
     if (state_.ItemCount() == 0)
         shopping_->showEmpty();
     else
         RebuildShoppingList();
-    // A store of its own shows its category box even without products, as a switch to it does.
-    if (state_.ProductCount() > 0 || state_.ListFile != model::kDefaultList)
-        RebuildCategories();
+    // A store of its own shows its category box even without products, as a switch to it
+    // does. The categories come from the products the list has just read.
+    if (products || state_.ListFile != model::kDefaultList)
+        products_->RebuildCategories(!products);
     form_->FreeLink3->setVisible(data::fileLength(kCompanionProgram) == 0);
     state_.Loaded = true;
     updateActions();
