@@ -17,12 +17,7 @@ const QString kAddNow = QStringLiteral("Add this item to your Shopping List now?
 // The editor's controls, found by name.
 struct EditorControls
 {
-    template<class T> T* get(const char* name) const
-    {
-        T* control = editor->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(control, nullptr) << "no control named " << name;
-        return control;
-    }
+    template<class T> T* get(const char* name) const { return MainWindowTest::child<T>(editor, name); }
     QWidget* editor;
     QLineEdit *itemtxt = get<QLineEdit>("itemtxt"), *pricetxt = get<QLineEdit>("pricetxt");
     QLineEdit* aisletxt = get<QLineEdit>("aisletxt");

@@ -40,9 +40,7 @@ protected:
     // A control of the print dialog, or of the notes window, found by name.
     template<class T = QAbstractButton> T* in(const char* name, const QWidget* w = nullptr) const
     {
-        T* found = (w ? w : commands.printDialog())->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << "no control named " << name;
-        return found;
+        return child<T>(w ? w : commands.printDialog(), name);
     }
     QLineEdit* box(const char* name) const { return in<QLineEdit>(name); }
     template<class T = QAbstractButton> T* note(const char* name) const { return in<T>(name, commands.notesWindow()); }
