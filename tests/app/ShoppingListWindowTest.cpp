@@ -77,7 +77,7 @@ TEST_F(ShoppingListWindowTest, RemoveTakesTheSelectedItemNotItsFirstNamesakeAndC
     EXPECT_FALSE(enabled("clearlistcmd") || enabled("foodoffcmd"));
 }
 
-TEST_F(ShoppingListWindowTest, OrdersCouponsCostAndChangesThatRescaleAndMayRename)
+TEST_F(ShoppingListWindowTest, OrdersCouponsCostAndChangesThatMayRename)
 {
     TempFolder::write("grocery.lst", bytesOf(std::vector{listItem("bread", " 2", "1", "10 Bakery"),
                                                          listItem("Milk", " 4.98", "2", "02 Dairy", "  .5"),
@@ -95,11 +95,5 @@ TEST_F(ShoppingListWindowTest, OrdersCouponsCostAndChangesThatRescaleAndMayRenam
     dialogs.type("3", "Enter a NEW quantity for Milk" + QString(36, ' '))
         .type("Skim Milk", "Modify the item information for Milk");
     doubleClickShoppingRow(1);
-    EXPECT_EQ(items()[1].text(ShoppingItemRecord::price), "7.47");
     EXPECT_EQ(shoppingRows()[1], "(3) Skim Milk (coupon .50)");
-
-    dialogs.type("2").type("");
-    doubleClickShoppingRow(0);
-    EXPECT_EQ(items()[2].text(ShoppingItemRecord::price), "6") << "quantity 0: the price is the unit price";
-    EXPECT_EQ(items()[2].text(ShoppingItemRecord::item), "Jam");
 }

@@ -47,15 +47,6 @@ TEST(StoreFiles, RememberedListRoundTripsWhateverItsName)
     QByteArray damaged = QByteArray("grocery.lst") + QByteArray(19, ' ') + QByteArray(30, '\0');
     EXPECT_EQ(rememberedListFrom(damaged), "grocery.lst");
     EXPECT_EQ(rememberedListFrom(QByteArray(30, '\0')), "") << "zero bytes are no name";
-
-    // The first load backs up the products and takes the remembered list.
-    const QByteArray products = bytesOf(std::vector{product("Milk", "2.49")});
-    TempFolder::write("grocery.dat", products);
-    ASSERT_TRUE(rememberList(QString::fromUtf8("Łódź.lst")).ok());
-    TempFolder::write(QString::fromUtf8("Łódź.lst"), {});
-    EXPECT_EQ(prepareFirstLoad(nullptr), QString::fromUtf8("Łódź.lst"));
-    ASSERT_TRUE(backUpProducts().ok());
-    EXPECT_EQ(TempFolder::read("grocery.bak"), products);
 }
 
 // What goes is shown by the main window's quit; here, what is spared.
