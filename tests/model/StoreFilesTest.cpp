@@ -67,13 +67,3 @@ TEST(StoreFiles, EliminationSparesTheDefaultStoreAndFilesThatHoldBytes)
     EXPECT_FALSE(TempFolder::exists("corner.lst"));
     EXPECT_EQ(TempFolder::read("corner.dat").size(), 10);
 }
-
-TEST(StoreFiles, MergeProbeLeavesNoEmptyFile)
-{
-    TempFolder folder;
-    EXPECT_FALSE(probeMergeFile("grocery.mrg"));
-    EXPECT_FALSE(TempFolder::exists("grocery.mrg"));
-    TempFolder::write("grocery.mrg", bytesOf(std::vector{product("Tea")}));
-    EXPECT_TRUE(probeMergeFile("grocery.mrg"));
-    EXPECT_TRUE(TempFolder::exists("grocery.mrg"));
-}
