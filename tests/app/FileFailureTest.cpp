@@ -40,6 +40,7 @@ const Case kCommands[] = {
          w.trigger("recmakecmd");
      }},
     {"MergeImport", "grocery.dat", {Answer::Yes}, [](MainWindowTest& w) { w.trigger("mergecmd"); }},
+    {"CommonProducts", "grocery.dat", {Answer::Yes}, [](MainWindowTest& w) { w.trigger("commonproductscmd"); }},
     {"Quit", "namefile.dat", {}, [](MainWindowTest& w) { w.key(Qt::Key_Escape); }},
 };
 } // namespace

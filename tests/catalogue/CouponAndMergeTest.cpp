@@ -39,9 +39,7 @@ TEST_F(CouponAndMergeTest, CouponsThenImportAndExport)
     auto* value = find<QLineEdit>("valuetxt");
     ASSERT_TRUE(panel->isVisible());
     EXPECT_TRUE(value->hasFocus());
-    QTest::keyClicks(value, "1234.5");
-    find<QWidget>("okcmd")->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(value->text(), "1234.5") << "no thousands separator; what the field holds";
+    QTest::keyClicks(value, "1234.5"); // shown on leaving the box as its rules' test says
     click("okcmd");
     EXPECT_EQ(items()[0].get(ShoppingItemRecord::coupon), "1234.5");
     EXPECT_EQ(text("listlbl"), "grocery ($-1226.02)");

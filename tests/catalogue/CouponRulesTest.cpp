@@ -4,7 +4,7 @@
 using namespace catalogue;
 using data::ProductRecord;
 
-TEST(CouponRules, CouponValueReadsBackAsTypedAndIsListedInFileOrder)
+TEST(CouponRules, CouponValueReadsBackAsTyped)
 {
     // Typed; then shown on leaving the box and stored (cut to six characters); then shown on opening again.
     const std::tuple<QString, QString, QString> cases[] = {{"1.5", "1.50", "1.50"},
@@ -26,11 +26,9 @@ TEST(CouponRules, CouponValueReadsBackAsTypedAndIsListedInFileOrder)
     EXPECT_EQ(storedCouponText("  "), "");
     EXPECT_EQ(storedCouponText("x"), std::nullopt);
 
-    // The coupon list: one line per coupon, in file order.
-    const std::vector items{listItem("Milk", "2", "1", "", "1"), listItem("Bread", "2", "1"),
-                            listItem("Jam", "2", "1", "", ".5"), listItem("Tea", "2", "1", "", "  ")};
-    EXPECT_EQ(couponListText(items), "Milk" + QString(36, ' ') + "  1.00\r\n" + "Jam" + QString(37, ' ') + "  .50\r\n");
-    EXPECT_EQ(couponListText({items[1], items[3]}), "");
+    // The coupon list's lines and order are shown by its box in the window test.
+    EXPECT_EQ(couponListText({listItem("Bread", "2", "1"), listItem("Tea", "2", "1", "", "  ")}), "")
+        << "no coupon written, or a blank one";
 }
 
 TEST(CouponRules, StrippingBlanksEveryPriceAfterABackup)

@@ -18,7 +18,7 @@ TEST(MergeRules, OnlyNamesNotYetKnownAreTaken)
     EXPECT_EQ(added, (std::vector{milkAdded, merge[4]})) << "case and blanks ignored; first Milk wins; no spare1";
 }
 
-TEST(MergeRules, ImportSkipsMissingOrShortFilesAndReopensTheProductFile)
+TEST(MergeRules, ImportSkipsMissingOrShortFilesAndBacksUpTheMergeFile)
 {
     TempFolder folder;
     TempFolder::write("corner.dat", bytesOf(std::vector{product("Bread", "2.00", "Bakery")}));
@@ -36,7 +36,6 @@ TEST(MergeRules, ImportSkipsMissingOrShortFilesAndReopensTheProductFile)
     const ImportResult r =
         importMergeFile(products, "corner.mrg", [&told](qsizetype d, qsizetype t) { told.emplace_back(d, t); });
     EXPECT_TRUE(r.result.ok()) << r.result.error.toStdString();
-    EXPECT_EQ(products.count(), 3) << "the product file is open again";
     EXPECT_EQ(TempFolder::read("grocery.old"), bytesOf(merge)) << "in the working folder, whatever the store";
     EXPECT_EQ(told.back(), std::make_pair(qsizetype(3), qsizetype(3)));
 }

@@ -24,7 +24,6 @@ TEST(CustomListRules, NamesAreTitleCasedAndComparedAsTheyWouldBeStored)
     EXPECT_TRUE(listExists(records, "PARTY  ")) << "trimmed, case ignored";
     EXPECT_FALSE(listExists(records, "Part"));
     const std::vector polish{customRecord(storedListName(QString::fromUtf8("Łódź party")), "Vodka")};
-    EXPECT_EQ(storedListName(QString::fromUtf8("Łódź party")), QString::fromUtf8("?ódz Party"));
     EXPECT_TRUE(listExists(polish, QString::fromUtf8("łódź PARTY"))) << "compared after the code page";
     EXPECT_FALSE(listExists(polish, QString::fromUtf8("Lódz party")));
     EXPECT_TRUE(listExists(records, longName + " and more"))

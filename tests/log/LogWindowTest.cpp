@@ -38,9 +38,7 @@ protected:
     // A control of the Expense Log (or of the given window), found by name.
     template<class T = QPushButton> T* in(const char* name, const QWidget* w = nullptr) const
     {
-        T* found = (w ? w : log.viewer())->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << "no control named " << name;
-        return found;
+        return child<T>(w ? w : log.viewer(), name);
     }
     template<class T = QPushButton> T* edit(const char* name) const { return in<T>(name, log.viewer()->editor()); }
     QString label(const char* name) const { return in<QLabel>(name)->text(); }
@@ -55,10 +53,7 @@ protected:
     QStringList rows() const { return rowsOf(list()).replaceInStrings(QRegularExpression(" {2,}.*"), ""); }
     void clickRow(int row, Qt::KeyboardModifiers modifiers = {}, bool twice = false)
     {
-        const QPoint at = list()->visualRect(list()->model()->index(row, 0)).center();
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, modifiers, at);
-        if (twice)
-            QTest::mouseDClick(list()->viewport(), Qt::LeftButton, modifiers, at);
+        MainWindowTest::clickRow(list(), row, twice, modifiers);
     }
     // Opens the editor on a line by a double click or by Edit, and waits until it is active.
     void editRow(int row, bool doubleClick = false)

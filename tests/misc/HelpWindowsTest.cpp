@@ -36,10 +36,9 @@ protected:
         commands = new misc::HelpCommands(dialogs, printer, desktop, &host, lists);
     }
 
-    template<typename T> T* in(QWidget* w, const char* name) { return w->findChild<T*>(name); }
     static void click(QWidget* w, const char* name)
     {
-        QTest::mouseClick(w->findChild<QAbstractButton*>(name), Qt::LeftButton);
+        QTest::mouseClick(child<QAbstractButton>(w, name), Qt::LeftButton);
     }
 
     QWidget host;
@@ -55,13 +54,13 @@ TEST_F(HelpWindowsTest, TopicHelpIsReplacedAndPrintsAndProgramHelpFallsBackToThe
     QPointer<misc::panthelp> merge = commands->help();
     ASSERT_TRUE(merge->isVisible());
     EXPECT_EQ(merge->rows(), misc::helpRows(HelpSection::MergeFiles));
-    EXPECT_EQ(in<QListWidget>(merge, "List1")->font().pointSizeF(), 9.0);
+    EXPECT_EQ(child<QListWidget>(merge, "List1")->font().pointSizeF(), 9.0);
 
     commands->customListHelp();
     EXPECT_TRUE(merge.isNull()) << "the earlier window is replaced, not kept beside";
     misc::panthelp* help = commands->help();
     EXPECT_EQ(help->rows(), misc::helpRows(HelpSection::CustomLists));
-    EXPECT_EQ(in<QListWidget>(help, "List1")->font().pointSizeF(), QApplication::font(help).pointSizeF());
+    EXPECT_EQ(child<QListWidget>(help, "List1")->font().pointSizeF(), QApplication::font(help).pointSizeF());
 
     click(help, "printcmd");
     EXPECT_EQ(printer.lastText(), QStringList(3, QString()) + misc::helpRows(HelpSection::CustomLists));
@@ -77,7 +76,7 @@ TEST_F(HelpWindowsTest, TopicHelpIsReplacedAndPrintsAndProgramHelpFallsBackToThe
     commands->programHelp();
     EXPECT_TRUE(desktop.opened.empty()) << "no pantrix.hlp here";
     ASSERT_TRUE(commands->guide() && commands->guide()->isVisible());
-    EXPECT_TRUE(in<QTextBrowser>(commands->guide(), "guidetxt")->toPlainText().contains("Where your files live"));
+    EXPECT_TRUE(child<QTextBrowser>(commands->guide(), "guidetxt")->toPlainText().contains("Where your files live"));
     click(commands->guide(), "closecmd");
 
     TempFolder::write("pantrix.hlp", "help");
@@ -107,15 +106,15 @@ TEST_F(HelpWindowsTest, AboutIsOneWindowWithItsLabelsAndLinkAndSwallowsF1)
     commands->about();
     EXPECT_EQ(host.findChildren<misc::pantabt*>(), QList{commands->aboutWindow()}) << "one window";
     misc::pantabt* about = commands->aboutWindow();
-    EXPECT_EQ(in<QLabel>(about, "Label1_3")->text(), " Version 6.1.1");
+    EXPECT_EQ(child<QLabel>(about, "Label1_3")->text(), " Version 6.1.1");
     ASSERT_TRUE(QTest::qWaitForWindowActive(about));
-    QWidget* close = in<QWidget>(about, "Command1");
+    QWidget* close = child<QWidget>(about, "Command1");
     close->setFocus();
     QTest::keyClick(close, Qt::Key_F1);
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(about->isVisible());
 
-    emit in<QLabel>(about, "FreeLink1")->linkActivated(misc::kWebsite);
+    emit child<QLabel>(about, "FreeLink1")->linkActivated(misc::kWebsite);
     click(about, "SSCommand1");
     EXPECT_EQ(desktop.opened, (std::vector<QUrl>(2, QUrl(misc::kWebsite))));
     click(about, "Command1");

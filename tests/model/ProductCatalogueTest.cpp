@@ -3,6 +3,8 @@
 #include "data/FixedField.h"
 #include "support/Fixtures.h"
 
+#include <numeric>
+
 using namespace model;
 
 namespace {
@@ -28,16 +30,6 @@ ProductFilter filter(const QString& search, bool loFat = false, bool loCarb = fa
 }
 
 } // namespace
-
-TEST(ProductList, SortsByCharacterCodeAndKeepsFileOrderOfEqualNames)
-{
-    const auto c = catalogueOf({product("banana"), product("apple pie"), product("Zucchini"), product("Apple", "1.00"),
-                                product("Apple", "2.00"), product("  Éclair"), product("apple")});
-    EXPECT_EQ(shown(c), (QStringList{"Apple", "Apple", "Zucchini", "apple", "apple pie", "banana", "Éclair"}));
-    const auto rows = filterProducts(c, {});
-    EXPECT_EQ(c.entry(rows[0]).record, 4);
-    EXPECT_EQ(c.entry(rows[1]).record, 5);
-}
 
 TEST(ProductList, Filters)
 {
@@ -87,10 +79,11 @@ TEST(ProductList, ReloadsOnlyWhenTheFileChanged)
     EXPECT_EQ(c.size(), 0);
 }
 
-TEST(ProductList, SortsEveryCodePageCharacterAsItsDecodedText)
+TEST(ProductList, SortsEveryCodePageCharacterAsItsDecodedTextKeepingFileOrderOfEqualNames)
 {
     // Names from every byte (long shared beginnings too), so bytes whose order differs from
-    // their characters' (0x80 is "€", after "ÿ") and names alike in their first eight meet.
+    // their characters' (0x80 is "€", after "ÿ") and names alike in their first eight meet;
+    // each name twice, the second time after blanks that do not count.
     std::vector<data::ProductRecord> products;
     for (int b = 1; b < 256; ++b) {
         if (b == ' ')
@@ -99,11 +92,15 @@ TEST(ProductList, SortsEveryCodePageCharacterAsItsDecodedText)
         products.push_back(product(c + "x"));
         products.push_back(product("Longer name " + c));
         products.push_back(product(c));
+        products.push_back(product("  " + c));
     }
     const auto c = catalogueOf(products);
-    QStringList expected;
-    for (const auto& p : products)
-        expected << data::trimBlanks(p.text(data::ProductRecord::item));
-    std::stable_sort(expected.begin(), expected.end());
-    EXPECT_EQ(shown(c), expected);
+    const auto name = [&](int r) { return data::trimBlanks(products[size_t(r - 1)].text(data::ProductRecord::item)); };
+    std::vector<int> expected(products.size());
+    std::iota(expected.begin(), expected.end(), 1);
+    std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) { return name(a) < name(b); });
+    std::vector<int> records;
+    for (int i : filterProducts(c, {}))
+        records.push_back(c.entry(i).record);
+    EXPECT_EQ(records, expected);
 }

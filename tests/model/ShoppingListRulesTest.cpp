@@ -22,8 +22,7 @@ TEST(ShoppingList, RowsTotalsAndCoupons)
     EXPECT_EQ(texts(view), (QStringList{"     Bread (coupon .50)", "() Eggs", "     Jam", "(2) Milk"}));
     EXPECT_EQ(view.rows[0].costText, "1.99");
     EXPECT_EQ(view.rows[1].costText, ".00");
-    EXPECT_EQ(view.totalText, "9.97");
-    EXPECT_EQ(listCaption("/home/u/My.Store.lst", ""), "My ($)");
+    EXPECT_EQ(view.totalText, "9.97"); // the caption is the windows' ("corner ($)", "My ($0.00)")
 }
 
 TEST(ShoppingList, CategoryOrderByCodeKeepsOrderOfAddingAndShowsUnwrittenFields)
@@ -61,8 +60,6 @@ TEST(ShoppingList, QuantitiesAndPricesAreStoredWholeAndAgree)
     EXPECT_EQ(milk.get(ShoppingItemRecord::quantity), "2  ");
     EXPECT_EQ(milk.text(ShoppingItemRecord::category), "Dairy");
     EXPECT_EQ(milk.get(ShoppingItemRecord::coupon), QString(6, QChar(0))) << "coupon never written";
-    EXPECT_EQ(storedQuantity("1.25"), std::nullopt);
-    EXPECT_EQ(storedQuantity("0.75"), ".75");
     for (const auto& [price, typed, stored] : cases) {
         const auto item = shoppingItemFor(product("TV", price), typed);
         EXPECT_EQ(item ? item->text(ShoppingItemRecord::quantity) + "|" + item->get(ShoppingItemRecord::price) : "",

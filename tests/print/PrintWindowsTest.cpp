@@ -40,9 +40,7 @@ protected:
     // A control of the print dialog, or of the notes window, found by name.
     template<class T = QAbstractButton> T* in(const char* name, const QWidget* w = nullptr) const
     {
-        T* found = (w ? w : commands.printDialog())->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << "no control named " << name;
-        return found;
+        return child<T>(w ? w : commands.printDialog(), name);
     }
     QLineEdit* box(const char* name) const { return in<QLineEdit>(name); }
     template<class T = QAbstractButton> T* note(const char* name) const { return in<T>(name, commands.notesWindow()); }
@@ -61,10 +59,6 @@ TEST_F(PrintWindowsTest, FirstRunPreviewsSavesBothFilesThenPrintsTheListAsShown)
 {
     commands.openPrintDialog();
     EXPECT_EQ(commands.printDialog()->windowModality(), Qt::WindowModal);
-    EXPECT_EQ(box("fontsizetxt")->text(), "12");
-    for (const char* on : {"bold", "category", "price", "catopt", "sepopt"})
-        EXPECT_TRUE(in(on)->isChecked()) << on;
-    EXPECT_FALSE(in("indent")->isChecked());
 
     // The preview prints and saves nothing.
     QTimer::singleShot(0, [] {
@@ -82,7 +76,7 @@ TEST_F(PrintWindowsTest, FirstRunPreviewsSavesBothFilesThenPrintsTheListAsShown)
     in("cancelcmd")->click();
     EXPECT_TRUE(commands.printDialog()->isHidden());
     const QByteArray settings = TempFolder::read("pantlpt.cfg");
-    EXPECT_EQ(settings, QByteArray("12 1 1111  ") + QByteArray(497, '\0'));
+    EXPECT_EQ(settings, QByteArray("12 1 1111  ") + QByteArray(497, '\0')) << "as a first run shows them";
     EXPECT_EQ(TempFolder::read("pantnote.dat").mid(60, 60), QByteArray("Cash only").leftJustified(60));
 
     // Reopened afresh, the focus goes to the first empty comment line.

@@ -39,7 +39,6 @@ public:
 
     const std::vector<Box>& boxes() const { return shown_; }
     const Box& last() const;
-    bool allAnswered() const { return queue_.empty(); }
 
     ui::Answer message(const ui::Message& message) override;
     QString input(const QString& prompt, const ui::Title& title, const QString& defaultAnswer) override;

@@ -47,15 +47,15 @@ void MainWindowTest::selectProducts(std::initializer_list<int> rows)
     }
 }
 
-void MainWindowTest::clickRow(QAbstractItemView* view, int row, bool twice)
+void MainWindowTest::clickRow(QAbstractItemView* view, int row, bool twice, Qt::KeyboardModifiers modifiers)
 {
     QCoreApplication::processEvents(); // lay out a list that was just shown
     const QModelIndex index = view->model()->index(row, 0);
     view->scrollTo(index);
     const QPoint at = view->visualRect(index).center();
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, at);
     if (twice)
-        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, modifiers, at);
 }
 
 void MainWindowTest::typeInto(QWidget* box, const QString& text, QWidget* next)

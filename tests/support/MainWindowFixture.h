@@ -26,12 +26,14 @@ public:
     // Ends the program through Exit; returns whether it ended.
     bool quit() { return window->Quit(); }
 
-    template<class T> T* find(const char* name) const
+    // A control of this or any other window, found by name.
+    template<class T = QWidget> static T* child(const QObject* in, const char* name)
     {
-        T* widget = window->findChild<T*>(QString::fromLatin1(name));
+        T* widget = in->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << "no control named " << name;
         return widget;
     }
+    template<class T> T* find(const char* name) const { return child<T>(window.get(), name); }
     void click(const char* button);
     void trigger(const char* action);
     void key(int key) { QTest::keyClick(window.get(), Qt::Key(key)); }
@@ -44,7 +46,7 @@ public:
     // Selects these rows of the Product List, the first one current.
     void selectProducts(std::initializer_list<int> rows);
     void selectShoppingRow(int row) { shoppingView()->setCurrentRow(row); }
-    static void clickRow(QAbstractItemView* view, int row, bool twice = false);
+    static void clickRow(QAbstractItemView* view, int row, bool twice = false, Qt::KeyboardModifiers modifiers = {});
     void doubleClickProduct(int row) { clickRow(productView(), row, true); }
     void doubleClickShoppingRow(int row) { clickRow(shoppingView(), row, true); }
     void rightClickProducts() { QTest::mouseClick(productView()->viewport(), Qt::RightButton, {}, QPoint(5, 5)); }
