@@ -52,17 +52,16 @@ bool isDigitChar(QChar c)
 // The reading through Qt's own conversion: the program's faster one must agree with it.
 double parsedByQt(QStringView text)
 {
-    // The digits are gathered as plain characters: a price is read for every item of every
-    // rebuild, and converting them without a QString keeps that cheap.
-    std::string digits;
-    auto keep = [&digits](QChar c) { digits.push_back(char(c.unicode())); };
+    QString digits;
     qsizetype i = 0;
     const qsizetype n = text.size();
-    while (i < n && isBlank(text[i]))
-        ++i;
-    bool negative = false;
+    auto skip = [&] {
+        while (i < n && isBlank(text[i]))
+            ++i;
+    };
+    skip();
     if (i < n && (text[i] == u'-' || text[i] == u'+'))
-        negative = text[i++] == u'-';
+        digits += text[i++];
     bool point = false;
     bool any = false;
     for (; i < n; ++i) {
@@ -70,10 +69,10 @@ double parsedByQt(QStringView text)
         if (isBlank(c))
             continue;
         if (isDigitChar(c)) {
-            keep(c);
+            digits += c;
             any = true;
         } else if (c == u'.' && !point) {
-            keep(c);
+            digits += c;
             point = true;
         } else {
             break;
@@ -82,26 +81,22 @@ double parsedByQt(QStringView text)
     if (!any)
         return 0;
     // An exponent counts only when digits follow it.
-    qsizetype j = i + 1;
     if (i < n && (text[i] == u'e' || text[i] == u'E' || text[i] == u'd' || text[i] == u'D')) {
-        const qsizetype signAt = j;
+        qsizetype j = i + 1;
+        QString exponent = QStringLiteral("e");
         if (j < n && (text[j] == u'-' || text[j] == u'+'))
-            ++j;
-        const qsizetype firstDigit = j;
-        while (j < n && isDigitChar(text[j]))
-            ++j;
-        if (j > firstDigit) {
-            keep(u'e');
-            for (qsizetype k = signAt; k < j; ++k)
-                keep(text[k]);
+            exponent += text[j++];
+        bool expDigits = false;
+        while (j < n && isDigitChar(text[j])) {
+            exponent += text[j++];
+            expDigits = true;
         }
+        if (expDigits)
+            digits += exponent;
     }
-    double value = 0;
-    const char* last = digits.data() + digits.size();
-    const auto [end, error] = std::from_chars(digits.data(), last, value);
-    if (error != std::errc() || end != last || !std::isfinite(value))
-        return 0;
-    return negative ? -value : value;
+    bool ok = false;
+    const double value = digits.toDouble(&ok);
+    return ok && std::isfinite(value) ? value : 0;
 }
 
 void checkText(const QString& text)

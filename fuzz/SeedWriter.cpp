@@ -107,7 +107,7 @@ int main(int argc, char** argv)
     std::vector many{
         product("Milk 1 Gal", "2.49", "02.00 Dairy"),          product("milk", "", "dairy"),
         product("Milk Chocolate Bar", "", "Sweets"),           product("Milk 1 Gal", "2.59", "02.00 Dairy"),
-        product(QString::fromUtf8("€uro Cake"), "", "Bakery"), product(QString::fromUtf8("ÿ"))};
+        product(QString::fromUtf8("€uro Cake"), "", "Bakery"), product(QString::fromUtf8("ÿ"), "", "")};
     write(root + QStringLiteral("/catalogue"), "one", QByteArray(1, '\3') + bytesFromRecords(many));
     return 0;
 }

@@ -68,17 +68,6 @@ TEST(ProductList, CategoriesKeepTheFirstFormMet)
               (QStringList{"02.10 Dairy", "10 Bakery", "Produce", "bread"}));
 }
 
-TEST(ProductList, ReloadsOnlyWhenTheFileChanged)
-{
-    ProductCatalogue c;
-    const QByteArray bytes = bytesOf(std::vector{product("Milk", "2.49")});
-    EXPECT_TRUE(c.load(bytes));
-    EXPECT_FALSE(c.load(bytes));
-    EXPECT_TRUE(c.load(bytesOf(std::vector{product("Milk", "2.59")})));
-    EXPECT_TRUE(c.load({}));
-    EXPECT_EQ(c.size(), 0);
-}
-
 TEST(ProductList, SortsEveryCodePageCharacterAsItsDecodedTextKeepingFileOrderOfEqualNames)
 {
     // Names from every byte (long shared beginnings too), so bytes whose order differs from
