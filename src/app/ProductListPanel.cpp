@@ -133,7 +133,7 @@ void ProductListPanel::categoryClicked()
     if (!isAll(state_->CategoryFilter)) {
         state_->EditorCategory = state_->CategoryFilter;
         catalogue_.refresh(state_->products);
-        if (!catalogue_.carries(state_->CategoryFilter.toUpper())) {
+        if (catalogue_.categoryIndex(state_->CategoryFilter.toUpper()) < 0) {
             // The box is refilled once the click that chose the entry is over: refilled
             // now, the click would go on to highlight whatever entry took the row.
             state_->CategoryFilter = QStringLiteral("ALL");

@@ -27,9 +27,9 @@
 
 #include <QCloseEvent>
 #include <QShortcut>
-
 #include <QSignalBlocker>
 #include <QStyle>
+
 #include <future>
 
 namespace app {

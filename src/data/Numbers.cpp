@@ -77,9 +77,9 @@ double parseLenient(QStringView text)
     if (!any)
         return 0;
     // An exponent counts only when digits follow it.
-    qsizetype j = i + 1;
     if (i < n && (text[i] == u'e' || text[i] == u'E' || text[i] == u'd' || text[i] == u'D')) {
-        const qsizetype signAt = j;
+        const qsizetype signAt = i + 1;
+        qsizetype j = signAt;
         if (j < n && (text[j] == u'-' || text[j] == u'+'))
             ++j;
         const qsizetype firstDigit = j;

@@ -183,9 +183,11 @@ QString ProductCatalogue::name(int index) const
     return decodeTrimmed(bytes_.constData() + qsizetype(index) * ProductRecord::Length, ProductRecord::item);
 }
 
-bool ProductCatalogue::carries(const QString& key) const
+int ProductCatalogue::categoryIndex(const QString& key) const
 {
-    return std::any_of(categories_.begin(), categories_.end(), [&key](const CategoryEntry& c) { return c.key == key; });
+    const auto found =
+        std::find_if(categories_.begin(), categories_.end(), [&key](const CategoryEntry& c) { return c.key == key; });
+    return found == categories_.end() ? -1 : int(found - categories_.begin());
 }
 
 std::vector<int> ProductCatalogue::namesContaining(const QString& text) const
@@ -226,11 +228,7 @@ std::vector<int> filterProducts(const ProductCatalogue& catalogue, const Product
     const QString search = data::trimBlanks(filter.search);
     const QString category = filter.category.toUpper();
     const bool anyCategory = category == QLatin1String("ALL");
-    int wanted = -1; // no product carries it
-    for (size_t c = 0; c < catalogue.categories().size() && !anyCategory; ++c) {
-        if (catalogue.categories()[c].key == category)
-            wanted = int(c);
-    }
+    const int wanted = anyCategory ? -1 : catalogue.categoryIndex(category);
     const std::vector<int>& byName = catalogue.byName();
     std::vector<int> rows;
     auto consider = [&](int index) {

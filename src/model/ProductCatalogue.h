@@ -57,11 +57,10 @@ public:
     const ProductEntry& entry(int index) const { return entries_[size_t(index)]; }
     // The product's item, trimmed: the row text.
     QString name(int index) const;
-    const CategoryEntry& categoryOf(int index) const { return categories_[size_t(entry(index).category)]; }
     // Every category carried, in the order first met.
     const std::vector<CategoryEntry>& categories() const { return categories_; }
-    // Whether some product carries the category of this upper-cased key.
-    bool carries(const QString& key) const;
+    // The index in categories() of this upper-cased key, or -1 when no product carries it.
+    int categoryIndex(const QString& key) const;
     // Entry indices sorted by name, by character code; equal names keep their file order.
     const std::vector<int>& byName() const { return byName_; }
 
