@@ -5,8 +5,6 @@
 #include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
-#include <QAction>
-#include <QLineEdit>
 
 using namespace data;
 using ui::Answer;

@@ -2,7 +2,6 @@
 // still answer, rows whose records vanished, controls reached without a mouse.
 #include "support/MainWindowFixture.h"
 
-#include <QDir>
 #include <QTest>
 
 using namespace data;

@@ -2,9 +2,6 @@
 
 #include "catalogue/TextExportRules.h"
 
-#include <QDir>
-#include <QLineEdit>
-
 using namespace data;
 using ui::Answer;
 using ui::Title;

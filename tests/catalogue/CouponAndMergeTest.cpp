@@ -2,9 +2,6 @@
 
 #include "catalogue/MergeCommands.h"
 
-#include <QAction>
-#include <QLineEdit>
-
 using namespace data;
 using ui::Answer;
 

@@ -1,10 +1,6 @@
 #include "customlists/CustomListRules.h"
 #include "customlists/CustomListRefresh.h"
 #include "support/Fixtures.h"
-#include "support/QtPrinters.h"
-#include "support/TempFolder.h"
-
-#include <gtest/gtest.h>
 
 using namespace customlists;
 using data::CustomListRecord;

@@ -3,10 +3,6 @@
 #include "log/LogPrintout.h"
 #include "log/SpendingByMonth.h"
 #include "support/Fixtures.h"
-#include "support/QtPrinters.h"
-#include "support/TempFolder.h"
-
-#include <gtest/gtest.h>
 
 using namespace shoplog;
 using data::LogRecord;

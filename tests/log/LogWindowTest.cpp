@@ -9,9 +9,7 @@
 #include <QAbstractItemModelTester>
 #include <QBarCategoryAxis>
 #include <QChart>
-#include <QDir>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>

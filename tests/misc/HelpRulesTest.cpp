@@ -1,8 +1,6 @@
 #include "misc/HelpTexts.h"
 #include "misc/Magnifier.h"
-#include "support/QtPrinters.h"
-
-#include <gtest/gtest.h>
+#include "support/Fixtures.h"
 
 using namespace misc;
 

@@ -6,7 +6,6 @@
 #include "misc/panthelp.h"
 #include "support/MainWindowFixture.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QTextBrowser>

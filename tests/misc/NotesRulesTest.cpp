@@ -1,10 +1,7 @@
 #include "misc/NotesRules.h"
-#include "support/QtPrinters.h"
-#include "support/TempFolder.h"
+#include "support/Fixtures.h"
 
 #include <QLocale>
-
-#include <gtest/gtest.h>
 
 using namespace misc;
 using data::NotesRecord;

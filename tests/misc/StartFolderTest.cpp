@@ -1,9 +1,7 @@
 #include "misc/StartFolder.h"
-#include "support/QtPrinters.h"
-#include "support/TempFolder.h"
+#include "support/Fixtures.h"
 
 #include <QDir>
-#include <gtest/gtest.h>
 
 using misc::planStart;
 

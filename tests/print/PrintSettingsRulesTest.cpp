@@ -1,8 +1,5 @@
 #include "print/PrintSettingsRules.h"
-#include "data/RecordFile.h"
-#include "support/QtPrinters.h"
-
-#include <gtest/gtest.h>
+#include "support/Fixtures.h"
 
 using namespace print;
 using data::PrintSettingsRecord;

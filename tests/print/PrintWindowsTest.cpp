@@ -8,8 +8,6 @@
 #include "ui/QtPrinter.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QRegularExpression>

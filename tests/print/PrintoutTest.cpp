@@ -2,11 +2,8 @@
 #include "print/ShoppingListPrintout.h"
 #include "print/UnitPrices.h"
 #include "support/Fixtures.h"
-#include "support/QtPrinters.h"
 
 #include <QRegularExpression>
-
-#include <gtest/gtest.h>
 
 using namespace print;
 using data::ProductRecord;

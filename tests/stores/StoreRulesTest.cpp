@@ -1,8 +1,5 @@
 #include "stores/StoreRules.h"
-#include "support/QtPrinters.h"
-#include "support/TempFolder.h"
-
-#include <gtest/gtest.h>
+#include "support/Fixtures.h"
 
 using namespace stores;
 

@@ -2,9 +2,6 @@
 
 #include "stores/pantnew.h"
 
-#include <QAction>
-#include <QLineEdit>
-
 using namespace data;
 using ui::Answer;
 

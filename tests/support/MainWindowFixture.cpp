@@ -1,6 +1,5 @@
 #include "MainWindowFixture.h"
 
-#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 

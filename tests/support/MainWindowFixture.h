@@ -9,6 +9,9 @@
 #include "model/SharedState.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QTest>

@@ -4,7 +4,7 @@
 #include <QListView>
 #include <QStringListModel>
 
-#include <gtest/gtest.h>
+#include "support/Fixtures.h"
 
 namespace {
 

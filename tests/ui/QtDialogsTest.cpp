@@ -1,13 +1,11 @@
 #include "ui/QtDialogs.h"
-#include "support/QtPrinters.h"
+#include "support/Fixtures.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 // A box belongs to the window that asked for it, so closing it hands the activation back
 // there; and a box told to have no title shows none (Qt would show the program's name).
