@@ -3,6 +3,7 @@
 // ("peak-kb N"). The start-up benchmark times whole runs of it, process start to exit.
 #include "BenchSupport.h"
 
+#include "app/HeapTuning.h"
 #include "app/pantrix1.h"
 #include "model/SharedState.h"
 #include "ui/Dialogs.h"
@@ -35,6 +36,7 @@ void printMemory()
 
 int main(int argc, char* argv[])
 {
+    app::tuneHeap();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);

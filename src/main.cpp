@@ -1,3 +1,4 @@
+#include "app/HeapTuning.h"
 #include "app/pantrix1.h"
 #include "misc/ProgramInfo.h"
 #include "misc/StartFolder.h"
@@ -32,6 +33,7 @@ misc::StartPlan planFor(const QStringList& arguments)
 
 int main(int argc, char* argv[])
 {
+    app::tuneHeap();
     // --help and --version are answered before the window system is needed.
     if (const misc::StartPlan early = planFor(argumentsOf(argc, argv)); !early.answer.isEmpty()) {
         std::fputs(qPrintable(early.answer), stdout);

@@ -1,0 +1,40 @@
+#include "app/HeapTuning.h"
+
+#include <cstdint>
+#include <cstdlib> // defines __GLIBC__ where the C library is glibc
+
+#if defined(__linux__) && defined(__GLIBC__)
+#include <malloc.h>
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
+
+namespace app {
+
+void tuneHeap()
+{
+#if defined(__linux__) && defined(__GLIBC__)
+    constexpr int kMiB = 1 << 20;
+    // Blocks up to 256 MB from the heap, and as much freed at its top kept there (more than
+    // the reserve below, which would otherwise be handed back at once).
+    mallopt(M_MMAP_THRESHOLD, 256 * kMiB);
+    mallopt(M_TRIM_THRESHOLD, 256 * kMiB);
+    // Grow the heap once by 128 MB of address space (memory is taken only when touched) and
+    // advise huge pages over it: later growth would form a region without the advice.
+    mallopt(M_TOP_PAD, 128 * kMiB);
+    // Called through a volatile pointer: a compiler may drop a malloc whose block is unused.
+    void* (*volatile allocate)(std::size_t) = std::malloc;
+    void* block = allocate(kMiB);
+    const auto start = reinterpret_cast<std::uintptr_t>(block);
+    std::free(block);
+    mallopt(M_TOP_PAD, 128 * 1024); // the library's default again
+    constexpr std::uintptr_t hugePage = 2 * kMiB;
+    const std::uintptr_t from = (start + hugePage - 1) & ~(hugePage - 1);
+    const auto top = reinterpret_cast<std::uintptr_t>(sbrk(0));
+    // Only advice: refused, the heap works as before.
+    if (block && top > from)
+        static_cast<void>(madvise(reinterpret_cast<void*>(from), top - from, MADV_HUGEPAGE));
+#endif
+}
+
+} // namespace app
