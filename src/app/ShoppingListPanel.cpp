@@ -62,11 +62,14 @@ void ShoppingListPanel::RebuildShoppingList()
 {
     if (state_->ItemCount() == 0)
         return;
-    form_->List2->clear();
-    form_->tabtxt->clear();
-    form_->coupontotalcmd->hide();
+    showList(buildShoppingList(state_->items.readAll(), state_->listOrder));
+}
 
-    view_ = buildShoppingList(state_->items.readAll(), state_->listOrder);
+void ShoppingListPanel::showList(model::ShoppingListView view)
+{
+    form_->List2->clear();
+    form_->coupontotalcmd->hide();
+    view_ = std::move(view);
 
     form_->tabtxt->setText(view_.totalText);
     state_->ListCaption = model::listCaption(state_->ListFile, view_.totalText);

@@ -38,6 +38,9 @@ public:
 
     // Re-reads the list file and refills the list, the total, the caption and the coupon button.
     void RebuildShoppingList();
+    // Refills the list, the total, the caption and the coupon button from rows already built
+    // from the list file (the start builds them while the products load).
+    void showList(model::ShoppingListView view);
     // Shows the empty list without touching the file.
     void showEmpty();
     // After another store was opened: opens ListFile as the shopping list and shows it (an

@@ -307,6 +307,10 @@ void pantrix1::Load()
             report(state_.items.open(state_.ListFile));
         }
     }
+    // The Shopping List's rows are built on a second thread while the products load.
+    std::future<model::ShoppingListView> list;
+    if (state_.ItemCount() > 0)
+        list = std::async(std::launch::async, model::buildShoppingList, state_.items.readAll(), state_.listOrder);
     SelectProductFile();
     state_.ListCaption = model::listCaption(state_.ListFile, shopping_->totalText());
     shopping_->showCaption(state_.ListCaption);
@@ -319,10 +323,10 @@ void pantrix1::Load()
     const bool products = state_.ProductCount() > 0;
     if (products)
         RebuildProductList();
-    if (state_.ItemCount() == 0)
-        shopping_->showEmpty();
+    if (list.valid())
+        shopping_->showList(list.get());
     else
-        RebuildShoppingList();
+        shopping_->showEmpty();
     // A store of its own shows its category box even without products, as a switch to it
     // does. The categories come from the products the list has just read.
     if (products || state_.ListFile != model::kDefaultList)
