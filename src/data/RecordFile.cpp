@@ -123,18 +123,20 @@ QByteArray RecordFileBase::readAllBytes() const
     return bytes;
 }
 
-bool RecordFileBase::holds(const QByteArray& bytes) const
+bool RecordFileBase::readInPieces(int records, const std::function<void(const char*, qsizetype)>& take) const
 {
     const qint64 whole = qint64(count()) * length_;
-    if (whole != bytes.size())
-        return false;
-    char piece[64 * 1024];
-    for (qint64 offset = 0; offset < whole; offset += qint64(sizeof piece)) {
-        const qint64 wanted = std::min<qint64>(qint64(sizeof piece), whole - offset);
+    std::vector<char> piece(size_t(std::max(records, 1)) * size_t(length_));
+    for (qint64 offset = 0; offset < whole;) {
         qint64 got = 0;
-        if (io::readAt(fd_, piece, wanted, offset, got) != 0 || got != wanted ||
-            std::memcmp(piece, bytes.constData() + offset, size_t(wanted)) != 0)
+        const int failed =
+            io::readAt(fd_, piece.data(), std::min<qint64>(qint64(piece.size()), whole - offset), offset, got);
+        got -= got % length_;
+        if (got > 0)
+            take(piece.data(), qsizetype(got));
+        if (failed != 0 || got == 0)
             return false;
+        offset += got;
     }
     return true;
 }

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <type_traits>
 #include <vector>
 
@@ -64,9 +65,11 @@ public:
     FileResult appendBytes(const QByteArray& records);
     // All whole records in one read.
     QByteArray readAllBytes() const;
-    // Whether the file's whole records are exactly these bytes. Compares piece by piece, so
-    // checking a large unchanged file costs no copy of it.
-    bool holds(const QByteArray& bytes) const;
+    // Reads the whole records in pieces of `records` records (the last piece may hold
+    // fewer) and hands each to `take` in file order, so a large file is gone through
+    // without a copy of it in memory. Returns false when the file could not be read to
+    // its end; the pieces handed over until then are whole records all the same.
+    bool readInPieces(int records, const std::function<void(const char* bytes, qsizetype size)>& take) const;
     // Replaces the whole file atomically with the given records and reopens it. A failure
     // leaves the file as it was.
     FileResult replaceAllBytes(const QByteArray& content);

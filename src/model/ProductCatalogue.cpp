@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <string>
 #include <string_view>
 #include <unordered_map>
 
@@ -18,12 +19,6 @@ namespace model {
 using data::ProductRecord;
 
 namespace {
-
-QString decodeTrimmed(const char* record, data::FixedField field)
-{
-    const auto [begin, end] = field.trimmedBytes(record);
-    return data::cp1252::decode(begin, end - begin);
-}
 
 // Each byte's place among all 256 when ordered by the character it decodes to, so that names
 // compared byte by byte through this table sort as their decoded text compares.
@@ -46,37 +41,101 @@ const std::array<unsigned char, 256>& characterRanks()
     return ranks;
 }
 
+// The byte of each rank: characterRanks() backwards.
+const std::array<char, 256>& bytesOfRanks()
+{
+    static const std::array<char, 256> bytes = [] {
+        std::array<char, 256> byte{};
+        for (int b = 0; b < 256; ++b)
+            byte[characterRanks()[size_t(b)]] = char(b);
+        return byte;
+    }();
+    return bytes;
+}
+
 } // namespace
+
+void ProductCatalogue::Fingerprint::add(const char* bytes, qsizetype length)
+{
+    size += length;
+    for (std::size_t& hash : hashes)
+        hash = qHashBits(bytes, size_t(length), hash);
+}
 
 bool ProductCatalogue::load(const QByteArray& bytes)
 {
-    if (bytes == bytes_)
-        return false;
-    bytes_ = bytes;
-    const int count = int(bytes.size() / ProductRecord::Length);
-    entries_.assign(size_t(count), {});
+    const qsizetype whole = bytes.size() - bytes.size() % ProductRecord::Length;
+    const auto pieces = [&bytes, whole](const std::function<void(const char*, qsizetype)>& take) {
+        constexpr qsizetype piece = qsizetype(kPieceRecords) * ProductRecord::Length;
+        for (qsizetype at = 0; at < whole; at += piece)
+            take(bytes.constData() + at, std::min(piece, whole - at));
+        return true;
+    };
+    return rebuild(pieces, whole);
+}
+
+bool ProductCatalogue::refresh(const data::RecordFileBase& file)
+{
+    const auto pieces = [&file](const std::function<void(const char*, qsizetype)>& take) {
+        return file.readInPieces(kPieceRecords, take);
+    };
+    return rebuild(pieces, qint64(file.count()) * ProductRecord::Length);
+}
+
+bool ProductCatalogue::rebuild(const Pieces& pieces, qint64 size)
+{
+    if (size == fingerprint_.size) {
+        // Most likely unchanged: a pass of reading and hashing tells.
+        Fingerprint now;
+        if (size == 0 ||
+            (pieces([&now](const char* bytes, qsizetype length) { now.add(bytes, length); }) && now == fingerprint_))
+            return false;
+    }
+    fingerprint_ = {};
+    const auto count = size_t(size / ProductRecord::Length);
+    entries_.clear();
+    entries_.reserve(count);
+    nameAt_.assign(1, 0);
+    nameAt_.reserve(count + 1);
+    names_ = QByteArray(qsizetype(count) * ProductRecord::item.width, Qt::Uninitialized);
+    char* name = names_.data();
     categories_.clear();
     // Products share few categories: each distinct byte form is decoded once, and forms
     // of one upper-cased key share one entry.
-    std::unordered_map<std::string_view, int> byForm;
+    std::unordered_map<std::string, int> byForm;
+    std::string form;
     QHash<QString, int> byKey;
-    for (int i = 0; i < count; ++i) {
-        const char* record = bytes_.constData() + qsizetype(i) * ProductRecord::Length;
-        const auto [begin, end] = ProductRecord::category.trimmedBytes(record);
-        auto [form, added] = byForm.try_emplace(std::string_view(begin, size_t(end - begin)), 0);
-        if (added) {
-            const QString text = data::cp1252::decode(begin, end - begin);
-            const QString key = text.toUpper();
-            auto known = byKey.constFind(key);
-            if (known == byKey.constEnd()) {
-                known = byKey.insert(key, int(categories_.size()));
-                categories_.push_back({text, key});
+    const auto& rank = characterRanks();
+    // Whatever could be read is shown; a file cut short since it was measured is told
+    // apart from itself by the fingerprint next time.
+    static_cast<void>(pieces([&](const char* bytes, qsizetype length) {
+        // No more than were measured: a file grown since is told apart next time too.
+        length = std::min(length, qsizetype(count - entries_.size()) * ProductRecord::Length);
+        fingerprint_.add(bytes, length);
+        for (const char* record = bytes; record < bytes + length; record += ProductRecord::Length) {
+            const auto [begin, end] = ProductRecord::category.trimmedBytes(record);
+            form.assign(begin, end);
+            auto [known, added] = byForm.try_emplace(form, 0);
+            if (added) {
+                const QString text = data::cp1252::decode(begin, end - begin);
+                const QString key = text.toUpper();
+                auto entry = byKey.constFind(key);
+                if (entry == byKey.constEnd()) {
+                    entry = byKey.insert(key, int(categories_.size()));
+                    categories_.push_back({text, key});
+                }
+                known->second = *entry;
             }
-            form->second = *known;
+            entries_.push_back({int(entries_.size()) + 1, known->second, record[ProductRecord::fat.offset] == '1',
+                                record[ProductRecord::carb.offset] == '1'});
+            const auto [first, last] = ProductRecord::item.trimmedBytes(record);
+            for (const char* c = first; c < last; ++c)
+                *name++ = char(rank[static_cast<unsigned char>(*c)]);
+            nameAt_.push_back(std::uint32_t(name - names_.constData()));
         }
-        entries_[size_t(i)] = {i + 1, form->second, record[ProductRecord::fat.offset] == '1',
-                               record[ProductRecord::carb.offset] == '1'};
-    }
+    }));
+    names_.truncate(name - names_.constData());
+    names_.squeeze();
     indexNames();
     return true;
 }
@@ -87,7 +146,6 @@ void ProductCatalogue::indexNames()
     // equal names keep their file order. Eight characters at a time, ranked, make one
     // integer: a stable radix sort orders the names by their first eight; names alike in
     // those are sorted by the next eight, and only then compared whole.
-    const auto& rank = characterRanks();
     struct Key
     {
         std::uint64_t prefix;
@@ -102,20 +160,13 @@ void ProductCatalogue::indexNames()
             eight = eight << 8 | (c < length ? static_cast<unsigned char>(name[c]) : 0u);
         return eight;
     };
-    // The names are first packed back to back in file order, each byte replaced by its rank:
-    // sorting then compares plain bytes and touches a few megabytes instead of jumping about
-    // the whole file's bytes.
-    QByteArray packed(qsizetype(entries_.size()) * ProductRecord::item.width, Qt::Uninitialized);
-    char* next = packed.data();
+    // The names are packed and ranked already: sorting compares plain bytes and touches a
+    // few megabytes in all.
     std::vector<Key> keys(entries_.size());
     for (size_t i = 0; i < keys.size(); ++i) {
-        const auto [begin, end] =
-            ProductRecord::item.trimmedBytes(bytes_.constData() + qsizetype(i) * ProductRecord::Length);
-        const int length = int(end - begin);
-        for (int c = 0; c < length; ++c)
-            next[c] = char(rank[static_cast<unsigned char>(begin[c])]);
-        keys[i] = {eightFrom(next, length, 0), eightFrom(next, length, 8), next, length, int(i)};
-        next += length;
+        const char* name = names_.constData() + nameAt_[i];
+        const int length = int(nameAt_[i + 1] - nameAt_[i]);
+        keys[i] = {eightFrom(name, length, 0), eightFrom(name, length, 8), name, length, int(i)};
     }
     std::vector<Key> sorted(keys.size());
     for (int shift = 0; shift < 64; shift += 8) {
@@ -153,34 +204,40 @@ void ProductCatalogue::indexNames()
     byName_.resize(keys.size());
     for (size_t k = 0; k < keys.size(); ++k)
         byName_[k] = keys[k].index;
+    // The search's lower-cased names wait for the first search: a start has no use for them.
+    lowerNames_.clear();
+    starts_.clear();
+}
 
+void ProductCatalogue::layOutLowerNames() const
+{
+    if (!starts_.empty())
+        return;
     // From a rank straight to the lower-cased byte.
+    const auto& rank = characterRanks();
     std::array<char, 256> lowerOfRank{};
     for (int b = 0; b < 256; ++b)
         lowerOfRank[rank[size_t(b)]] = data::cp1252::lowerCaseBytes()[size_t(b)];
-    lowerNames_.resize(qsizetype(keys.size()) * ProductRecord::item.width);
-    starts_.assign(keys.size() + 1, 0);
+    lowerNames_ = QByteArray(names_.size(), Qt::Uninitialized);
+    starts_.reserve(byName_.size() + 1);
     char* out = lowerNames_.data();
-    for (size_t k = 0; k < keys.size(); ++k) {
-        starts_[k] = out - lowerNames_.data();
-        for (int c = 0; c < keys[k].length; ++c)
-            *out++ = lowerOfRank[static_cast<unsigned char>(keys[k].name[c])];
+    for (const int index : byName_) {
+        starts_.push_back(std::uint32_t(out - lowerNames_.constData()));
+        for (std::uint32_t c = nameAt_[size_t(index)]; c < nameAt_[size_t(index) + 1]; ++c)
+            *out++ = lowerOfRank[static_cast<unsigned char>(names_[c])];
     }
-    starts_[keys.size()] = out - lowerNames_.data();
-    lowerNames_.truncate(starts_[keys.size()]);
-    lowerNames_.squeeze();
-}
-
-bool ProductCatalogue::refresh(const data::RecordFileBase& file)
-{
-    if (file.holds(bytes_))
-        return false;
-    return load(file.readAllBytes());
+    starts_.push_back(std::uint32_t(out - lowerNames_.constData()));
 }
 
 QString ProductCatalogue::name(int index) const
 {
-    return decodeTrimmed(bytes_.constData() + qsizetype(index) * ProductRecord::Length, ProductRecord::item);
+    const auto& byteOf = bytesOfRanks();
+    const char* ranked = names_.constData() + nameAt_[size_t(index)];
+    const int length = int(nameAt_[size_t(index) + 1] - nameAt_[size_t(index)]);
+    std::array<char, ProductRecord::item.width> bytes;
+    for (int c = 0; c < length; ++c)
+        bytes[size_t(c)] = byteOf[static_cast<unsigned char>(ranked[c])];
+    return data::cp1252::decode(bytes.data(), length);
 }
 
 int ProductCatalogue::categoryIndex(const QString& key) const
@@ -200,6 +257,7 @@ std::vector<int> ProductCatalogue::namesContaining(const QString& text) const
     const auto& lower = data::cp1252::lowerCaseBytes();
     for (char& c : needle)
         c = lower[static_cast<unsigned char>(c)];
+    layOutLowerNames();
     std::vector<int> found;
     // string_view::find looks for the first byte with memchr and compares from there: on
     // short needles and names it beat both QByteArrayMatcher and a Boyer-Moore-Horspool
@@ -211,7 +269,7 @@ std::vector<int> ProductCatalogue::namesContaining(const QString& text) const
         const size_t hit = names.find(wanted, from);
         if (hit == std::string_view::npos)
             break;
-        const qsizetype at = qsizetype(hit);
+        const auto at = std::uint32_t(hit);
         const size_t k = size_t(std::upper_bound(starts_.begin(), starts_.end(), at) - starts_.begin()) - 1;
         if (at + needle.size() <= starts_[k + 1]) {
             found.push_back(int(k));

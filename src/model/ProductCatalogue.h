@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace data {
@@ -14,7 +15,7 @@ class RecordFileBase;
 namespace model {
 
 // One product as the Product List needs it: a dozen bytes, so a catalogue of 100k products
-// costs little beside the file's own bytes. The name is decoded from those bytes when shown.
+// costs little. The name is kept apart, packed with the others, and decoded when shown.
 struct ProductEntry
 {
     int record = 0;   // record number in the product file, from 1
@@ -42,15 +43,16 @@ struct ProductFilter
 
 // The decoded product file: entries in file order and their order by name. Rebuilding it
 // is the expensive part of a Product List rebuild, so it is redone only when the file's
-// bytes differ from those it was built from.
+// bytes differ from those it was built from. Only what the list shows is kept, not the
+// file's bytes: those are told apart by their length and a 128-bit hash.
 class ProductCatalogue
 {
 public:
     // Decodes the whole records of a product file; returns false when the bytes were
     // the same as last time and nothing had to be done.
     bool load(const QByteArray& bytes);
-    // The same for the open file, compared piece by piece first: an unchanged file costs
-    // neither a copy nor a decode.
+    // The same for the open file, read in pieces: an unchanged file is read and hashed, a
+    // changed one read once more and decoded, and neither is ever held in memory whole.
     bool refresh(const data::RecordFileBase& file);
 
     int size() const { return int(entries_.size()); }
@@ -69,17 +71,39 @@ public:
     std::vector<int> namesContaining(const QString& text) const;
 
 private:
-    // Orders the names (byName_) and lays out their lower-cased forms for the search.
-    void indexNames();
+    // What a file's whole records are told apart by.
+    struct Fingerprint
+    {
+        qint64 size = 0;
+        std::size_t hashes[2] = {0, 1};
 
-    QByteArray bytes_;
+        void add(const char* bytes, qsizetype size);
+        bool operator==(const Fingerprint&) const = default;
+    };
+    // Hands the file's whole records over in pieces of kPieceRecords records; false when
+    // they could not all be read.
+    using Pieces = std::function<bool(const std::function<void(const char*, qsizetype)>&)>;
+    static constexpr int kPieceRecords = 448; // some 64 KB
+
+    bool rebuild(const Pieces& pieces, qint64 size);
+    // Orders the names (byName_).
+    void indexNames();
+    // Lays out the names' lower-cased forms for the search, when first searched.
+    void layOutLowerNames() const;
+
+    Fingerprint fingerprint_;
     std::vector<ProductEntry> entries_;
+    // Every name, trimmed, back to back in file order, each byte replaced by its rank among
+    // the code page's characters (so that plain byte comparison orders them as text);
+    // entry i's name occupies [nameAt_[i], nameAt_[i + 1]).
+    QByteArray names_;
+    std::vector<std::uint32_t> nameAt_;
     std::vector<CategoryEntry> categories_;
     std::vector<int> byName_;
     // The lower-cased names in name order, one code page byte per character, back to back;
-    // name k occupies [starts_[k], starts_[k + 1]).
-    QByteArray lowerNames_;
-    std::vector<qsizetype> starts_;
+    // name k occupies [starts_[k], starts_[k + 1]). Laid out at the first search.
+    mutable QByteArray lowerNames_;
+    mutable std::vector<std::uint32_t> starts_;
 };
 
 // The rows of the Product List: entry indices in name order that pass every filter.

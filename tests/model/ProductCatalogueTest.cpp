@@ -3,6 +3,8 @@
 #include "data/FixedField.h"
 #include "support/Fixtures.h"
 
+#include <QFile>
+
 #include <numeric>
 
 using namespace model;
@@ -92,4 +94,26 @@ TEST(ProductList, SortsEveryCodePageCharacterAsItsDecodedTextKeepingFileOrderOfE
     for (int i : filterProducts(c, {}))
         records.push_back(c.entry(i).record);
     EXPECT_EQ(records, expected);
+}
+
+TEST(ProductList, IsRebuiltExactlyWhenTheFileChanged)
+{
+    // More records than one piece of the reading holds, so pieces meet boundaries.
+    TempFolder folder;
+    std::vector<data::ProductRecord> products(1000, product("Tea"));
+    TempFolder::write("grocery.dat", bytesOf(products));
+    data::RecordFile<data::ProductRecord> file;
+    ASSERT_TRUE(file.open("grocery.dat"));
+    ProductCatalogue c;
+    EXPECT_TRUE(c.load(bytesOf(products)));
+    EXPECT_FALSE(c.refresh(file)) << "the same bytes, read in pieces";
+
+    ASSERT_TRUE(file.write(900, product("Tee")));
+    EXPECT_TRUE(c.refresh(file)) << "one byte changed in place";
+    EXPECT_EQ(c.name(899), "Tee");
+    EXPECT_FALSE(c.refresh(file));
+
+    ASSERT_TRUE(QFile::resize("grocery.dat", 10 * data::ProductRecord::Length + 7));
+    EXPECT_TRUE(c.refresh(file));
+    EXPECT_EQ(c.size(), 10) << "whole records only";
 }
