@@ -10,9 +10,8 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <string>
+#include <memory>
 #include <string_view>
-#include <unordered_map>
 
 namespace model {
 
@@ -52,6 +51,67 @@ const std::array<char, 256>& bytesOfRanks()
     }();
     return bytes;
 }
+
+// Category fields as stored, all their bytes, to a value: a table of open addressing, since
+// products share few categories and each record's field is looked up before anything is
+// trimmed or decoded.
+class RawCategories
+{
+public:
+    static constexpr int kWidth = ProductRecord::category.width;
+
+    // The value of this field, inserting `missing()` when it is new.
+    template<class Missing> int valueOf(const char* field, Missing missing)
+    {
+        for (size_t slot = hashOf(field) & (slots_.size() - 1);; slot = (slot + 1) & (slots_.size() - 1)) {
+            Slot& s = slots_[slot];
+            if (s.value < 0) {
+                std::memcpy(s.field.data(), field, kWidth);
+                s.value = missing();
+                const int value = s.value; // a growth below moves the slot
+                if (++used_ * 2 > slots_.size())
+                    grow();
+                return value;
+            }
+            if (std::memcmp(s.field.data(), field, kWidth) == 0)
+                return s.value;
+        }
+    }
+
+private:
+    struct Slot
+    {
+        std::array<char, kWidth> field;
+        int value = -1;
+    };
+
+    static size_t hashOf(const char* field)
+    {
+        std::uint64_t words[3];
+        std::memcpy(words, field, sizeof words);
+        std::uint64_t h = static_cast<unsigned char>(field[kWidth - 1]);
+        for (const std::uint64_t w : words)
+            h = (h ^ w) * 0x9E3779B97F4A7C15ULL;
+        return size_t(h ^ h >> 32);
+    }
+    void grow()
+    {
+        std::vector<Slot> old(slots_.size() * 2);
+        old.swap(slots_);
+        for (const Slot& s : old) {
+            if (s.value < 0)
+                continue;
+            size_t slot = hashOf(s.field.data()) & (slots_.size() - 1);
+            while (slots_[slot].value >= 0)
+                slot = (slot + 1) & (slots_.size() - 1);
+            slots_[slot] = s;
+        }
+    }
+
+    std::vector<Slot> slots_ = std::vector<Slot>(64);
+    size_t used_ = 0;
+};
+static_assert(RawCategories::kWidth > 24, "three words and a last byte");
 
 } // namespace
 
@@ -100,10 +160,9 @@ bool ProductCatalogue::rebuild(const Pieces& pieces, qint64 size)
     names_ = QByteArray(qsizetype(count) * ProductRecord::item.width, Qt::Uninitialized);
     char* name = names_.data();
     categories_.clear();
-    // Products share few categories: each distinct byte form is decoded once, and forms
-    // of one upper-cased key share one entry.
-    std::unordered_map<std::string, int> byForm;
-    std::string form;
+    // Products share few categories: each distinct field is decoded once, and forms of
+    // one upper-cased key share one entry.
+    RawCategories byField;
     QHash<QString, int> byKey;
     const auto& rank = characterRanks();
     // Whatever could be read is shown; a file cut short since it was measured is told
@@ -113,10 +172,8 @@ bool ProductCatalogue::rebuild(const Pieces& pieces, qint64 size)
         length = std::min(length, qsizetype(count - entries_.size()) * ProductRecord::Length);
         fingerprint_.add(bytes, length);
         for (const char* record = bytes; record < bytes + length; record += ProductRecord::Length) {
-            const auto [begin, end] = ProductRecord::category.trimmedBytes(record);
-            form.assign(begin, end);
-            auto [known, added] = byForm.try_emplace(form, 0);
-            if (added) {
+            const int category = byField.valueOf(record + ProductRecord::category.offset, [&] {
+                const auto [begin, end] = ProductRecord::category.trimmedBytes(record);
                 const QString text = data::cp1252::decode(begin, end - begin);
                 const QString key = text.toUpper();
                 auto entry = byKey.constFind(key);
@@ -124,9 +181,9 @@ bool ProductCatalogue::rebuild(const Pieces& pieces, qint64 size)
                     entry = byKey.insert(key, int(categories_.size()));
                     categories_.push_back({text, key});
                 }
-                known->second = *entry;
-            }
-            entries_.push_back({int(entries_.size()) + 1, known->second, record[ProductRecord::fat.offset] == '1',
+                return *entry;
+            });
+            entries_.push_back({int(entries_.size()) + 1, category, record[ProductRecord::fat.offset] == '1',
                                 record[ProductRecord::carb.offset] == '1'});
             const auto [first, last] = ProductRecord::item.trimmedBytes(record);
             for (const char* c = first; c < last; ++c)
@@ -162,23 +219,25 @@ void ProductCatalogue::indexNames()
     };
     // The names are packed and ranked already: sorting compares plain bytes and touches a
     // few megabytes in all.
-    std::vector<Key> keys(entries_.size());
-    for (size_t i = 0; i < keys.size(); ++i) {
+    // Left unset until written: filling 100k keys twice with zeros costs a millisecond.
+    const size_t n = entries_.size();
+    auto keys = std::make_unique_for_overwrite<Key[]>(n);
+    for (size_t i = 0; i < n; ++i) {
         const char* name = names_.constData() + nameAt_[i];
         const int length = int(nameAt_[i + 1] - nameAt_[i]);
         keys[i] = {eightFrom(name, length, 0), eightFrom(name, length, 8), name, length, int(i)};
     }
-    std::vector<Key> sorted(keys.size());
+    auto sorted = std::make_unique_for_overwrite<Key[]>(n);
     for (int shift = 0; shift < 64; shift += 8) {
         std::array<size_t, 257> starts{};
-        for (const Key& k : keys)
-            ++starts[((k.prefix >> shift) & 0xff) + 1];
-        if (std::find(starts.begin(), starts.end(), keys.size()) != starts.end())
+        for (size_t i = 0; i < n; ++i)
+            ++starts[((keys[i].prefix >> shift) & 0xff) + 1];
+        if (std::find(starts.begin(), starts.end(), n) != starts.end())
             continue; // every key has the same byte here
         for (size_t b = 1; b < starts.size(); ++b)
             starts[b] += starts[b - 1];
-        for (const Key& k : keys)
-            sorted[starts[(k.prefix >> shift) & 0xff]++] = k;
+        for (size_t i = 0; i < n; ++i)
+            sorted[starts[(keys[i].prefix >> shift) & 0xff]++] = keys[i];
         keys.swap(sorted);
     }
     // Names with equal integers agree in every character the shorter one has up to there
@@ -193,16 +252,16 @@ void ProductCatalogue::indexNames()
             return order < 0;
         return a.length != b.length ? a.length < b.length : a.index < b.index;
     };
-    for (size_t from = 0; from < keys.size();) {
+    for (size_t from = 0; from < n;) {
         size_t to = from + 1;
-        while (to < keys.size() && keys[to].prefix == keys[from].prefix)
+        while (to < n && keys[to].prefix == keys[from].prefix)
             ++to;
         if (to - from > 1)
-            std::sort(keys.begin() + qsizetype(from), keys.begin() + qsizetype(to), less);
+            std::sort(keys.get() + qsizetype(from), keys.get() + qsizetype(to), less);
         from = to;
     }
-    byName_.resize(keys.size());
-    for (size_t k = 0; k < keys.size(); ++k)
+    byName_.resize(n);
+    for (size_t k = 0; k < n; ++k)
         byName_[k] = keys[k].index;
     // The search's lower-cased names wait for the first search: a start has no use for them.
     lowerNames_.clear();
