@@ -31,6 +31,7 @@
 #include <QStyle>
 
 #include <future>
+#include <utility>
 
 namespace app {
 
@@ -307,10 +308,13 @@ void pantrix1::Load()
             report(state_.items.open(state_.ListFile));
         }
     }
-    // The Shopping List's rows are built on a second thread while the products load.
+    // The Shopping List is read and its rows built on a second thread while the products
+    // load; until they are taken below, nothing here changes the list file.
     std::future<model::ShoppingListView> list;
     if (state_.ItemCount() > 0)
-        list = std::async(std::launch::async, model::buildShoppingList, state_.items.readAll(), state_.listOrder);
+        list = std::async(std::launch::async, [&items = std::as_const(state_.items), order = state_.listOrder] {
+            return model::buildShoppingList(items.readAll(), order);
+        });
     SelectProductFile();
     state_.ListCaption = model::listCaption(state_.ListFile, shopping_->totalText());
     shopping_->showCaption(state_.ListCaption);

@@ -118,8 +118,7 @@ static_assert(RawCategories::kWidth > 24, "three words and a last byte");
 void ProductCatalogue::Fingerprint::add(const char* bytes, qsizetype length)
 {
     size += length;
-    for (std::size_t& hash : hashes)
-        hash = qHashBits(bytes, size_t(length), hash);
+    hash = qHashBits(bytes, size_t(length), hash);
 }
 
 bool ProductCatalogue::load(const QByteArray& bytes)
