@@ -9,11 +9,14 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace data {
 
@@ -188,6 +191,30 @@ FileResult copyFile(const QString& from, const QString& to)
     const FileResult copied = replaceWith(to, [&](int fd) { return io::copyAll(source, fd, length, to); });
     io::closeQuietly(source);
     return copied;
+}
+
+bool sameContents(const QString& first, const QString& second)
+{
+    int a = -1;
+    int b = -1;
+    if (io::openRegular(first, O_RDONLY, a) != 0)
+        return false;
+    bool same = io::openRegular(second, O_RDONLY, b) == 0 && io::lengthOf(a) == io::lengthOf(b);
+    const qint64 length = io::lengthOf(a);
+    std::vector<char> pieces(2 * 64 * 1024);
+    char* const pa = pieces.data();
+    char* const pb = pa + 64 * 1024;
+    for (qint64 offset = 0; same && offset < length; offset += 64 * 1024) {
+        const qint64 wanted = std::min<qint64>(64 * 1024, length - offset);
+        qint64 gotA = 0;
+        qint64 gotB = 0;
+        same = io::readAt(a, pa, wanted, offset, gotA) == 0 && io::readAt(b, pb, wanted, offset, gotB) == 0 &&
+               gotA == wanted && gotB == wanted && std::memcmp(pa, pb, size_t(wanted)) == 0;
+    }
+    io::closeQuietly(a);
+    if (b >= 0)
+        io::closeQuietly(b);
+    return same;
 }
 
 bool isSafeReplaceTemporary(const QString& fileName)

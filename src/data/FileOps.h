@@ -23,6 +23,8 @@ FileResult deleteFile(const QString& name);
 FileResult replaceFileSafely(const QString& name, const QByteArray& content);
 // Byte-for-byte copy, replacing the destination atomically. A missing source copies as empty.
 FileResult copyFile(const QString& from, const QString& to);
+// Whether both name regular files that hold the same bytes; false when either cannot be read.
+bool sameContents(const QString& first, const QString& second);
 
 struct FileBytes
 {

@@ -55,9 +55,13 @@ QString mergeFileFor(const QString& productFile)
 FileResult backUpProducts()
 {
     FileResult opened;
-    if (probeRecordCount<ProductRecord>(kDefaultProducts, &opened) > 0)
-        return copyFile(kDefaultProducts, kStartupBackup);
-    return opened;
+    if (probeRecordCount<ProductRecord>(kDefaultProducts, &opened) == 0)
+        return opened;
+    // A backup that holds the products already is left as it is: reading both costs far
+    // less than writing the copy and waiting for the disk.
+    if (sameContents(kDefaultProducts, kStartupBackup))
+        return FileResult::success();
+    return copyFile(kDefaultProducts, kStartupBackup);
 }
 
 QString prepareFirstLoad(QStringList* errors)

@@ -30,7 +30,8 @@ QString ownProductFile(const QString& listFile);
 // The merge file of a product file: its stem with ".mrg".
 QString mergeFileFor(const QString& productFile);
 
-// The first thing a run does: backs grocery.dat up to grocery.bak when it holds products.
+// The first thing a run does: backs grocery.dat up to grocery.bak when it holds products
+// (a backup that holds them already is not written again).
 // Touches no other file, so it may run on its own thread while the window fills its lists.
 data::FileResult backUpProducts();
 // First load of a run, before the current list is opened: carries a legacy pantlist.dat over

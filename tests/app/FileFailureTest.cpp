@@ -112,4 +112,16 @@ TEST_F(MainWindowTest, TheStartBacksUpTheProductsAndTellsWhenItCannot)
     state.Loaded = false; // the next run
     start();
     EXPECT_EQ(TempFolder::read("grocery.bak"), products);
+
+    // A backup that holds the products already is not written again: nothing can fail.
+    const FileFaultGuard full(FileStep::Write, "grocery.bak", ENOSPC, -1);
+    for (const QByteArray& now : {products, products + bytesOf(std::vector{product("Tea")})}) {
+        TempFolder::write("grocery.dat", now);
+        EXPECT_TRUE(quit());
+        window.reset();
+        state.Loaded = false;
+        if (now != products)
+            dialogs.answer(Answer::Ok); // changed products are written, and the write fails
+        start();
+    }
 }
