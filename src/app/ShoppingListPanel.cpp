@@ -20,6 +20,7 @@ ShoppingListPanel::ShoppingListPanel(QWidget* parent)
     , form_(std::make_unique<Ui::ShoppingListPanel>())
 {
     form_->setupUi(this);
+    form_->List2->setModel(&texts_);
     form_->coupontotalcmd->hide();
     form_->tabtxt->hide();
     form_->costlblss->setText(QStringLiteral("Item cost:"));
@@ -42,7 +43,7 @@ void ShoppingListPanel::setUp(model::SharedState& state, ui::Dialogs& dialogs, P
         state_->addMode = AddMode::AskQuantity;
         Add();
     });
-    connect(form_->List2, &QListWidget::itemDoubleClicked, this, [this] {
+    connect(form_->List2, &QAbstractItemView::doubleClicked, this, [this] {
         state_->addMode = AddMode::Change;
         Add();
     });
@@ -54,7 +55,7 @@ void ShoppingListPanel::setUp(model::SharedState& state, ui::Dialogs& dialogs, P
         if (on)
             setOrder(ListOrder::ByCategory);
     });
-    connect(form_->List2, &QListWidget::itemSelectionChanged, this, &ShoppingListPanel::showRow);
+    connect(form_->List2->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ShoppingListPanel::showRow);
     connect(form_->coupontotalcmd, &QPushButton::clicked, this, &ShoppingListPanel::couponListRequested);
 }
 
@@ -67,7 +68,6 @@ void ShoppingListPanel::RebuildShoppingList()
 
 void ShoppingListPanel::showList(model::ShoppingListView view)
 {
-    form_->List2->clear();
     form_->coupontotalcmd->hide();
     view_ = std::move(view);
 
@@ -78,7 +78,7 @@ void ShoppingListPanel::showList(model::ShoppingListView view)
     texts.reserve(qsizetype(view_.rows.size()));
     for (const model::ShoppingRow& row : view_.rows)
         texts.append(row.text);
-    form_->List2->addItems(texts);
+    texts_.setStringList(texts);
     if (view_.couponTotal > 0) {
         form_->coupontotalcmd->setText(model::couponSavingsCaption(view_.couponTotal));
         form_->coupontotalcmd->show();
@@ -91,7 +91,7 @@ void ShoppingListPanel::showEmpty()
     view_ = {};
     form_->coupontotalcmd->hide();
     form_->costlbl->clear();
-    form_->List2->clear();
+    texts_.setStringList({});
     form_->tabtxt->clear();
     state_->ListCaption = model::listCaption(state_->ListFile, QString());
     form_->listlbl->setText(state_->ListCaption);
@@ -117,22 +117,19 @@ void ShoppingListPanel::showCaption(const QString& caption)
 
 int ShoppingListPanel::selectedRow() const
 {
-    const QList<QListWidgetItem*> selected = form_->List2->selectedItems();
-    return selected.isEmpty() ? -1 : form_->List2->row(selected.first());
+    const QModelIndexList selected = form_->List2->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 int ShoppingListPanel::currentRecord() const
 {
-    const int row = form_->List2->currentRow();
+    const int row = form_->List2->currentIndex().row();
     return row >= 0 && row < int(view_.rows.size()) ? view_.rows[size_t(row)].record : 0;
 }
 
 QStringList ShoppingListPanel::rows() const
 {
-    QStringList texts;
-    for (int i = 0; i < form_->List2->count(); ++i)
-        texts.append(form_->List2->item(i)->text());
-    return texts;
+    return texts_.stringList();
 }
 
 QString ShoppingListPanel::totalText() const
@@ -253,7 +250,7 @@ void ShoppingListPanel::Remove()
         return;
     }
     RebuildShoppingList();
-    form_->List2->setCurrentRow(row < form_->List2->count() ? row : 0);
+    selectRow(row < texts_.rowCount() ? row : 0);
 }
 
 void ShoppingListPanel::Clear()
@@ -286,15 +283,20 @@ void ShoppingListPanel::showRow()
 
 void ShoppingListPanel::rightClicked()
 {
-    if (form_->List2->count() == 0)
+    if (texts_.rowCount() == 0)
         return;
-    const int row = form_->List2->currentRow();
+    const int row = form_->List2->currentIndex().row();
     if (row < 0) {
         dialogs_->tell(QStringLiteral("Select product with left mouse before right-clicking."));
         return;
     }
     if (rowStillInFile(row))
         emit couponRequested(view_.rows[size_t(row)].record);
+}
+
+void ShoppingListPanel::selectRow(int row)
+{
+    form_->List2->selectionModel()->setCurrentIndex(texts_.index(row), QItemSelectionModel::ClearAndSelect);
 }
 
 bool ShoppingListPanel::eventFilter(QObject* watched, QEvent* event)

@@ -2,6 +2,7 @@
 
 #include "model/ShoppingListRules.h"
 
+#include <QStringListModel>
 #include <QWidget>
 
 #include <memory>
@@ -81,6 +82,8 @@ private:
     void setOrder(model::ListOrder order);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void rightClicked();
+    // Makes the row current and the only one selected.
+    void selectRow(int row);
     // Asks until the answer is a quantity or empty; empty means the user gave up.
     QString askQuantity(const QString& prompt, const QString& defaultAnswer);
     // Whether the row's record is still in the file; rebuilds the list when it is not.
@@ -91,6 +94,8 @@ private:
     ui::Dialogs* dialogs_ = nullptr;
     ProductListPanel* products_ = nullptr;
     model::ShoppingListView view_;
+    // The rows' texts as the list shows them: one string each, no item objects.
+    QStringListModel texts_;
 };
 
 } // namespace app

@@ -55,7 +55,7 @@ TEST_F(ShoppingListWindowTest, RemoveTakesTheSelectedItemNotItsFirstNamesakeAndC
     click("foodoffcmd");
     const QByteArray kept = bytesOf(std::vector{list[0], list[1]});
     EXPECT_EQ(TempFolder::read("grocery.lst"), kept);
-    EXPECT_EQ(shoppingView()->currentRow(), 0) << "no row left at that position: the first";
+    EXPECT_EQ(shoppingView()->currentIndex().row(), 0) << "no row left at that position: the first";
     EXPECT_FALSE(find<QWidget>("coupontotalcmd")->isVisible());
 
     const QString question = "Erase the contents of this Shopping List? This is an irreversable move!  Are you sure?";

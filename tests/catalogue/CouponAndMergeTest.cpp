@@ -26,7 +26,7 @@ TEST_F(CouponAndMergeTest, CouponsThenImportAndExport)
     const std::vector merge{product("MILK ", "9.99"), product("Tea", "1.50", "Drinks"), product("Soap")};
     TempFolder::write("grocery.mrg", bytesOf(merge));
     start(); // rows: Bread, Jam, Milk
-    shoppingView()->setCurrentRow(-1);
+    selectShoppingRow(-1);
     dialogs.ok("Select product with left mouse before right-clicking.", ui::Title::application());
     rightClickShoppingList();
 

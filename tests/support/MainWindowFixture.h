@@ -42,13 +42,18 @@ public:
     void key(int key) { QTest::keyClick(window.get(), Qt::Key(key)); }
 
     QListView* productView() const { return find<QListView>("List1"); }
-    QListWidget* shoppingView() const { return find<QListWidget>("List2"); }
+    QListView* shoppingView() const { return find<QListView>("List2"); }
     static QStringList rowsOf(const QAbstractItemView* view);
     QStringList productRows() const { return rowsOf(productView()); }
     QStringList shoppingRows() const { return rowsOf(shoppingView()); }
     // Selects these rows of the Product List, the first one current.
     void selectProducts(std::initializer_list<int> rows);
-    void selectShoppingRow(int row) { shoppingView()->setCurrentRow(row); }
+    // Makes the row current and the only one selected; -1: none.
+    void selectShoppingRow(int row)
+    {
+        shoppingView()->selectionModel()->setCurrentIndex(shoppingView()->model()->index(row, 0),
+                                                          QItemSelectionModel::ClearAndSelect);
+    }
     static void clickRow(QAbstractItemView* view, int row, bool twice = false, Qt::KeyboardModifiers modifiers = {});
     void doubleClickProduct(int row) { clickRow(productView(), row, true); }
     void doubleClickShoppingRow(int row) { clickRow(shoppingView(), row, true); }
