@@ -95,7 +95,8 @@ class RatioReporter : public benchmark::ConsoleReporter
 {
 public:
     void ReportRuns(const std::vector<Run>& runs) override;
-    // Seconds per iteration of a finished benchmark, or 0 when it did not run.
+    // Seconds per iteration of a finished benchmark, or 0 when it did not run; "name#key"
+    // for a time the benchmark reported as counter key, in milliseconds ending "_ms".
     double seconds(const std::string& name) const;
     void printRatio(const std::string& label, const std::string& slow, const std::string& fast) const;
 

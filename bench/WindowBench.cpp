@@ -17,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QListView>
 #include <QListWidget>
@@ -125,29 +126,51 @@ QString folderOf(const benchmark::State& s)
     return s.range(0) == 0 ? Folders::get().empty : Folders::get().full;
 }
 
-// A whole run of the program: process start, window shown and loaded, Esc, exit. The second
-// argument 1: the products were edited since the last run, so the start-up backup differs
-// (in its last byte, the dearest case) and is written again.
+// Whole runs of the program, process start to exit (window shown and loaded, Esc). Three
+// starts are taken in turn, so that a busy moment of the machine weighs on all alike: the
+// empty folder; 100k products and 10k items; the same with the products edited since the
+// last run's backup (in their last byte), so that the backup is written again. Each start
+// finds nothing waiting for the disk, as a user's files written long ago. The medians are
+// the counters; the iteration time is the full start's.
 void StartupRun(benchmark::State& s)
 {
-    const QString probe = QCoreApplication::applicationDirPath() + QStringLiteral("/pantrix_start_probe");
-    const std::string folder = folderOf(s).toStdString();
-    for (auto _ : s) {
-        s.PauseTiming();
-        Folders::get().restore();
-        if (s.range(1) != 0) {
-            QByteArray stale = Folders::get().products;
-            stale.back() = stale.back() == 'x' ? 'y' : 'x';
-            bench::writeFile(folderOf(s) + QStringLiteral("/") + model::kStartupBackup, stale);
-        }
-        // Files a user starts with were written long ago: none waits for the disk here.
+    const std::string probe =
+        (QCoreApplication::applicationDirPath() + QStringLiteral("/pantrix_start_probe")).toStdString();
+    const Folders& folders = Folders::get();
+    QByteArray stale = folders.products;
+    stale.back() = stale.back() == 'x' ? 'y' : 'x';
+    auto start = [&probe](const QString& folder) {
         ::sync();
-        s.ResumeTiming();
-        s.SetIterationTime(bench::runCommand({probe.toStdString(), folder}));
+        return bench::runCommand({probe, folder.toStdString()});
+    };
+    std::vector<double> empty;
+    std::vector<double> full;
+    std::vector<double> edited;
+    auto changedAt = [&folders](const QString& name, int daysAgo) {
+        QFile file(folders.full + QStringLiteral("/") + name);
+        if (file.open(QIODevice::ReadWrite))
+            file.setFileTime(QDateTime::currentDateTime().addDays(-daysAgo), QFileDevice::FileModificationTime);
+    };
+    for (auto _ : s) {
+        folders.restore();
+        changedAt(model::kDefaultProducts, 1); // before the last run made its backup
+        empty.push_back(start(folders.empty));
+        full.push_back(start(folders.full));
+        s.SetIterationTime(full.back());
+        bench::writeFile(folders.full + QStringLiteral("/") + model::kStartupBackup, stale);
+        changedAt(model::kStartupBackup, 2); // the products were edited after it
+        edited.push_back(start(folders.full));
     }
-    // The memory of the window at rest, from one more run.
+    auto median = [](std::vector<double> v) {
+        std::nth_element(v.begin(), v.begin() + qsizetype(v.size() / 2), v.end());
+        return v[v.size() / 2] * 1e3;
+    };
+    s.counters["empty_ms"] = median(empty);
+    s.counters["full_ms"] = median(full);
+    s.counters["edited_ms"] = median(edited);
+    // The memory of the full window at rest, from one more run.
     QProcess run;
-    run.start(probe, {QString::fromStdString(folder)});
+    run.start(QString::fromStdString(probe), {folders.full});
     run.waitForFinished();
     for (const QByteArray& line : run.readAllStandardOutput().split('\n')) {
         const QList<QByteArray> words = line.split(' ');
@@ -155,13 +178,7 @@ void StartupRun(benchmark::State& s)
             s.counters[words[0] == "rss-kb" ? "rest_MB" : "peak_MB"] = words[1].toDouble() / 1024.0;
     }
 }
-BENCHMARK(StartupRun)
-    ->Args({0, 0})
-    ->Args({kProducts, 0})
-    ->Args({kProducts, 1})
-    ->Iterations(7)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(StartupRun)->Iterations(15)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // The same start inside this process: window built, shown, loaded, at rest, then Esc.
 void StartupWindow(benchmark::State& s)
@@ -248,11 +265,11 @@ void F12Window(benchmark::State& s)
 BENCHMARK(F12Window)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 const int ratios = bench::registerRatios([](const bench::RatioReporter& r) {
-    const std::string empty = "StartupRun/0/0/iterations:7/manual_time";
+    const std::string empty = "StartupRun/iterations:15/manual_time#empty_ms";
     const std::string emptyWindow = "StartupWindow/0/iterations:5";
     r.printRatio("Start-up 100k/10k: whole run / empty folder (goal 2x)",
-                 "StartupRun/100000/0/iterations:7/manual_time", empty);
-    r.printRatio("  the same, products edited since the last run", "StartupRun/100000/1/iterations:7/manual_time",
+                 "StartupRun/iterations:15/manual_time#full_ms", empty);
+    r.printRatio("  the same, products edited since the last run", "StartupRun/iterations:15/manual_time#edited_ms",
                  empty);
     r.printRatio("Start-up 100k/10k in process / empty folder", "StartupWindow/100000/iterations:5", emptyWindow);
     const char* const commands[][2] = {{"MergeImportWindow", "MergeImport/100000"},

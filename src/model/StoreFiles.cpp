@@ -58,8 +58,12 @@ FileResult backUpProducts()
     if (probeRecordCount<ProductRecord>(kDefaultProducts, &opened) == 0)
         return opened;
     // A backup that holds the products already is left as it is: reading both costs far
-    // less than writing the copy and waiting for the disk.
-    if (sameContents(kDefaultProducts, kStartupBackup))
+    // less than writing the copy and waiting for the disk. Products changed since the
+    // backup was written are copied without that look.
+    const QFileInfo products(kDefaultProducts);
+    const QFileInfo backup(kStartupBackup);
+    if (products.lastModified() <= backup.lastModified() && products.size() == backup.size() &&
+        sameContents(kDefaultProducts, kStartupBackup))
         return FileResult::success();
     return copyFile(kDefaultProducts, kStartupBackup);
 }

@@ -116,7 +116,8 @@ TEST_F(MainWindowTest, TheStartBacksUpTheProductsAndTellsWhenItCannot)
     // A backup that holds the products already is not written again: nothing can fail.
     const FileFaultGuard full(FileStep::Write, "grocery.bak", ENOSPC, -1);
     for (const QByteArray& now : {products, products + bytesOf(std::vector{product("Tea")})}) {
-        TempFolder::write("grocery.dat", now);
+        if (now != products)
+            TempFolder::write("grocery.dat", now);
         EXPECT_TRUE(quit());
         window.reset();
         state.Loaded = false;
