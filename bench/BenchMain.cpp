@@ -1,5 +1,7 @@
 #include "BenchSupport.h"
 
+#include "app/HeapTuning.h"
+
 #include <QApplication>
 #include <QDir>
 
@@ -7,6 +9,7 @@
 
 int main(int argc, char** argv)
 {
+    app::tuneHeap(); // the heap the program runs with
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);

@@ -26,13 +26,14 @@ void tuneHeap()
     void* (*volatile allocate)(std::size_t) = std::malloc;
     void* block = allocate(kMiB);
     const auto start = reinterpret_cast<std::uintptr_t>(block);
+    const bool grown = block != nullptr;
     std::free(block);
     mallopt(M_TOP_PAD, 128 * 1024); // the library's default again
     constexpr std::uintptr_t hugePage = 2 * kMiB;
     const std::uintptr_t from = (start + hugePage - 1) & ~(hugePage - 1);
     const auto top = reinterpret_cast<std::uintptr_t>(sbrk(0));
     // Only advice: refused, the heap works as before.
-    if (block && top > from)
+    if (grown && top > from)
         static_cast<void>(madvise(reinterpret_cast<void*>(from), top - from, MADV_HUGEPAGE));
 #endif
 }
