@@ -199,25 +199,32 @@ bool ProductCatalogue::rebuild(const Pieces& pieces, qint64 size)
 void ProductCatalogue::indexNames()
 {
     // Names compare as their decoded text (UTF-16 code units, the character code order);
-    // equal names keep their file order. The names are packed and ranked already, so plain
-    // bytes compare as the text does. Their first eight, as one integer, key a stable radix
-    // sort; names alike in those are then compared from the ninth on.
+    // equal names keep their file order. Eight characters at a time, ranked, make one
+    // integer: a stable radix sort orders the names by their first eight; names alike in
+    // those are sorted by the next eight, and only then compared whole.
     struct Key
     {
         std::uint64_t prefix;
+        std::uint64_t next; // characters 8 to 15
+        const char* name;
+        int length;
         int index;
     };
-    const char* names = names_.constData();
+    auto eightFrom = [](const char* name, int length, int from) {
+        std::uint64_t eight = 0;
+        for (int c = from; c < from + 8; ++c)
+            eight = eight << 8 | (c < length ? static_cast<unsigned char>(name[c]) : 0u);
+        return eight;
+    };
+    // The names are packed and ranked already: sorting compares plain bytes and touches a
+    // few megabytes in all.
     // Left unset until written: filling 100k keys twice with zeros costs a millisecond.
     const size_t n = entries_.size();
     auto keys = std::make_unique_for_overwrite<Key[]>(n);
     for (size_t i = 0; i < n; ++i) {
-        std::array<unsigned char, 8> eight{}; // a name's end counts as the lowest rank
-        std::memcpy(eight.data(), names + nameAt_[i], std::min<size_t>(nameAt_[i + 1] - nameAt_[i], 8));
-        std::uint64_t prefix = 0;
-        for (const unsigned char c : eight)
-            prefix = prefix << 8 | c;
-        keys[i] = {prefix, int(i)};
+        const char* name = names_.constData() + nameAt_[i];
+        const int length = int(nameAt_[i + 1] - nameAt_[i]);
+        keys[i] = {eightFrom(name, length, 0), eightFrom(name, length, 8), name, length, int(i)};
     }
     auto sorted = std::make_unique_for_overwrite<Key[]>(n);
     for (int shift = 0; shift < 64; shift += 8) {
@@ -232,21 +239,17 @@ void ProductCatalogue::indexNames()
             sorted[starts[(keys[i].prefix >> shift) & 0xff]++] = keys[i];
         keys.swap(sorted);
     }
-    // Names with equal integers agree in every character the shorter one has up to the
-    // eighth, so the comparison goes on from there. Equal names go by file order, which
-    // makes the order total and the sort need no buffer.
-    const std::vector<std::uint32_t>& at = nameAt_;
-    auto less = [names, &at](const Key& a, const Key& b) {
-        const auto ia = size_t(a.index);
-        const auto ib = size_t(b.index);
-        const int lengthA = int(at[ia + 1] - at[ia]);
-        const int lengthB = int(at[ib + 1] - at[ib]);
-        const int shorter = std::min(lengthA, lengthB);
-        const int from = std::min(shorter, 8);
-        if (const int order = std::memcmp(names + at[ia] + from, names + at[ib] + from, size_t(shorter - from));
-            order != 0)
+    // Names with equal integers agree in every character the shorter one has up to there
+    // (a name's end counts as the lowest rank), so the comparison goes on from that point.
+    // Equal names go by file order, which makes the order total and the sort need no buffer.
+    auto less = [](const Key& a, const Key& b) {
+        if (a.next != b.next)
+            return a.next < b.next;
+        const int shorter = std::min(a.length, b.length);
+        const int from = std::min(shorter, 16);
+        if (const int order = std::memcmp(a.name + from, b.name + from, size_t(shorter - from)); order != 0)
             return order < 0;
-        return lengthA != lengthB ? lengthA < lengthB : a.index < b.index;
+        return a.length != b.length ? a.length < b.length : a.index < b.index;
     };
     for (size_t from = 0; from < n;) {
         size_t to = from + 1;
