@@ -210,12 +210,6 @@ void ProductCatalogue::indexNames()
         int length;
         int index;
     };
-    auto eightFrom = [](const char* name, int length, int from) {
-        std::uint64_t eight = 0;
-        for (int c = from; c < from + 8; ++c)
-            eight = eight << 8 | (c < length ? static_cast<unsigned char>(name[c]) : 0u);
-        return eight;
-    };
     // The names are packed and ranked already: sorting compares plain bytes and touches a
     // few megabytes in all.
     // Left unset until written: filling 100k keys twice with zeros costs a millisecond.
@@ -224,7 +218,15 @@ void ProductCatalogue::indexNames()
     for (size_t i = 0; i < n; ++i) {
         const char* name = names_.constData() + nameAt_[i];
         const int length = int(nameAt_[i + 1] - nameAt_[i]);
-        keys[i] = {eightFrom(name, length, 0), eightFrom(name, length, 8), name, length, int(i)};
+        std::array<unsigned char, 16> sixteen{}; // a name's end counts as the lowest rank
+        std::memcpy(sixteen.data(), name, size_t(std::min(length, 16)));
+        std::uint64_t prefix = 0;
+        std::uint64_t next = 0;
+        for (size_t c = 0; c < 8; ++c) {
+            prefix = prefix << 8 | sixteen[c];
+            next = next << 8 | sixteen[c + 8];
+        }
+        keys[i] = {prefix, next, name, length, int(i)};
     }
     auto sorted = std::make_unique_for_overwrite<Key[]>(n);
     for (int shift = 0; shift < 64; shift += 8) {
