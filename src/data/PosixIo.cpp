@@ -5,8 +5,10 @@
 #include <QFile>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -78,10 +80,60 @@ int writeAt(int fd, const char* data, qint64 size, qint64 offset, const QString&
     return 0;
 }
 
+namespace {
+
+// Copies from the start in whole blocks written past the page cache (O_DIRECT). Beside the
+// kernel's own copy it takes half the processor time and leaves no megabytes of dirty pages
+// for the flush to push out, which a start backing up a large product file felt in the
+// work it does meanwhile. Returns 0 or an error number; done is how many bytes were copied.
+// Where the file system takes no direct writes nothing is copied, and no error returned.
+int copyDirect(int from, int to, qint64 size, qint64& done)
+{
+    constexpr qint64 kPiece = 1 << 20;
+    constexpr qint64 kBlock = 4096;
+    done = 0;
+    const int flags = ::fcntl(to, F_GETFL);
+    if (flags < 0 || ::fcntl(to, F_SETFL, flags | O_DIRECT) != 0)
+        return 0;
+    const std::unique_ptr<char, decltype(&std::free)> buffer(static_cast<char*>(std::aligned_alloc(kBlock, kPiece)),
+                                                             &std::free);
+    int error = buffer ? 0 : ENOMEM;
+    while (error == 0 && done < size) {
+        qint64 got = 0;
+        error = readAt(from, buffer.get(), qMin(kPiece, size - done), done, got);
+        if (error != 0 || got == 0)
+            break; // a source that got shorter meanwhile: what there was is copied
+        // The last piece goes out padded to whole blocks and the file is cut back after.
+        const qint64 padded = (got + kBlock - 1) / kBlock * kBlock;
+        std::memset(buffer.get() + got, 0, size_t(padded - got));
+        ssize_t written = -1;
+        do
+            written = ::pwrite(to, buffer.get(), size_t(padded), done);
+        while (written < 0 && errno == EINTR);
+        if (written != padded) {
+            // Refused outright: the caller copies the usual way. A short write is a full disk.
+            error = written >= 0 ? ENOSPC : (done == 0 && errno == EINVAL) ? 0 : errno;
+            break;
+        }
+        done += got;
+        if (padded != got && ::ftruncate(to, done) != 0)
+            error = errno;
+    }
+    ::fcntl(to, F_SETFL, flags);
+    return error;
+}
+
+} // namespace
+
 int copyAll(int from, int to, qint64 size, const QString& name)
 {
     // With faults armed the bytes go through writeAt, where the seam can fail them.
     const bool throughMemory = FileFaults::anyArmed();
+    if (!throughMemory && size >= kDirectCopyFrom) {
+        qint64 done = 0;
+        if (const int error = copyDirect(from, to, size, done); error != 0 || done > 0)
+            return error;
+    }
     loff_t in = 0;
     loff_t out = 0;
     while (in < size && !throughMemory) {

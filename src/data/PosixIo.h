@@ -23,9 +23,11 @@ int kindOf(const QString& name);
 int openRegular(const QString& name, int flags, int& fd);
 // Writes all the bytes at the offset; 0 or an error number. name is only for the seam.
 int writeAt(int fd, const char* data, qint64 size, qint64 offset, const QString& name);
-// Copies size bytes from the start of one file to the start of another, inside the kernel
-// where it can; 0 or an error number. name (of the file written) is only for the seam.
+// Copies size bytes from the start of one file to the start of another: from kDirectCopyFrom
+// bytes on past the page cache where the file system allows, else inside the kernel where
+// it can; 0 or an error number. name (of the file written) is only for the seam.
 int copyAll(int from, int to, qint64 size, const QString& name);
+inline constexpr qint64 kDirectCopyFrom = 1 << 20;
 // Reads up to size bytes at the offset; 0 or an error number. got is how many arrived.
 int readAt(int fd, char* out, qint64 size, qint64 offset, qint64& got);
 // The file's length, or -1.

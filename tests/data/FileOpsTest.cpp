@@ -62,6 +62,25 @@ TEST(SafeReplace, EveryFailingStepLeavesTheFileAsItWasAndSaysWhy)
     }
 }
 
+TEST(SafeReplace, ALargeCopyIsExactOrLeavesTheOldCopy)
+{
+    // Large enough to be copied around the page cache, and no whole number of its blocks.
+    TempFolder folder;
+    QByteArray products(3 * 1024 * 1024 + 1234, Qt::Uninitialized);
+    for (qsizetype i = 0; i < products.size(); ++i)
+        products[i] = char(i * 7 + i / 4096);
+    TempFolder::write("grocery.dat", products);
+    TempFolder::write("grocery.bak", "old");
+    {
+        FileSizeLimit limit(2 * 1024 * 1024);
+        EXPECT_FALSE(copyFile("grocery.dat", "grocery.bak").ok());
+    }
+    EXPECT_EQ(TempFolder::read("grocery.bak"), "old");
+    ASSERT_TRUE(copyFile("grocery.dat", "grocery.bak").ok());
+    EXPECT_EQ(TempFolder::read("grocery.bak"), products);
+    EXPECT_EQ(folderEntries(), (QStringList{"grocery.bak", "grocery.dat"}));
+}
+
 TEST(SafeReplace, FollowsLinksToFilesAndKeepsPermissions)
 {
     TempFolder folder;
