@@ -18,10 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {
     if (size < 2)
         return 0;
-    const qsizetype split = qsizetype((data[0] << 8 | data[1]) % (size - 1));
-    const QByteArray all(reinterpret_cast<const char*>(data) + 2, qsizetype(size) - 2);
-    const QByteArray products = all.left(split);
-    const QByteArray merge = all.mid(split);
+    const auto [products, merge] = splitInput(data, size);
 
     const QByteArray added = catalogue::newProductsFromMerge(products, merge);
     FUZZ_CHECK(added.size() % ProductRecord::Length == 0);

@@ -18,10 +18,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {
     if (size < 2)
         return 0;
-    const qsizetype split = qsizetype((data[0] << 8 | data[1]) % (size - 1));
-    const QByteArray all(reinterpret_cast<const char*>(data) + 2, qsizetype(size) - 2);
-    const auto before = data::recordsFromBytes<CustomListRecord>(all.left(split));
-    const auto products = data::recordsFromBytes<ProductRecord>(all.mid(split));
+    const auto [listBytes, productBytes] = splitInput(data, size);
+    const auto before = data::recordsFromBytes<CustomListRecord>(listBytes);
+    const auto products = data::recordsFromBytes<ProductRecord>(productBytes);
 
     auto records = before;
     const int updated = customlists::refreshRecords(records, products);
