@@ -73,7 +73,7 @@ void OpenLogWindow(benchmark::State& s)
     bench::SilentDialogs dialogs;
     NoPrinter printer;
     for (auto _ : s) {
-        shoplog::pantlog1 window(dialogs, printer);
+        shoplog::pantlog1 window(dialogs, printer, bench::noDesktop());
         window.show();
         QCoreApplication::processEvents();
     }

@@ -1,7 +1,7 @@
 #include "app/HeapTuning.h"
+#include "app/StartFolder.h"
 #include "app/pantrix1.h"
-#include "misc/ProgramInfo.h"
-#include "misc/StartFolder.h"
+#include "model/ProgramInfo.h"
 #include "model/SharedState.h"
 #include "ui/QtDesktop.h"
 #include "ui/QtDialogs.h"
@@ -24,9 +24,9 @@ QStringList argumentsOf(int argc, char* argv[])
     return arguments;
 }
 
-misc::StartPlan planFor(const QStringList& arguments)
+app::StartPlan planFor(const QStringList& arguments)
 {
-    return misc::planStart(arguments, qEnvironmentVariable("PANTRIX_DIR"), QDir::homePath());
+    return app::planStart(arguments, qEnvironmentVariable("PANTRIX_DIR"), QDir::homePath());
 }
 
 } // namespace
@@ -35,24 +35,24 @@ int main(int argc, char* argv[])
 {
     app::tuneHeap();
     // --help and --version are answered before the window system is needed.
-    if (const misc::StartPlan early = planFor(argumentsOf(argc, argv)); !early.answer.isEmpty()) {
+    if (const app::StartPlan early = planFor(argumentsOf(argc, argv)); !early.answer.isEmpty()) {
         std::fputs(qPrintable(early.answer), stdout);
         return 0;
     }
 
     QApplication application(argc, argv); // takes the window system's own options out
     QApplication::setApplicationName(QStringLiteral("Pantrix"));
-    QApplication::setApplicationVersion(misc::kVersion);
-    QApplication::setDesktopFileName(misc::kApplicationId);
+    QApplication::setApplicationVersion(model::kVersion);
+    QApplication::setDesktopFileName(model::kApplicationId);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pantrix-64.png")));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
-    const misc::StartPlan plan = planFor(QApplication::arguments());
+    const app::StartPlan plan = planFor(QApplication::arguments());
     if (!plan.error.isEmpty()) {
         std::fputs(qPrintable(plan.error), stderr);
         return 2;
     }
-    if (const QString failed = misc::enterWorkingFolder(plan.folder); !failed.isEmpty()) {
+    if (const QString failed = app::enterWorkingFolder(plan.folder); !failed.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(failed));
         return 1;
     }

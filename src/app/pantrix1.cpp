@@ -1,5 +1,6 @@
 #include "pantrix1.h"
 
+#include "ListFonts.h"
 #include "ProductListPanel.h"
 #include "ShoppingListPanel.h"
 #include "catalogue/CatalogueCommands.h"
@@ -11,16 +12,12 @@
 #include "customlists/CustomListCommands.h"
 #include "customlists/CustomListPanel.h"
 #include "data/FileOps.h"
+#include "help/Companion.h"
+#include "help/HelpCommands.h"
 #include "log/LogCommands.h"
-#include "misc/HelpCommands.h"
-#include "misc/pantabt.h"
-#include "misc/pantguide.h"
-#include "misc/panthelp.h"
-#include "misc/pantnote.h"
 #include "model/SharedState.h"
 #include "model/StoreFiles.h"
 #include "print/PrintCommands.h"
-#include "print/pantprnt.h"
 #include "stores/StoreCommands.h"
 #include "ui/Dialogs.h"
 #include "ui_pantrix1.h"
@@ -36,8 +33,6 @@
 namespace app {
 
 namespace {
-const QString kCompanionProgram = QStringLiteral("fenrola.exe");
-
 bool isAll(const QString& category)
 {
     return category.isEmpty() || category.compare(QLatin1String("ALL"), Qt::CaseInsensitive) == 0;
@@ -129,12 +124,9 @@ void pantrix1::setUpCommands()
     customLists_ = new customlists::CustomListCommands(state_, dialogs_, *this, shopping_->customLists(), window);
     stores_ = new stores::StoreCommands(state_, dialogs_, window);
     auto* common = new catalogue::CommonProducts(state_, dialogs_, *this, this);
-    QList<QWidget*> magnified;
-    for (const char* list : {"List1", "List2", "List3", "List4", "Combo1"})
-        magnified.append(findChild<QWidget*>(QLatin1String(list)));
-    help_ = new misc::HelpCommands(dialogs_, printer_, desktop_, window, magnified);
+    help_ = new help::HelpCommands(dialogs_, printer_, desktop_, window);
     print_ = new print::PrintCommands(state_, dialogs_, printer_, desktop_, *this, window);
-    log_ = new shoplog::LogCommands(state_, dialogs_, printer_, *this, window);
+    log_ = new shoplog::LogCommands(state_, dialogs_, printer_, desktop_, *this, window);
     catalogue::addEmptyProductListHint(products_->listView(), state_);
 
     // Buttons of the lists.
@@ -192,13 +184,18 @@ void pantrix1::setUpCommands()
     connect(form_->logsee, &QAction::triggered, log_, &shoplog::LogCommands::logsee);
     connect(form_->logcmd, &QAbstractButton::clicked, log_, &shoplog::LogCommands::popUpMenu);
     connect(log_, &shoplog::LogCommands::logClosed, this, &pantrix1::HandleActivation);
-    connect(form_->helpcmd, &QAction::triggered, help_, &misc::HelpCommands::programHelp);
-    connect(form_->mergehelpcmd, &QAction::triggered, help_, &misc::HelpCommands::mergeHelp);
-    connect(form_->rechelpcmd, &QAction::triggered, help_, &misc::HelpCommands::customListHelp);
-    connect(form_->aboutcmd, &QAction::triggered, help_, &misc::HelpCommands::about);
-    connect(form_->magnifycmd, &QAbstractButton::clicked, help_, &misc::HelpCommands::magnify);
-    connect(form_->mealscmd, &QAbstractButton::clicked, help_, &misc::HelpCommands::meals);
-    connect(form_->FreeLink3, &QLabel::linkActivated, help_, &misc::HelpCommands::openCompanionWebsite);
+    connect(form_->helpcmd, &QAction::triggered, help_, &help::HelpCommands::programHelp);
+    connect(form_->mergehelpcmd, &QAction::triggered, help_, &help::HelpCommands::mergeHelp);
+    connect(form_->rechelpcmd, &QAction::triggered, help_, &help::HelpCommands::customListHelp);
+    connect(form_->aboutcmd, &QAction::triggered, help_, &help::HelpCommands::about);
+    connect(form_->magnifycmd, &QAbstractButton::clicked, this, [this] {
+        QList<QWidget*> lists;
+        for (const char* list : {"List1", "List2", "List3", "List4", "Combo1"})
+            lists.append(findChild<QWidget*>(QLatin1String(list)));
+        magnifyLists(lists);
+    });
+    connect(form_->mealscmd, &QAbstractButton::clicked, help_, &help::HelpCommands::meals);
+    connect(form_->FreeLink3, &QLabel::linkActivated, help_, &help::HelpCommands::openCompanionWebsite);
     connect(form_->recmakecmd, &QAction::triggered, customLists_, &customlists::CustomListCommands::Create);
     connect(form_->recaddcmd, &QAction::triggered, customLists_, &customlists::CustomListCommands::Add);
     connect(form_->receditcmd, &QAction::triggered, customLists_, &customlists::CustomListCommands::Remove);
@@ -335,7 +332,7 @@ void pantrix1::Load()
     // does. The categories come from the products the list has just read.
     if (products || state_.ListFile != model::kDefaultList)
         products_->RebuildCategories(!products);
-    form_->FreeLink3->setVisible(data::fileLength(kCompanionProgram) == 0);
+    form_->FreeLink3->setVisible(!help::companionInstalled());
     state_.Loaded = true;
     updateActions();
     startupErrors_ = nullptr;

@@ -26,7 +26,7 @@ class CategoryCommands;
 class MergeCommands;
 class TextExport;
 } // namespace catalogue
-namespace misc {
+namespace help {
 class HelpCommands;
 }
 namespace print {
@@ -129,7 +129,7 @@ private:
     catalogue::TextExport* textExport_ = nullptr;
     customlists::CustomListCommands* customLists_ = nullptr;
     stores::StoreCommands* stores_ = nullptr;
-    misc::HelpCommands* help_ = nullptr;
+    help::HelpCommands* help_ = nullptr;
     print::PrintCommands* print_ = nullptr;
     shoplog::LogCommands* log_ = nullptr;
     QAction* printListAction_ = nullptr;

@@ -13,12 +13,13 @@
 
 namespace shoplog {
 
-LogCommands::LogCommands(model::SharedState& state, ui::Dialogs& dialogs, ui::Printer& printer, model::ListViews& views,
-                         QWidget* window)
+LogCommands::LogCommands(model::SharedState& state, ui::Dialogs& dialogs, ui::Printer& printer, ui::Desktop& desktop,
+                         model::ListViews& views, QWidget* window)
     : QObject(window)
     , state_(state)
     , dialogs_(dialogs)
     , printer_(printer)
+    , desktop_(desktop)
     , views_(views)
     , window_(window)
 {
@@ -62,7 +63,7 @@ void LogCommands::logsee()
 {
     // A fresh window every time, so it shows the file as it is now.
     viewer_.reset();
-    viewer_ = std::make_unique<pantlog1>(dialogs_, printer_, window_);
+    viewer_ = std::make_unique<pantlog1>(dialogs_, printer_, desktop_, window_);
     connect(viewer_.get(), &pantlog1::closed, this, [this] {
         if (window_) {
             window_->activateWindow();

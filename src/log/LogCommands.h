@@ -12,6 +12,7 @@ class ListViews;
 struct SharedState;
 } // namespace model
 namespace ui {
+class Desktop;
 class Dialogs;
 class Printer;
 } // namespace ui
@@ -27,8 +28,8 @@ class LogCommands : public QObject
     Q_OBJECT
 
 public:
-    LogCommands(model::SharedState& state, ui::Dialogs& dialogs, ui::Printer& printer, model::ListViews& views,
-                QWidget* window);
+    LogCommands(model::SharedState& state, ui::Dialogs& dialogs, ui::Printer& printer, ui::Desktop& desktop,
+                model::ListViews& views, QWidget* window);
     ~LogCommands() override;
 
     // The Expense Log while it exists (hidden, not destroyed, when it closes).
@@ -52,6 +53,7 @@ private:
     model::SharedState& state_;
     ui::Dialogs& dialogs_;
     ui::Printer& printer_;
+    ui::Desktop& desktop_;
     model::ListViews& views_;
     QWidget* window_;
     std::unique_ptr<pantlog1> viewer_;

@@ -1,13 +1,13 @@
 #include "pantlog1.h"
 
 #include "LogListModel.h"
-#include "LogPrinting.h"
 #include "LogPrintout.h"
 #include "SpendingByMonth.h"
 #include "data/FixedField.h"
 #include "pantlogadd.h"
 #include "pantlogchart.h"
 #include "ui/Dialogs.h"
+#include "ui/PrintJob.h"
 #include "ui_pantlog1.h"
 
 #include <QCloseEvent>
@@ -35,11 +35,12 @@ QString commentOf(const LogRecord& entry)
 
 } // namespace
 
-pantlog1::pantlog1(ui::Dialogs& dialogs, ui::Printer& printer, QWidget* parent)
+pantlog1::pantlog1(ui::Dialogs& dialogs, ui::Printer& printer, ui::Desktop& desktop, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , form_(std::make_unique<Ui::pantlog1>())
     , dialogs_(dialogs)
     , printer_(printer)
+    , desktop_(desktop)
     , model_(new LogListModel(this))
 {
     form_->setupUi(this);
@@ -163,7 +164,7 @@ void pantlog1::printLog()
 {
     const LogFigures shown{form_->coupontot->text(), form_->nettot->text(), form_->couponavg->text(),
                            form_->netavg->text()};
-    sendToPrinter(printer_, dialogs_, logPrintout(state_.file.readAll(), QDate::currentDate(), shown));
+    ui::printDocument(printer_, dialogs_, desktop_, logPrintout(state_.file.readAll(), QDate::currentDate(), shown));
 }
 
 void pantlog1::showChart()

@@ -11,6 +11,7 @@ namespace Ui {
 class pantlog1;
 }
 namespace ui {
+class Desktop;
 class Dialogs;
 class Printer;
 } // namespace ui
@@ -29,7 +30,7 @@ class pantlog1 : public QWidget
     Q_OBJECT
 
 public:
-    pantlog1(ui::Dialogs& dialogs, ui::Printer& printer, QWidget* parent = nullptr);
+    pantlog1(ui::Dialogs& dialogs, ui::Printer& printer, ui::Desktop& desktop, QWidget* parent = nullptr);
     ~pantlog1() override;
 
     LogViewerState& state() { return state_; }
@@ -67,6 +68,7 @@ private:
     std::unique_ptr<Ui::pantlog1> form_;
     ui::Dialogs& dialogs_;
     ui::Printer& printer_;
+    ui::Desktop& desktop_;
     LogViewerState state_;
     LogView view_;
     LogListModel* model_;

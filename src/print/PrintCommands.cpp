@@ -1,13 +1,13 @@
 #include "PrintCommands.h"
 
-#include "PrintJob.h"
 #include "ProductListPrintout.h"
-#include "misc/pantnote.h"
 #include "model/ListViews.h"
 #include "model/SharedState.h"
+#include "notes/pantnote.h"
 #include "pantprnt.h"
 #include "ui/BusyCursor.h"
 #include "ui/Dialogs.h"
+#include "ui/PrintJob.h"
 
 namespace print {
 
@@ -25,6 +25,16 @@ PrintCommands::PrintCommands(model::SharedState& state, ui::Dialogs& dialogs, ui
 
 PrintCommands::~PrintCommands() = default;
 
+pantprnt* PrintCommands::printDialog() const
+{
+    return printDialog_;
+}
+
+notes::pantnote* PrintCommands::notesWindow() const
+{
+    return notes_;
+}
+
 void PrintCommands::openPrintDialog()
 {
     delete printDialog_;
@@ -37,8 +47,8 @@ void PrintCommands::openPrintDialog()
 void PrintCommands::openNotes()
 {
     delete notes_;
-    notes_ = new misc::pantnote(dialogs_, printer_, desktop_, window_);
-    connect(notes_, &misc::pantnote::closed, this, &PrintCommands::windowClosed);
+    notes_ = new notes::pantnote(dialogs_, printer_, desktop_, window_);
+    connect(notes_, &notes::pantnote::closed, this, &PrintCommands::windowClosed);
     notes_->show();
 }
 
@@ -62,8 +72,8 @@ void PrintCommands::printProductList()
                 rows.push_back(records[size_t(record - 1)]);
         }
     }
-    printDocument(printer_, dialogs_, desktop_,
-                  buildProductListPrintout(rows, categoryText, QDateTime::currentDateTime()));
+    ui::printDocument(printer_, dialogs_, desktop_,
+                      buildProductListPrintout(rows, categoryText, QDateTime::currentDateTime()));
 }
 
 } // namespace print

@@ -14,7 +14,7 @@ class Desktop;
 class Dialogs;
 class Printer;
 } // namespace ui
-namespace misc {
+namespace notes {
 class pantnote;
 }
 
@@ -33,8 +33,8 @@ public:
                   model::ListViews& views, QWidget* window);
     ~PrintCommands() override;
 
-    pantprnt* printDialog() const { return printDialog_; }
-    misc::pantnote* notesWindow() const { return notes_; }
+    pantprnt* printDialog() const;
+    notes::pantnote* notesWindow() const;
     // Whether a Shopping List printout has been made in this run.
     bool printed() const { return printed_; }
 
@@ -58,7 +58,7 @@ private:
     model::ListViews& views_;
     QWidget* window_;
     QPointer<pantprnt> printDialog_;
-    QPointer<misc::pantnote> notes_;
+    QPointer<notes::pantnote> notes_;
     bool printed_ = false;
 };
 

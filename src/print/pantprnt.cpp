@@ -1,13 +1,13 @@
 #include "pantprnt.h"
 
-#include "PrintJob.h"
 #include "ShoppingListPrintout.h"
 #include "UnitPrices.h"
-#include "misc/NotesRules.h"
 #include "model/SharedState.h"
 #include "model/ShoppingListRules.h"
+#include "notes/NotesRules.h"
 #include "ui/BusyCursor.h"
 #include "ui/Dialogs.h"
+#include "ui/PrintJob.h"
 #include "ui/QtPrinter.h"
 #include "ui_pantprnt.h"
 
@@ -134,12 +134,12 @@ ui::PrintDocument pantprnt::document()
     in.totalText = shown_.totalText;
     in.date = QDate::currentDate();
 
-    const QString notes = misc::readNotes();
-    if (misc::hasPrintableNotes(notes)) {
+    const QString notes = notes::readNotes();
+    if (notes::hasPrintableNotes(notes)) {
         in.notes = dialogs_.ask(QStringLiteral("There are notes on file.  Print them?"), ui::Title::none(),
                                 ui::Buttons::YesNo, ui::Icon::None) == ui::Answer::Yes;
         if (in.notes)
-            in.noteLines = misc::wrapNoteText(notes, kNoteColumns);
+            in.noteLines = notes::wrapNoteText(notes, kNoteColumns);
     }
 
     const ui::BusyCursor busy;
@@ -167,7 +167,7 @@ void pantprnt::printList()
     saveComments();
     saveparameters();
     printed_ = true;
-    print::printDocument(printer_, dialogs_, desktop_, document());
+    ui::printDocument(printer_, dialogs_, desktop_, document());
     finish();
 }
 

@@ -72,7 +72,7 @@ protected:
 
     FakeListViews views;
     QMainWindow host;
-    LogCommands log{state, dialogs, printer, views, &host};
+    LogCommands log{state, dialogs, printer, desktop, views, &host};
 };
 
 TEST_F(LogWindowTest, FilingEntriesForTheShoppingList)

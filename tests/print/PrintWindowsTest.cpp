@@ -1,5 +1,5 @@
-#include "misc/pantnote.h"
 #include "model/SharedState.h"
+#include "notes/pantnote.h"
 #include "print/PrintCommands.h"
 #include "print/PrintSettingsRules.h"
 #include "print/pantprnt.h"
@@ -104,7 +104,7 @@ TEST_F(PrintWindowsTest, FirstRunPreviewsSavesBothFilesThenPrintsTheListAsShown)
     commands.openPrintDialog();
     EXPECT_EQ(box("notetxt_0")->text(), "");
     printer.next.error = "jammed";
-    dialogs.answer(Answer::No, kNotesQuestion).ok("Printer error");
+    dialogs.answer(Answer::No, kNotesQuestion).ok("Printer error\r\njammed");
     in("printcmd")->click();
     EXPECT_FALSE(printer.printed.back().asText().contains("NOTES:"));
     EXPECT_TRUE(commands.printDialog()->isHidden());
@@ -181,7 +181,7 @@ TEST_F(PrintWindowsTest, ProductListPrintsTheRowsShownAndNotesPrintFromTheirWind
     EXPECT_EQ(commands.notesWindow()->windowModality(), Qt::WindowModal);
     QPlainTextEdit* text = note<QPlainTextEdit>("Text1");
     EXPECT_EQ(text->toPlainText(), "Old\nnote");
-    dialogs.ok(misc::pantnote::whatsThis(), ui::Title::none());
+    dialogs.ok(notes::pantnote::whatsThis(), ui::Title::none());
     note("whatcmd")->click();
 
     text->setPlainText("Edited");

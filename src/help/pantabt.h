@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class pantabt;
+}
+namespace ui {
+class Desktop;
+}
+
+namespace help {
+
+// "About Pantrix": the program's name and version and a link to its web site. Shown beside
+// the main window; Close hides it. F1 does nothing here.
+class pantabt : public QWidget
+{
+    Q_OBJECT
+
+public:
+    pantabt(ui::Desktop& desktop, QWidget* parent = nullptr);
+    ~pantabt() override;
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void openWebsite();
+
+    std::unique_ptr<Ui::pantabt> form_;
+    ui::Desktop& desktop_;
+};
+
+} // namespace help

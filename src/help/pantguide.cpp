@@ -1,0 +1,34 @@
+#include "pantguide.h"
+
+#include "ui_pantguide.h"
+
+#include <QFile>
+#include <QTextFrame>
+#include <QTextTable>
+
+namespace help {
+
+pantguide::pantguide(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , form_(std::make_unique<Ui::pantguide>())
+{
+    form_->setupUi(this);
+    QFile guide(QStringLiteral(":/help/guide.md"));
+    if (guide.open(QIODevice::ReadOnly))
+        form_->guidetxt->setMarkdown(QString::fromUtf8(guide.readAll()));
+    // Tables from Markdown come with double borders and no room in the cells.
+    for (QTextFrame* frame : form_->guidetxt->document()->rootFrame()->childFrames()) {
+        if (auto* table = qobject_cast<QTextTable*>(frame)) {
+            QTextTableFormat format = table->format();
+            format.setBorderCollapse(true);
+            format.setCellPadding(3);
+            format.setCellSpacing(0);
+            table->setFormat(format);
+        }
+    }
+    connect(form_->closecmd, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+pantguide::~pantguide() = default;
+
+} // namespace help

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class pantguide;
+}
+
+namespace help {
+
+// "Pantrix User Guide": the guide that comes with the program, for when no help file of the
+// user's own is at hand. Shown beside the main window; Close hides it.
+class pantguide : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit pantguide(QWidget* parent = nullptr);
+    ~pantguide() override;
+
+private:
+    std::unique_ptr<Ui::pantguide> form_;
+};
+
+} // namespace help
