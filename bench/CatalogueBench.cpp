@@ -168,7 +168,7 @@ void DeleteCommand(benchmark::State& s)
         model::SharedState state;
         bench::AgreeingDialogs dialogs;
         state.ProductFile = QStringLiteral("command.dat");
-        state.CategoryFilter = QStringLiteral("ALL");
+        state.CategoryFilter = model::CategoryFilter::all();
         state.Loaded = true;
         bench::mustWork(state.products.open(state.ProductFile));
         app::pantrix1 window(state, dialogs, bench::noPrinter(), bench::noDesktop());

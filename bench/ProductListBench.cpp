@@ -40,7 +40,7 @@ struct Window
     explicit Window(int n)
     {
         state.ProductFile = fileFor(n);
-        state.CategoryFilter = QStringLiteral("ALL");
+        state.CategoryFilter = model::CategoryFilter::all();
         state.Loaded = true;
         bench::mustWork(state.products.open(state.ProductFile));
         window = std::make_unique<app::pantrix1>(state, dialogs, bench::noPrinter(), bench::noDesktop());

@@ -151,7 +151,7 @@ void OpenStore(benchmark::State& s)
     const Stores stores(int(s.range(0)));
     model::SharedState state;
     ChoosingDialogs dialogs;
-    state.CategoryFilter = QStringLiteral("ALL");
+    state.CategoryFilter = model::CategoryFilter::all();
     state.Loaded = true;
     app::pantrix1 window(state, dialogs, bench::noPrinter(), bench::noDesktop());
     window.resize(1180, 720);

@@ -20,13 +20,6 @@ using model::SharedState;
 
 using data::ProductRecord;
 
-namespace {
-bool isAll(const QString& category)
-{
-    return category.toUpper() == QLatin1String("ALL");
-}
-} // namespace
-
 ProductListPanel::ProductListPanel(QWidget* parent)
     : QWidget(parent)
     , form_(std::make_unique<Ui::ProductListPanel>())
@@ -75,9 +68,7 @@ void ProductListPanel::RebuildProductList()
     model_.setRows(filterProducts(catalogue_, filter));
 
     const int rows = model_.rowCount();
-    form_->productlist->setTitle(isAll(state_->CategoryFilter)
-                                     ? QStringLiteral("Product List (%1)").arg(rows)
-                                     : QStringLiteral("%1 (%2)").arg(state_->CategoryFilter).arg(rows));
+    showCaption(rows);
     if (state_->ProductRowToSelect >= 0 && state_->ProductRowToSelect < rows) {
         form_->List1->selectionModel()->setCurrentIndex(model_.index(state_->ProductRowToSelect),
                                                         QItemSelectionModel::ClearAndSelect);
@@ -87,12 +78,18 @@ void ProductListPanel::RebuildProductList()
     emit changed();
 }
 
+void ProductListPanel::showCaption(int rows)
+{
+    const model::CategoryFilter& filter = state_->CategoryFilter;
+    form_->productlist->setTitle(filter.isAll() ? QStringLiteral("Product List (%1)").arg(rows)
+                                                : QStringLiteral("%1 (%2)").arg(filter.category()).arg(rows));
+}
+
 void ProductListPanel::clearList()
 {
     model_.clear();
     form_->pricelbl->clear();
-    form_->productlist->setTitle(isAll(state_->CategoryFilter) ? QStringLiteral("Product List (0)")
-                                                               : QStringLiteral("%1 (0)").arg(state_->CategoryFilter));
+    showCaption(0);
     showSelection();
     emit changed();
 }
@@ -110,13 +107,13 @@ void ProductListPanel::RebuildCategories(bool reread)
     // (a new category sorts in before it), so it is found by name; a category that is
     // gone takes the view back to All.
     int row = 0;
-    if (!isAll(state_->CategoryFilter) && !state_->CategoryFilter.isEmpty()) {
+    if (!state_->CategoryFilter.isAll()) {
         for (int i = 1; i < form_->Combo1->count() && row == 0; ++i) {
-            if (form_->Combo1->item(i)->text().compare(state_->CategoryFilter, Qt::CaseInsensitive) == 0)
+            if (form_->Combo1->item(i)->text().compare(state_->CategoryFilter.category(), Qt::CaseInsensitive) == 0)
                 row = i;
         }
         if (row == 0)
-            state_->CategoryFilter = QStringLiteral("ALL");
+            state_->CategoryFilter = model::CategoryFilter::all();
     } else if (state_->CategoryRowToSelect > 0 && state_->CategoryRowToSelect < form_->Combo1->count()) {
         row = state_->CategoryRowToSelect;
     }
@@ -129,14 +126,17 @@ void ProductListPanel::categoryClicked()
 {
     if (rebuildingCategories_ || form_->Combo1->currentRow() < 0)
         return;
-    state_->CategoryFilter = form_->Combo1->currentItem()->text();
-    if (!isAll(state_->CategoryFilter)) {
-        state_->EditorCategory = state_->CategoryFilter;
+    // The first entry, "All", shows every product; the others are categories.
+    const int chosen = form_->Combo1->currentRow();
+    state_->CategoryFilter =
+        chosen == 0 ? model::CategoryFilter::all() : model::CategoryFilter::only(form_->Combo1->currentItem()->text());
+    if (!state_->CategoryFilter.isAll()) {
+        state_->EditorCategory = state_->CategoryFilter.category();
         catalogue_.refresh(state_->products);
-        if (catalogue_.categoryIndex(state_->CategoryFilter.toUpper()) < 0) {
+        if (catalogue_.categoryIndex(state_->CategoryFilter.category().toUpper()) < 0) {
             // The box is refilled once the click that chose the entry is over: refilled
             // now, the click would go on to highlight whatever entry took the row.
-            state_->CategoryFilter = QStringLiteral("ALL");
+            state_->CategoryFilter = model::CategoryFilter::all();
             QTimer::singleShot(0, this, [this] {
                 RebuildCategories();
                 const QSignalBlocker quiet(form_->Combo1);
@@ -154,7 +154,7 @@ void ProductListPanel::showAll()
 {
     if (state_->ProductCount() == 0)
         return;
-    state_->CategoryFilter = QStringLiteral("ALL");
+    state_->CategoryFilter = model::CategoryFilter::all();
     RebuildProductList();
     {
         const QSignalBlocker quiet(form_->Combo1);

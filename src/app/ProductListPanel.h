@@ -66,6 +66,7 @@ signals:
     void changed();
 
 private:
+    void showCaption(int rows);
     void categoryClicked();
     void searchChanged();
     void enterPrice();

@@ -106,7 +106,7 @@ void ShoppingListPanel::OpenListFile()
         showEmpty();
         return;
     }
-    state_->CategoryFilter = QStringLiteral("ALL");
+    state_->CategoryFilter = model::CategoryFilter::all();
     RebuildShoppingList();
 }
 

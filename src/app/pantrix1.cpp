@@ -32,13 +32,6 @@
 
 namespace app {
 
-namespace {
-bool isAll(const QString& category)
-{
-    return category.isEmpty() || category.compare(QLatin1String("ALL"), Qt::CaseInsensitive) == 0;
-}
-} // namespace
-
 pantrix1::pantrix1(model::SharedState& state, ui::Dialogs& dialogs, ui::Printer& printer, ui::Desktop& desktop,
                    QWidget* parent)
     : QMainWindow(parent)
@@ -219,10 +212,7 @@ void pantrix1::setUpCommands()
     });
     connect(catalogue_, &catalogue::CatalogueCommands::editorClosed, this, &pantrix1::HandleActivation);
     connect(customLists_, &customlists::CustomListCommands::activationWanted, this, &pantrix1::HandleActivation);
-    connect(stores_, &stores::StoreCommands::storeCreated, this, [this] {
-        activateWindow();
-        HandleActivation();
-    });
+    connect(stores_, &stores::StoreCommands::newClosed, this, &pantrix1::HandleActivation);
     connect(stores_, &stores::StoreCommands::storeChosen, this, &pantrix1::switchStore);
 
     connect(shopping_, &ShoppingListPanel::couponRequested, form_->couponpanel, &catalogue::CouponPanel::open);
@@ -257,8 +247,8 @@ void pantrix1::updateActions()
     deleteProductAction_->setEnabled(products);
     removeAction_->setEnabled(items);
     clearAction_->setEnabled(items);
-    allAction_->setEnabled(!isAll(state_.CategoryFilter));
-    renameCategoryAction_->setEnabled(!isAll(state_.CategoryFilter));
+    allAction_->setEnabled(!state_.CategoryFilter.isAll());
+    renameCategoryAction_->setEnabled(!state_.CategoryFilter.isAll());
     form_->mergecmd->setEnabled(state_.MergeFileReady);
     customMenuAction_->setEnabled(!customLists_->menuShowing());
     form_->lofatcmd->setChecked(state_.LoFatFilter);
@@ -319,8 +309,6 @@ void pantrix1::Load()
 
     state_.ProductsAdded = false;
     state_.ProductsEdited = false;
-    if (state_.CategoryFilter.isEmpty())
-        state_.CategoryFilter = QStringLiteral("ALL");
     const bool products = state_.ProductCount() > 0;
     if (products)
         RebuildProductList();

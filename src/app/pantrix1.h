@@ -93,10 +93,6 @@ public:
     QString shoppingTotal() const override;
     QStringList categories() const override;
 
-    ProductListPanel& productList() { return *products_; }
-    ShoppingListPanel& shoppingList() { return *shopping_; }
-    catalogue::CatalogueCommands& catalogueCommands() { return *catalogue_; }
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -7,8 +7,6 @@
 #include "pantadd.h"
 #include "ui/Dialogs.h"
 
-#include <QWidget>
-
 namespace catalogue {
 
 using data::ProductRecord;
@@ -50,22 +48,16 @@ void CatalogueCommands::editProduct()
     openEditor();
 }
 
+pantadd* CatalogueCommands::editor() const
+{
+    return editor_;
+}
+
 void CatalogueCommands::openEditor()
 {
     emit editorOpening();
-    // A fresh editor every time, so no box keeps a value from an earlier opening.
-    editor_.reset();
-    editor_ = std::make_unique<pantadd>(state_, dialogs_, window_);
-    connect(editor_.get(), &pantadd::closed, this, [this] {
-        window_->activateWindow();
-        window_->setFocus();
-        emit editorClosed();
-    });
-    QRect place(QPoint(0, 0), editor_->size());
-    place.moveCenter(window_->frameGeometry().center());
-    editor_->move(place.topLeft());
-    editor_->show();
-    editor_->activateWindow();
+    ui::openFresh(editor_, state_, dialogs_, window_);
+    connect(editor_, &QDialog::finished, this, &CatalogueCommands::editorClosed);
 }
 
 void CatalogueCommands::deleteProducts()

@@ -1,8 +1,7 @@
 #pragma once
 
 #include <QObject>
-
-#include <memory>
+#include <QPointer>
 
 class QWidget;
 
@@ -38,7 +37,7 @@ public:
     void stripPrices();
 
     // The product editor while it exists (it is hidden, not destroyed, when it closes).
-    pantadd* editor() const { return editor_.get(); }
+    pantadd* editor() const;
 
 signals:
     // The editor is about to open: the rows to select again afterwards are remembered now.
@@ -53,7 +52,7 @@ private:
     ui::Dialogs& dialogs_;
     model::ListViews& views_;
     QWidget* window_;
-    std::unique_ptr<pantadd> editor_;
+    QPointer<pantadd> editor_;
 };
 
 } // namespace catalogue

@@ -37,17 +37,16 @@ CategoryCommands::CategoryCommands(model::SharedState& state, ui::Dialogs& dialo
 void CategoryCommands::RenameCategory()
 {
     // Offered only while one category is shown (never for All).
-    if (state_.CategoryFilter.isEmpty() ||
-        state_.CategoryFilter.compare(QLatin1String("ALL"), Qt::CaseInsensitive) == 0)
+    if (state_.CategoryFilter.isAll())
         return;
-    const std::optional<CategoryRename> rename = askCategoryRename(dialogs_, state_.CategoryFilter);
+    const std::optional<CategoryRename> rename = askCategoryRename(dialogs_, state_.CategoryFilter.category());
     if (!rename)
         return;
     const data::FileResult renamed = renameCategory(state_, rename->oldName, rename->newName);
     // The category being viewed stays in view under its new name, so that the box, the list
     // and its caption agree; the Shopping List shows the new name in category order.
-    if (state_.CategoryFilter.compare(rename->oldName, Qt::CaseInsensitive) == 0)
-        state_.CategoryFilter = data::trimBlanks(rename->newName);
+    if (state_.CategoryFilter.category().compare(rename->oldName, Qt::CaseInsensitive) == 0)
+        state_.CategoryFilter = model::CategoryFilter::only(data::trimBlanks(rename->newName));
     views_.RebuildCategories();
     views_.RebuildProductList();
     views_.RebuildShoppingList();

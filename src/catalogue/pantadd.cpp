@@ -6,8 +6,7 @@
 #include "model/SharedState.h"
 #include "ui_pantadd.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
+#include <QFocusEvent>
 #include <QTimer>
 
 namespace catalogue {
@@ -73,15 +72,13 @@ QString pantadd::aisleInfo()
 }
 
 pantadd::pantadd(model::SharedState& state, ui::Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : ui::SecondaryWindow(parent, Modality::Modal)
     , form_(std::make_unique<Ui::pantadd>())
     , state_(state)
     , dialogs_(dialogs)
     , addMode_(state.ProductsAdded)
 {
     form_->setupUi(this);
-    // The main window takes no input while the editor is open.
-    setWindowModality(Qt::WindowModal);
     // Typing a new category must not be completed into an existing one.
     form_->Combo1->setCompleter(nullptr);
 
@@ -114,7 +111,7 @@ pantadd::pantadd(model::SharedState& state, ui::Dialogs& dialogs, QWidget* paren
 
     connect(form_->savecmd, &QPushButton::clicked, this, &pantadd::saveAndReturn);
     connect(form_->addmorecmd, &QPushButton::clicked, this, &pantadd::saveAndAddAnother);
-    connect(form_->quitcmd, &QPushButton::clicked, this, &pantadd::returnWithoutSave);
+    connect(form_->quitcmd, &QPushButton::clicked, this, &pantadd::reject);
     connect(form_->categorycmd, &QPushButton::clicked, this, &pantadd::renameCategory);
     connect(form_->Command1, &QPushButton::clicked, this, [this] { dialogs_.tell(aisleNote(), kAisleHelp); });
     connect(form_->aisleinfocmd, &QPushButton::clicked, this, [this] { dialogs_.tell(aisleInfo(), kAisleHelp); });
@@ -169,7 +166,7 @@ bool pantadd::eventFilter(QObject* watched, QEvent* event)
                 leaveAisle();
         }
     }
-    return QWidget::eventFilter(watched, event);
+    return ui::SecondaryWindow::eventFilter(watched, event);
 }
 
 void pantadd::leaveItem()
@@ -262,7 +259,7 @@ void pantadd::saveAndReturn()
             return;
         state_.ProductsEdited = true;
     }
-    finish();
+    accept();
 }
 
 void pantadd::saveAndAddAnother()
@@ -311,11 +308,11 @@ void pantadd::offerShoppingList(ui::Answer defaultButton)
     }
 }
 
-void pantadd::returnWithoutSave()
+void pantadd::reject()
 {
     state_.ProductsAdded = false;
     state_.ProductsEdited = false;
-    finish();
+    ui::SecondaryWindow::reject();
 }
 
 void pantadd::renameCategory()
@@ -329,35 +326,7 @@ void pantadd::renameCategory()
     fillCategories();
     if (!dialogs_.reportFailure(renamed))
         dialogs_.tell(QStringLiteral("Category changed"), ui::Title::none());
-    returnWithoutSave();
-}
-
-void pantadd::finish()
-{
-    hide();
-    emit closed();
-}
-
-void pantadd::closeEvent(QCloseEvent* event)
-{
-    // The close box means "Return with no save".
-    event->ignore();
-    returnWithoutSave();
-}
-
-void pantadd::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1) {
-        event->accept();
-        return;
-    }
-    // Esc leaves the editor as a dialog's Cancel would.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        returnWithoutSave();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    reject();
 }
 
 } // namespace catalogue

@@ -5,7 +5,7 @@
 #include "data/Records.h"
 #include "ui/Dialogs.h"
 
-#include <QWidget>
+#include "ui/SecondaryWindow.h"
 
 #include <memory>
 
@@ -21,8 +21,9 @@ namespace catalogue {
 // The product editor "Product List Entry": creates a product (add mode, ProductsAdded = 1
 // when it opens) or changes the product at EditRecord (edit mode, ProductsEdited = 1). It
 // writes straight into the product file and leaves ProductsAdded or ProductsEdited at 1 for
-// the main window to rebuild its views; "Return with no save" sets both to 0.
-class pantadd : public QWidget
+// the main window to rebuild its views; "Return with no save" (also Esc and the close box)
+// sets both to 0. The main window takes no input while it is open.
+class pantadd : public ui::SecondaryWindow
 {
     Q_OBJECT
 
@@ -30,18 +31,13 @@ public:
     pantadd(model::SharedState& state, ui::Dialogs& dialogs, QWidget* parent = nullptr);
     ~pantadd() override;
 
-    bool addMode() const { return addMode_; }
-
     static QString aisleNote();
     static QString aisleInfo();
 
-signals:
-    // The editor has hidden itself; the main window takes over again.
-    void closed();
+    // "Return with no save".
+    void reject() override;
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -60,11 +56,9 @@ private:
 
     void saveAndReturn();
     void saveAndAddAnother();
-    void returnWithoutSave();
     void renameCategory();
     bool appendProduct(const data::ProductRecord& product);
     void offerShoppingList(ui::Answer defaultButton);
-    void finish();
 
     std::unique_ptr<Ui::pantadd> form_;
     model::SharedState& state_;

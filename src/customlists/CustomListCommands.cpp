@@ -73,9 +73,9 @@ bool CustomListCommands::menuShowing() const
     return !menu_->isHidden();
 }
 
-void CustomListCommands::menuChosen(int code)
+void CustomListCommands::menuChosen(CustomListCommand command)
 {
-    state_.ListChoiceCode = CustomListCommand(code);
+    state_.ListChoiceCode = command;
     hideMenu();
     window_->activateWindow();
     emit activationWanted();
@@ -143,11 +143,6 @@ std::vector<CustomListRecord> CustomListCommands::readFile()
 std::vector<ShoppingItemRecord> CustomListCommands::shoppingItems() const
 {
     return state_.items.readAll();
-}
-
-void CustomListCommands::leaveViews()
-{
-    panel_->leave();
 }
 
 // Commands that run to the end at once --------------------------------------------------

@@ -43,8 +43,6 @@ public:
     // Shows the Custom Lists menu window under the given button.
     void openMenu(QWidget* button);
     bool menuShowing() const;
-    // Back to the Shopping List from any custom list view.
-    void leaveViews();
     // Runs the command the menu window chose.
     void run(model::CustomListCommand command);
 
@@ -59,8 +57,6 @@ public:
     // categories from the current product file.
     void Refresh();
 
-    pantcust& menu() { return *menu_; }
-
 signals:
     // The main window should run its activation handling now (the menu window made a
     // choice or went away), also where no window manager activates it.
@@ -68,7 +64,7 @@ signals:
 
 private:
     void hideMenu();
-    void menuChosen(int code);
+    void menuChosen(model::CustomListCommand command);
     void startPicker(model::PickerMode mode);
     void listPicked();
     void proceed();

@@ -1,13 +1,14 @@
 #include "pantcust.h"
 
+#include "model/SharedState.h"
 #include "ui_pantcust.h"
-
-#include <QKeyEvent>
 
 namespace customlists {
 
+using model::CustomListCommand;
+
 pantcust::pantcust(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint)
+    : ui::SecondaryWindow(parent, Modality::Beside, Qt::Tool | Qt::FramelessWindowHint)
     , form_(std::make_unique<Ui::pantcust>())
 {
     form_->setupUi(this);
@@ -16,21 +17,21 @@ pantcust::pantcust(QWidget* parent)
     QPalette look = palette();
     look.setColor(QPalette::Window, QColor(192, 255, 192));
     setPalette(look);
-    const QPushButton* buttons[] = {form_->SSCommand8, form_->SSCommand1, form_->SSCommand2, form_->SSCommand3,
-                                    form_->SSCommand4, form_->SSCommand5, form_->SSCommand6, form_->SSCommand7};
-    for (int code = 0; code < int(std::size(buttons)); ++code)
-        connect(buttons[code], &QPushButton::clicked, this, [this, code] { emit chosen(code); });
+    const std::pair<QPushButton*, CustomListCommand> buttons[] = {
+        {form_->SSCommand1, CustomListCommand::Create}, {form_->SSCommand2, CustomListCommand::Add},
+        {form_->SSCommand3, CustomListCommand::Remove}, {form_->SSCommand4, CustomListCommand::Preview},
+        {form_->SSCommand5, CustomListCommand::Get},    {form_->SSCommand6, CustomListCommand::Delete},
+        {form_->SSCommand7, CustomListCommand::Save},   {form_->SSCommand8, CustomListCommand::None},
+    };
+    for (const auto& [button, command] : buttons)
+        connect(button, &QPushButton::clicked, this, [this, command] { emit chosen(command); });
 }
 
 pantcust::~pantcust() = default;
 
-void pantcust::keyPressEvent(QKeyEvent* event)
+void pantcust::reject()
 {
-    if (event->key() == Qt::Key_Escape) {
-        emit chosen(0);
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    emit chosen(CustomListCommand::None);
 }
 
 } // namespace customlists

@@ -1,18 +1,22 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/SecondaryWindow.h"
 
 #include <memory>
 
 namespace Ui {
 class pantcust;
 }
+namespace model {
+enum class CustomListCommand;
+}
 
 namespace customlists {
 
 // The Custom Lists menu: a small light-green window without a caption whose buttons name
-// the custom list commands. It only reports the choice; the main window runs it.
-class pantcust : public QWidget
+// the custom list commands. It only reports the choice; the main window runs it. It stands
+// beside the main window, which stays usable.
+class pantcust : public ui::SecondaryWindow
 {
     Q_OBJECT
 
@@ -20,12 +24,12 @@ public:
     explicit pantcust(QWidget* parent = nullptr);
     ~pantcust() override;
 
-signals:
-    // A button was clicked: 1..7 a command, 0 nothing (CLOSE this menu, or Esc).
-    void chosen(int code);
+    // Esc and "CLOSE this menu": nothing to run.
+    void reject() override;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
+signals:
+    // A button was clicked: the command to run, or None.
+    void chosen(model::CustomListCommand command);
 
 private:
     std::unique_ptr<Ui::pantcust> form_;

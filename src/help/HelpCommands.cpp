@@ -16,17 +16,7 @@
 namespace help {
 
 namespace {
-
 const QString kHelpFile = QStringLiteral("pantrix.hlp");
-
-// Shows a window beside the main window and brings it to the front.
-void present(QWidget* window)
-{
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
 } // namespace
 
 HelpCommands::HelpCommands(ui::Dialogs& dialogs, ui::Printer& printer, ui::Desktop& desktop, QWidget* window)
@@ -38,12 +28,7 @@ HelpCommands::HelpCommands(ui::Dialogs& dialogs, ui::Printer& printer, ui::Deskt
 {
 }
 
-HelpCommands::~HelpCommands()
-{
-    delete help_.data();
-    delete about_.data();
-    delete guide_.data();
-}
+HelpCommands::~HelpCommands() = default;
 
 panthelp* HelpCommands::help() const
 {
@@ -65,17 +50,16 @@ void HelpCommands::programHelp()
     const QFileInfo file(kHelpFile);
     if (file.isFile() && desktop_.openUrl(QUrl::fromLocalFile(file.absoluteFilePath())))
         return;
+    // One guide, kept with the place it was read to.
     if (!guide_)
         guide_ = new pantguide(window_);
-    present(guide_);
+    ui::present(guide_);
 }
 
 void HelpCommands::openHelp(HelpSection section)
 {
-    delete help_.data();
-    help_ = new panthelp(section, window_);
+    ui::openFresh(help_, section, window_);
     connect(help_, &panthelp::printRequested, this, &HelpCommands::printHelp);
-    present(help_);
 }
 
 void HelpCommands::printHelp(const QStringList& rows)
@@ -85,9 +69,7 @@ void HelpCommands::printHelp(const QStringList& rows)
 
 void HelpCommands::about()
 {
-    delete about_.data();
-    about_ = new pantabt(desktop_, window_);
-    present(about_);
+    ui::openFresh(about_, desktop_, window_);
 }
 
 void HelpCommands::hideAbout()

@@ -4,14 +4,13 @@
 #include "ui/Desktop.h"
 #include "ui_pantabt.h"
 
-#include <QKeyEvent>
 #include <QStyle>
 #include <QUrl>
 
 namespace help {
 
 pantabt::pantabt(ui::Desktop& desktop, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : ui::SecondaryWindow(parent, Modality::Beside)
     , form_(std::make_unique<Ui::pantabt>())
     , desktop_(desktop)
 {
@@ -34,22 +33,10 @@ pantabt::pantabt(ui::Desktop& desktop, QWidget* parent)
 
     connect(form_->FreeLink1, &QLabel::linkActivated, this, &pantabt::openWebsite);
     connect(form_->SSCommand1, &QToolButton::clicked, this, &pantabt::openWebsite);
-    connect(form_->Command1, &QPushButton::clicked, this, &QWidget::hide);
+    connect(form_->Command1, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 pantabt::~pantabt() = default;
-
-bool pantabt::event(QEvent* event)
-{
-    // F1 is swallowed before any shortcut of the main window (Program help) can take it.
-    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
-        if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
-            event->accept();
-            return true;
-        }
-    }
-    return QWidget::event(event);
-}
 
 void pantabt::openWebsite()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/SecondaryWindow.h"
 
 #include <memory>
 
@@ -15,16 +15,13 @@ namespace help {
 
 // "About Pantrix": the program's name and version and a link to its web site. Shown beside
 // the main window; Close hides it. F1 does nothing here.
-class pantabt : public QWidget
+class pantabt : public ui::SecondaryWindow
 {
     Q_OBJECT
 
 public:
     pantabt(ui::Desktop& desktop, QWidget* parent = nullptr);
     ~pantabt() override;
-
-protected:
-    bool event(QEvent* event) override;
 
 private:
     void openWebsite();

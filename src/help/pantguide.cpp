@@ -9,7 +9,7 @@
 namespace help {
 
 pantguide::pantguide(QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : ui::SecondaryWindow(parent, Modality::Beside)
     , form_(std::make_unique<Ui::pantguide>())
 {
     form_->setupUi(this);
@@ -26,7 +26,7 @@ pantguide::pantguide(QWidget* parent)
             table->setFormat(format);
         }
     }
-    connect(form_->closecmd, &QPushButton::clicked, this, &QWidget::hide);
+    connect(form_->closecmd, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 pantguide::~pantguide() = default;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/SecondaryWindow.h"
 
 #include <memory>
 
@@ -12,7 +12,7 @@ namespace help {
 
 // "Pantrix User Guide": the guide that comes with the program, for when no help file of the
 // user's own is at hand. Shown beside the main window; Close hides it.
-class pantguide : public QWidget
+class pantguide : public ui::SecondaryWindow
 {
     Q_OBJECT
 

@@ -5,7 +5,7 @@
 namespace help {
 
 panthelp::panthelp(HelpSection section, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : ui::SecondaryWindow(parent, Modality::Beside)
     , form_(std::make_unique<Ui::panthelp>())
 {
     form_->setupUi(this);
@@ -18,7 +18,7 @@ panthelp::panthelp(HelpSection section, QWidget* parent)
     form_->List1->addItems(helpRows(section));
 
     connect(form_->printcmd, &QPushButton::clicked, this, [this] { emit printRequested(rows()); });
-    connect(form_->quitcmd, &QPushButton::clicked, this, &QWidget::hide);
+    connect(form_->quitcmd, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 panthelp::~panthelp() = default;

@@ -2,7 +2,7 @@
 
 #include "HelpTexts.h"
 
-#include <QWidget>
+#include "ui/SecondaryWindow.h"
 
 #include <memory>
 
@@ -14,7 +14,7 @@ namespace help {
 
 // "Help": one topic's help text, a row per line, with Print and Quit. Shown beside the main
 // window; Quit hides it.
-class panthelp : public QWidget
+class panthelp : public ui::SecondaryWindow
 {
     Q_OBJECT
 

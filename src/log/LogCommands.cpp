@@ -27,6 +27,11 @@ LogCommands::LogCommands(model::SharedState& state, ui::Dialogs& dialogs, ui::Pr
 
 LogCommands::~LogCommands() = default;
 
+pantlog1* LogCommands::viewer() const
+{
+    return viewer_;
+}
+
 void LogCommands::logput()
 {
     if (state_.ItemCount() == 0)
@@ -62,22 +67,8 @@ void LogCommands::logput()
 void LogCommands::logsee()
 {
     // A fresh window every time, so it shows the file as it is now.
-    viewer_.reset();
-    viewer_ = std::make_unique<pantlog1>(dialogs_, printer_, desktop_, window_);
-    connect(viewer_.get(), &pantlog1::closed, this, [this] {
-        if (window_) {
-            window_->activateWindow();
-            window_->setFocus();
-        }
-        emit logClosed();
-    });
-    if (window_) {
-        QRect place(QPoint(0, 0), viewer_->size());
-        place.moveCenter(window_->frameGeometry().center());
-        viewer_->move(place.topLeft());
-    }
-    viewer_->show();
-    viewer_->activateWindow();
+    ui::openFresh(viewer_, dialogs_, printer_, desktop_, window_);
+    connect(viewer_, &QDialog::finished, this, &LogCommands::logClosed);
 }
 
 QMenu* LogCommands::logMenu()

@@ -1,8 +1,7 @@
 #pragma once
 
 #include <QObject>
-
-#include <memory>
+#include <QPointer>
 
 class QMenu;
 class QWidget;
@@ -33,7 +32,7 @@ public:
     ~LogCommands() override;
 
     // The Expense Log while it exists (hidden, not destroyed, when it closes).
-    pantlog1* viewer() const { return viewer_.get(); }
+    pantlog1* viewer() const;
 
 public slots:
     // Files one entry for the current Shopping List; an empty list files nothing.
@@ -56,7 +55,7 @@ private:
     ui::Desktop& desktop_;
     model::ListViews& views_;
     QWidget* window_;
-    std::unique_ptr<pantlog1> viewer_;
+    QPointer<pantlog1> viewer_;
     QMenu* ownMenu_ = nullptr;
 };
 

@@ -10,9 +10,7 @@
 #include "ui/PrintJob.h"
 #include "ui_pantlog1.h"
 
-#include <QCloseEvent>
 #include <QFontDatabase>
-#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -36,7 +34,7 @@ QString commentOf(const LogRecord& entry)
 } // namespace
 
 pantlog1::pantlog1(ui::Dialogs& dialogs, ui::Printer& printer, ui::Desktop& desktop, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : ui::SecondaryWindow(parent, Modality::Modal)
     , form_(std::make_unique<Ui::pantlog1>())
     , dialogs_(dialogs)
     , printer_(printer)
@@ -44,8 +42,6 @@ pantlog1::pantlog1(ui::Dialogs& dialogs, ui::Printer& printer, ui::Desktop& desk
     , model_(new LogListModel(this))
 {
     form_->setupUi(this);
-    // The main window takes no input while the log is open.
-    setWindowModality(Qt::WindowModal);
     // The columns of the lines line up only in a fixed-pitch face.
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     form_->List1->setFont(fixed);
@@ -66,13 +62,23 @@ pantlog1::pantlog1(ui::Dialogs& dialogs, ui::Printer& printer, ui::Desktop& desk
     connect(form_->limitopt, &QPushButton::clicked, this, &pantlog1::restrictOrRestore);
     connect(form_->printcmd, &QPushButton::clicked, this, &pantlog1::printLog);
     connect(form_->chartcmd, &QPushButton::clicked, this, &pantlog1::showChart);
-    connect(form_->quitcmd, &QPushButton::clicked, this, &pantlog1::quit);
+    connect(form_->quitcmd, &QPushButton::clicked, this, &QDialog::reject);
 
     dialogs_.reportFailure(state_.file.open(kLogFile));
     makelist();
 }
 
 pantlog1::~pantlog1() = default;
+
+pantlogadd* pantlog1::editor() const
+{
+    return editor_;
+}
+
+pantlogchart* pantlog1::chart() const
+{
+    return chart_;
+}
 
 void pantlog1::makelist()
 {
@@ -120,18 +126,8 @@ void pantlog1::editEntry()
     if (!form_->List1->currentIndex().isValid())
         lineClicked(rows.front());
     state_.editRequested = true;
-    // A fresh editor every time, so no box keeps a value from an earlier opening.
-    editor_.reset();
-    editor_ = std::make_unique<pantlogadd>(state_, dialogs_, this);
-    connect(editor_.get(), &pantlogadd::closed, this, [this] {
-        activateWindow();
-        HandleActivation();
-    });
-    QRect place(QPoint(0, 0), editor_->size());
-    place.moveCenter(frameGeometry().center());
-    editor_->move(place.topLeft());
-    editor_->show();
-    editor_->activateWindow();
+    ui::openFresh(editor_, state_, dialogs_, this);
+    connect(editor_, &QDialog::finished, this, &pantlog1::HandleActivation);
 }
 
 void pantlog1::restrictOrRestore()
@@ -178,13 +174,7 @@ void pantlog1::showChart()
         scope = state_.restriction.list;
     else if (state_.restriction.kind == Restriction::Kind::Picked)
         scope = QStringLiteral("selected entries");
-    chart_.reset();
-    chart_ = std::make_unique<pantlogchart>(spendingByMonth(state_.file.readAll(), entries), scope, dialogs_, this);
-    QRect place(QPoint(0, 0), chart_->size());
-    place.moveCenter(frameGeometry().center());
-    chart_->move(place.topLeft());
-    chart_->show();
-    chart_->activateWindow();
+    ui::openFresh(chart_, spendingByMonth(state_.file.readAll(), entries), scope, dialogs_, this);
 }
 
 void pantlog1::HandleActivation()
@@ -204,13 +194,12 @@ void pantlog1::HandleActivation()
     lineClicked(0);
 }
 
-void pantlog1::quit()
+void pantlog1::reject()
 {
     // The chart belongs to this window and goes with it.
     if (chart_)
         chart_->hide();
-    hide();
-    emit closed();
+    ui::SecondaryWindow::reject();
 }
 
 void pantlog1::placeCaptions()
@@ -229,33 +218,16 @@ void pantlog1::placeCaptions()
 
 void pantlog1::changeEvent(QEvent* event)
 {
-    QWidget::changeEvent(event);
+    ui::SecondaryWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         HandleActivation();
 }
 
 void pantlog1::showEvent(QShowEvent* event)
 {
-    QWidget::showEvent(event);
+    ui::SecondaryWindow::showEvent(event);
     // The list's place is known only once the layout has run.
     QTimer::singleShot(0, this, &pantlog1::placeCaptions);
-}
-
-void pantlog1::closeEvent(QCloseEvent* event)
-{
-    // The close box means "Quit".
-    event->ignore();
-    quit();
-}
-
-void pantlog1::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        quit();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace shoplog

@@ -3,7 +3,9 @@
 #include "LogRules.h"
 #include "LogViewerState.h"
 
-#include <QWidget>
+#include "ui/SecondaryWindow.h"
+
+#include <QPointer>
 
 #include <memory>
 
@@ -24,8 +26,9 @@ class pantlogchart;
 
 // The Expense Log "Pantrix Shopping Log": every entry of pantlog.dat, oldest first, with
 // the totals and averages of the coupon savings and the net spent. The list can be
-// restricted to one shopping list or to picked entries; an entry opens in the editor.
-class pantlog1 : public QWidget
+// restricted to one shopping list or to picked entries; an entry opens in the editor. The main
+// window takes no input while it is open; Esc and the close box do what "Quit" does.
+class pantlog1 : public ui::SecondaryWindow
 {
     Q_OBJECT
 
@@ -36,21 +39,18 @@ public:
     LogViewerState& state() { return state_; }
     const LogView& view() const { return view_; }
     // The entry editor while it exists (hidden, not destroyed, when it closes).
-    pantlogadd* editor() const { return editor_.get(); }
-    pantlogchart* chart() const { return chart_.get(); }
+    pantlogadd* editor() const;
+    pantlogchart* chart() const;
 
     // Rebuilds the list when the editor saved or deleted, with its first line selected.
     // Runs on activation and when the editor closes.
     void HandleActivation();
 
-signals:
-    // The window has hidden itself; the main window takes over again.
-    void closed();
+    // "Quit": the chart goes with the window.
+    void reject() override;
 
 protected:
     void changeEvent(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -61,7 +61,6 @@ private:
     void restrictOrRestore();
     void printLog();
     void showChart();
-    void quit();
     void placeCaptions();
     std::vector<int> selectedRows() const;
 
@@ -72,8 +71,8 @@ private:
     LogViewerState state_;
     LogView view_;
     LogListModel* model_;
-    std::unique_ptr<pantlogadd> editor_;
-    std::unique_ptr<pantlogchart> chart_;
+    QPointer<pantlogadd> editor_;
+    QPointer<pantlogchart> chart_;
 };
 
 } // namespace shoplog

@@ -4,8 +4,7 @@
 #include "ui/Dialogs.h"
 #include "ui_pantlogadd.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
+#include <QFocusEvent>
 #include <QTimer>
 
 namespace shoplog {
@@ -17,14 +16,12 @@ const QString kNotValid = QStringLiteral("Entry not valid");
 }
 
 pantlogadd::pantlogadd(LogViewerState& state, ui::Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : ui::SecondaryWindow(parent, Modality::Modal)
     , form_(std::make_unique<Ui::pantlogadd>())
     , state_(state)
     , dialogs_(dialogs)
 {
     form_->setupUi(this);
-    // The log window takes no input while an entry is being edited.
-    setWindowModality(Qt::WindowModal);
     if (state_.editRequested) {
         const EntryFields f = fieldsOf(state_.file.read(state_.current));
         form_->listnametxt->setText(f.listname);
@@ -37,7 +34,7 @@ pantlogadd::pantlogadd(LogViewerState& state, ui::Dialogs& dialogs, QWidget* par
         box->installEventFilter(this);
     connect(form_->savecmd, &QPushButton::clicked, this, &pantlogadd::save);
     connect(form_->deletecmd, &QPushButton::clicked, this, &pantlogadd::deleteCurrent);
-    connect(form_->quitcmd, &QPushButton::clicked, this, &pantlogadd::closeEditor);
+    connect(form_->quitcmd, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 pantlogadd::~pantlogadd() = default;
@@ -54,7 +51,7 @@ bool pantlogadd::eventFilter(QObject* watched, QEvent* event)
                 checkMoney(static_cast<QLineEdit*>(watched), true);
         }
     }
-    return QWidget::eventFilter(watched, event);
+    return ui::SecondaryWindow::eventFilter(watched, event);
 }
 
 bool pantlogadd::checkMoney(QLineEdit* box, bool later)
@@ -100,7 +97,7 @@ void pantlogadd::save()
     if (dialogs_.reportFailure(state_.file.write(state_.current, *entry)))
         return;
     state_.refreshNeeded = true;
-    closeEditor();
+    accept();
 }
 
 void pantlogadd::deleteCurrent()
@@ -122,30 +119,7 @@ void pantlogadd::deleteCurrent()
     }
     state_.current = 0;
     state_.refreshNeeded = true;
-    closeEditor();
-}
-
-void pantlogadd::closeEditor()
-{
-    hide();
-    emit closed();
-}
-
-void pantlogadd::closeEvent(QCloseEvent* event)
-{
-    // The close box means "Close".
-    event->ignore();
-    closeEditor();
-}
-
-void pantlogadd::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        closeEditor();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    accept();
 }
 
 } // namespace shoplog

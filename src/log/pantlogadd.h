@@ -3,7 +3,7 @@
 #include "EntryEditing.h"
 #include "LogViewerState.h"
 
-#include <QWidget>
+#include "ui/SecondaryWindow.h"
 
 #include <memory>
 
@@ -19,8 +19,9 @@ class Dialogs;
 namespace shoplog {
 
 // The entry editor "Add/Edit": corrects or deletes the Expense Log's current entry. It
-// writes straight into the log file and leaves the refresh flag for the log window.
-class pantlogadd : public QWidget
+// writes straight into the log file and leaves the refresh flag for the log window. The log
+// window takes no input while it is open; Esc and the close box do what "Close" does.
+class pantlogadd : public ui::SecondaryWindow
 {
     Q_OBJECT
 
@@ -28,13 +29,7 @@ public:
     pantlogadd(LogViewerState& state, ui::Dialogs& dialogs, QWidget* parent = nullptr);
     ~pantlogadd() override;
 
-signals:
-    // The editor has hidden itself; the log window takes over again.
-    void closed();
-
 protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -42,7 +37,6 @@ private:
     bool checkMoney(QLineEdit* box, bool later);
     void save();
     void deleteCurrent();
-    void closeEditor();
 
     std::unique_ptr<Ui::pantlogadd> form_;
     LogViewerState& state_;

@@ -30,7 +30,7 @@ QString askFileName(QWidget* parent)
 } // namespace
 
 pantlogchart::pantlogchart(const SpendingByMonth& spending, const QString& scope, ui::Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : ui::SecondaryWindow(parent, Modality::Beside)
     , form_(std::make_unique<Ui::pantlogchart>())
     , dialogs_(dialogs)
     , chooser_(askFileName)
@@ -39,7 +39,7 @@ pantlogchart::pantlogchart(const SpendingByMonth& spending, const QString& scope
     form_->chartview->setRenderHint(QPainter::Antialiasing);
     buildChart(spending, scope);
     connect(form_->savecmd, &QPushButton::clicked, this, &pantlogchart::saveImage);
-    connect(form_->quitcmd, &QPushButton::clicked, this, &QWidget::hide);
+    connect(form_->quitcmd, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 pantlogchart::~pantlogchart() = default;

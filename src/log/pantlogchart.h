@@ -2,7 +2,7 @@
 
 #include "SpendingByMonth.h"
 
-#include <QWidget>
+#include "ui/SecondaryWindow.h"
 
 #include <functional>
 #include <memory>
@@ -19,7 +19,7 @@ namespace shoplog {
 
 // A bar chart of the net spent and the coupon savings per month of the entries the
 // Expense Log lists, with the average per trip in its title; it can be saved as a PNG.
-class pantlogchart : public QWidget
+class pantlogchart : public ui::SecondaryWindow
 {
     Q_OBJECT
 

@@ -344,9 +344,8 @@ std::vector<int> ProductCatalogue::namesContaining(const QString& text) const
 std::vector<int> filterProducts(const ProductCatalogue& catalogue, const ProductFilter& filter)
 {
     const QString search = data::trimBlanks(filter.search);
-    const QString category = filter.category.toUpper();
-    const bool anyCategory = category == QLatin1String("ALL");
-    const int wanted = anyCategory ? -1 : catalogue.categoryIndex(category);
+    const bool anyCategory = filter.category.isAll();
+    const int wanted = anyCategory ? -1 : catalogue.categoryIndex(filter.category.category().toUpper());
     const std::vector<int>& byName = catalogue.byName();
     std::vector<int> rows;
     auto consider = [&](int index) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CategoryFilter.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -35,10 +37,10 @@ struct CategoryEntry
 // What narrows the Product List.
 struct ProductFilter
 {
-    QString search;           // the Quick Search text as typed
-    bool loFat = false;       // hide products marked high-fat
-    bool loCarb = false;      // hide products marked high-carb
-    QString category = "ALL"; // "ALL" (any case) or the category viewed
+    QString search;      // the Quick Search text as typed
+    bool loFat = false;  // hide products marked high-fat
+    bool loCarb = false; // hide products marked high-carb
+    CategoryFilter category;
 };
 
 // The decoded product file: entries in file order and their order by name. Rebuilding it

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CategoryFilter.h"
 #include "data/RecordFile.h"
 #include "data/Records.h"
 
@@ -27,7 +28,7 @@ struct SharedState
     QString ListFile = QStringLiteral("grocery.lst");
     QString ProductFile = QStringLiteral("grocery.dat");
     QString MergeFile;
-    QString CategoryFilter;
+    model::CategoryFilter CategoryFilter;
     bool LoFatFilter = false;
     bool LoCarbFilter = false;
     QString ListCaption;

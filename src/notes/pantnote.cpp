@@ -6,27 +6,20 @@
 #include "ui/PrintJob.h"
 #include "ui_pantnote.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
-
 namespace notes {
 
 pantnote::pantnote(ui::Dialogs& dialogs, ui::Printer& printer, ui::Desktop& desktop, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : ui::SecondaryWindow(parent, Modality::Modal)
     , form_(std::make_unique<Ui::pantnote>())
     , dialogs_(dialogs)
     , printer_(printer)
     , desktop_(desktop)
 {
     form_->setupUi(this);
-    // The main window takes no input while the notes are open.
-    setWindowModality(Qt::WindowModal);
     form_->Text1->setPlainText(readNotes());
-    // F1 does nothing here, not even in the text box.
-    form_->Text1->installEventFilter(this);
 
     connect(form_->savecmd, &QPushButton::clicked, this, &pantnote::saveAndClose);
-    connect(form_->cancelcmd, &QPushButton::clicked, this, &pantnote::finish);
+    connect(form_->cancelcmd, &QPushButton::clicked, this, &QDialog::reject);
     connect(form_->printcmd, &QPushButton::clicked, this, &pantnote::printNotes);
     connect(form_->whatcmd, &QPushButton::clicked, this, [this] { dialogs_.tell(whatsThis(), ui::Title::none()); });
 }
@@ -49,7 +42,7 @@ void pantnote::saveAndClose()
 {
     // A note that could not be saved stays on screen, so it is not lost.
     if (save())
-        finish();
+        accept();
 }
 
 void pantnote::printNotes()
@@ -60,33 +53,6 @@ void pantnote::printNotes()
         return;
     // What is printed is what was saved, read back.
     ui::printDocument(printer_, dialogs_, desktop_, buildNotesPrintout(readNotes(), QDate::currentDate()));
-}
-
-void pantnote::finish()
-{
-    hide();
-    emit closed();
-}
-
-void pantnote::closeEvent(QCloseEvent* event)
-{
-    // Closed from the title bar: hidden like the Close button does, nothing saved.
-    event->ignore();
-    finish();
-}
-
-void pantnote::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1)
-        return;
-    QWidget::keyPressEvent(event);
-}
-
-bool pantnote::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1)
-        return true;
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace notes

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "ui/SecondaryWindow.h"
 
 #include <memory>
 
@@ -16,8 +16,9 @@ class Printer;
 namespace notes {
 
 // "Shopping Notes": the one free-text note kept beside every shopping list, in
-// pantnotes.dat. The main window takes no input while it is open.
-class pantnote : public QWidget
+// pantnotes.dat. The main window takes no input while it is open; Esc and the close box
+// close it as "Close" does, without saving.
+class pantnote : public ui::SecondaryWindow
 {
     Q_OBJECT
 
@@ -27,20 +28,10 @@ public:
 
     static QString whatsThis();
 
-signals:
-    // The window has hidden itself; the main window takes over again.
-    void closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     bool save();
     void saveAndClose();
     void printNotes();
-    void finish();
 
     std::unique_ptr<Ui::pantnote> form_;
     ui::Dialogs& dialogs_;

@@ -37,28 +37,21 @@ notes::pantnote* PrintCommands::notesWindow() const
 
 void PrintCommands::openPrintDialog()
 {
-    delete printDialog_;
     const ShownList shown{int(views_.shoppingRows().size()), views_.shoppingTotal()};
-    printDialog_ = new pantprnt(state_, dialogs_, printer_, desktop_, shown, printed_, window_);
-    connect(printDialog_, &pantprnt::closed, this, &PrintCommands::windowClosed);
-    printDialog_->show();
+    ui::openFresh(printDialog_, state_, dialogs_, printer_, desktop_, shown, printed_, window_);
+    connect(printDialog_, &QDialog::finished, this, &PrintCommands::windowClosed);
 }
 
 void PrintCommands::openNotes()
 {
-    delete notes_;
-    notes_ = new notes::pantnote(dialogs_, printer_, desktop_, window_);
-    connect(notes_, &notes::pantnote::closed, this, &PrintCommands::windowClosed);
-    notes_->show();
+    ui::openFresh(notes_, dialogs_, printer_, desktop_, window_);
+    connect(notes_, &QDialog::finished, this, &PrintCommands::windowClosed);
 }
 
 void PrintCommands::printProductList()
 {
-    const bool all = state_.CategoryFilter.isEmpty() ||
-                     state_.CategoryFilter.compare(QLatin1String("ALL"), Qt::CaseInsensitive) == 0;
-    const QString categoryText = all ? QStringLiteral("All") : state_.CategoryFilter;
-    if (dialogs_.ask(productListQuestion(categoryText), ui::Title::own(QStringLiteral("Confirm")), ui::Buttons::YesNo,
-                     ui::Icon::Question) != ui::Answer::Yes)
+    if (dialogs_.ask(productListQuestion(state_.CategoryFilter), ui::Title::own(QStringLiteral("Confirm")),
+                     ui::Buttons::YesNo, ui::Icon::Question) != ui::Answer::Yes)
         return;
 
     std::vector<data::ProductRecord> rows;
@@ -73,7 +66,7 @@ void PrintCommands::printProductList()
         }
     }
     ui::printDocument(printer_, dialogs_, desktop_,
-                      buildProductListPrintout(rows, categoryText, QDateTime::currentDateTime()));
+                      buildProductListPrintout(rows, state_.CategoryFilter, QDateTime::currentDateTime()));
 }
 
 } // namespace print

@@ -9,11 +9,6 @@ using data::ProductRecord;
 
 namespace {
 
-bool showsAll(const QString& categoryText)
-{
-    return data::trimBlanks(categoryText).compare(QLatin1String("All"), Qt::CaseInsensitive) == 0;
-}
-
 // A field exactly as stored; bytes never written print as blanks.
 QString stored(const ProductRecord& product, data::FixedField field)
 {
@@ -30,17 +25,18 @@ void heading(ui::PrintDocument& doc, const QString& categoryText, const QDateTim
 
 } // namespace
 
-QString productListQuestion(const QString& categoryText)
+QString productListQuestion(const model::CategoryFilter& shown)
 {
-    if (showsAll(categoryText))
+    if (shown.isAll())
         return QStringLiteral("Print the Product List?");
-    return QStringLiteral("Print the ") + data::trimBlanks(categoryText) + QStringLiteral(" list?");
+    return QStringLiteral("Print the ") + data::trimBlanks(shown.category()) + QStringLiteral(" list?");
 }
 
-ui::PrintDocument buildProductListPrintout(const std::vector<ProductRecord>& products, const QString& categoryText,
-                                           const QDateTime& now)
+ui::PrintDocument buildProductListPrintout(const std::vector<ProductRecord>& products,
+                                           const model::CategoryFilter& shown, const QDateTime& now)
 {
-    const bool all = showsAll(categoryText);
+    const bool all = shown.isAll();
+    const QString categoryText = shown.shownAs();
     // The printer's usual default size: 46 products and the heading fit any common page.
     ui::PrintDocument doc(QStringLiteral("Product List"));
     doc.font(kItemFont, 10);

@@ -11,8 +11,6 @@
 #include "ui/QtPrinter.h"
 #include "ui_pantprnt.h"
 
-#include <QCloseEvent>
-#include <QKeyEvent>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
@@ -20,7 +18,7 @@ namespace print {
 
 pantprnt::pantprnt(model::SharedState& state, ui::Dialogs& dialogs, ui::Printer& printer, ui::Desktop& desktop,
                    ShownList shown, bool& printed, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : ui::SecondaryWindow(parent, Modality::Modal)
     , form_(std::make_unique<Ui::pantprnt>())
     , state_(state)
     , dialogs_(dialogs)
@@ -30,12 +28,6 @@ pantprnt::pantprnt(model::SharedState& state, ui::Dialogs& dialogs, ui::Printer&
     , printed_(printed)
 {
     form_->setupUi(this);
-    // The main window takes no input while the dialog is open.
-    setWindowModality(Qt::WindowModal);
-    // F1 does nothing anywhere in the dialog.
-    for (QWidget* child : findChildren<QWidget*>())
-        child->installEventFilter(this);
-
     connect(form_->fontupcmd, &QToolButton::clicked, this,
             [this] { form_->fontsizetxt->setText(nextFontSize(form_->fontsizetxt->text())); });
     connect(form_->fontdowncmd, &QToolButton::clicked, this,
@@ -51,7 +43,7 @@ pantprnt::pantprnt(model::SharedState& state, ui::Dialogs& dialogs, ui::Printer&
     connect(form_->printcmd, &QPushButton::clicked, this, &pantprnt::printList);
     connect(form_->previewcmd, &QPushButton::clicked, this, &pantprnt::preview);
     connect(form_->cancelcmd, &QPushButton::clicked, this, &pantprnt::saveAndClose);
-    connect(form_->exitcmd, &QPushButton::clicked, this, &pantprnt::finish);
+    connect(form_->exitcmd, &QPushButton::clicked, this, &QDialog::reject);
 
     load();
 }
@@ -168,7 +160,7 @@ void pantprnt::printList()
     saveparameters();
     printed_ = true;
     ui::printDocument(printer_, dialogs_, desktop_, document());
-    finish();
+    accept();
 }
 
 void pantprnt::preview()
@@ -187,13 +179,7 @@ void pantprnt::saveAndClose()
 {
     // Settings that could not be saved leave the dialog open, so the choices are not lost.
     if (saveComments() && saveparameters())
-        finish();
-}
-
-void pantprnt::finish()
-{
-    hide();
-    emit closed();
+        accept();
 }
 
 void pantprnt::alphaChosen(bool on)
@@ -215,27 +201,6 @@ void pantprnt::boldChosen(bool on)
     QFont font = form_->fontsizetxt->font();
     font.setBold(on);
     form_->fontsizetxt->setFont(font);
-}
-
-void pantprnt::closeEvent(QCloseEvent* event)
-{
-    // Closed from the title bar: as "Exit with no changes".
-    event->ignore();
-    finish();
-}
-
-void pantprnt::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1)
-        return;
-    QWidget::keyPressEvent(event);
-}
-
-bool pantprnt::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1)
-        return true;
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace print

@@ -4,7 +4,7 @@
 #include "data/Records.h"
 #include "ui/PrintDocument.h"
 
-#include <QWidget>
+#include "ui/SecondaryWindow.h"
 
 #include <memory>
 
@@ -31,8 +31,8 @@ struct ShownList
 
 // The print dialog: how the Shopping List is printed (kept in pantlpt.cfg) and up to three
 // comment lines for the printout (kept in pantnote.dat). The main window takes no input
-// while it is open.
-class pantprnt : public QWidget
+// while it is open; Esc and the close box leave it as "Exit with no changes" does.
+class pantprnt : public ui::SecondaryWindow
 {
     Q_OBJECT
 
@@ -49,15 +49,6 @@ public:
     // print the Shopping Notes when there are any.
     ui::PrintDocument document();
 
-signals:
-    // The dialog has hidden itself; the main window takes over again.
-    void closed();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void load();
     void showChoices(const PrintChoices& choices);
@@ -68,7 +59,6 @@ private:
     void printList();
     void preview();
     void saveAndClose();
-    void finish();
     void alphaChosen(bool on);
     void headersOrSeparatorsChecked(bool on);
     void boldChosen(bool on);

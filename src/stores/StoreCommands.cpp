@@ -16,10 +16,7 @@ StoreCommands::StoreCommands(model::SharedState& state, ui::Dialogs& dialogs, QW
 {
 }
 
-StoreCommands::~StoreCommands()
-{
-    delete dialog_;
-}
+StoreCommands::~StoreCommands() = default;
 
 void StoreCommands::Open()
 {
@@ -47,12 +44,8 @@ void StoreCommands::Open()
 
 void StoreCommands::New()
 {
-    delete dialog_;
-    dialog_ = new pantnew(state_, dialogs_, window_);
-    connect(dialog_, &pantnew::storeCreated, this, &StoreCommands::storeCreated);
-    dialog_->show();
-    dialog_->raise();
-    dialog_->activateWindow();
+    ui::openFresh(dialog_, state_, dialogs_, window_);
+    connect(dialog_, &QDialog::finished, this, &StoreCommands::newClosed);
 }
 
 } // namespace stores

@@ -34,8 +34,8 @@ public:
 signals:
     // A list file was chosen and can be opened: it should become the current store.
     void storeChosen(const QString& listFile);
-    // pantnew made a new store current (StoreChanged is set).
-    void storeCreated();
+    // pantnew has closed; when it made a new store current, StoreChanged is set.
+    void newClosed();
 
 private:
     model::SharedState& state_;

@@ -7,7 +7,6 @@
 #include "ui/Dialogs.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,7 +18,7 @@ using ui::Answer;
 using ui::Title;
 
 pantnew::pantnew(model::SharedState& state, ui::Dialogs& dialogs, QWidget* parent)
-    : QDialog(parent)
+    : ui::SecondaryWindow(parent, Modality::Modal)
     , state_(state)
     , dialogs_(dialogs)
     , Label1(new QLabel(QStringLiteral("Enter a name for your new list:"), this))
@@ -48,15 +47,7 @@ pantnew::pantnew(model::SharedState& state, ui::Dialogs& dialogs, QWidget* paren
     setMinimumWidth(360);
 
     connect(createcmd, &QPushButton::clicked, this, &pantnew::create);
-    connect(cancelcmd, &QPushButton::clicked, this, &QDialog::hide);
-}
-
-void pantnew::keyPressEvent(QKeyEvent* event)
-{
-    // F1 has nothing to show here; Esc hides the dialog as Cancel does.
-    if (event->key() == Qt::Key_F1)
-        return;
-    QDialog::keyPressEvent(event);
+    connect(cancelcmd, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void pantnew::create()
@@ -79,7 +70,7 @@ void pantnew::create()
         QStringLiteral("Create a new product list for this file? (Answer NO to use existing grocery.dat file.)"),
         Title::own(QStringLiteral("Set Data Source...")), ui::Buttons::YesNoCancel, ui::Icon::Question);
     if (source != Answer::Yes && source != Answer::No) {
-        hide();
+        reject();
         return;
     }
     // The new list is opened on its own first, so a folder that refuses it leaves the
@@ -99,8 +90,7 @@ void pantnew::create()
         state_.DefaultListWarned = false;
     }
     state_.StoreChanged = true;
-    hide();
-    emit storeCreated();
+    accept();
 }
 
 } // namespace stores

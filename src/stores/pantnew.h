@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/SecondaryWindow.h"
 
 class QLabel;
 class QLineEdit;
@@ -17,23 +17,17 @@ namespace stores {
 
 // "Create new shopping list": asks a name for a new store, checks it and makes the new
 // store current, with its own product file or the shared grocery.dat. The main window
-// reloads the store when it sees StoreChanged.
-class pantnew : public QDialog
+// reloads the store when it sees StoreChanged. The main window takes no input while it is
+// open, so no command can change the store under it; Esc and the close box cancel.
+class pantnew : public ui::SecondaryWindow
 {
     Q_OBJECT
 
 public:
     pantnew(model::SharedState& state, ui::Dialogs& dialogs, QWidget* parent = nullptr);
 
-    // The Create button.
+    // The Create button; accepted when a new store is current.
     void create();
-
-signals:
-    // A new store is current; the dialog has hidden itself.
-    void storeCreated();
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     model::SharedState& state_;

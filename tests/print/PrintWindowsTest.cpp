@@ -170,7 +170,7 @@ TEST_F(PrintWindowsTest, ProductListPrintsTheRowsShownAndNotesPrintFromTheirWind
     EXPECT_TRUE(lines[6].startsWith("Bread") && lines[7].startsWith("Milk")) << "the high-fat butter is hidden";
     EXPECT_EQ(desktop.opened, std::vector{QUrl::fromLocalFile(QDir::current().absoluteFilePath(pdf))});
 
-    state.CategoryFilter = "Dairy";
+    state.CategoryFilter = model::CategoryFilter::only("Dairy");
     views.shown = {1};
     dialogs.answer(Answer::Yes, "Print the Dairy list?");
     commands.printProductList();

@@ -120,12 +120,13 @@ TEST(ProductListPrintout, FortySixProductsAPageUnderARepeatedHeading)
         {47, QStringList{"<new page>"} + heading + QStringList{line47}},
     };
     for (const auto& [count, tail] : cases) {
-        const QStringList lines =
-            plain(buildProductListPrintout({products.begin(), products.begin() + count}, "All", now));
+        const QStringList lines = plain(
+            buildProductListPrintout({products.begin(), products.begin() + count}, model::CategoryFilter::all(), now));
         EXPECT_EQ(lines.mid(0, 6), heading);
         EXPECT_EQ(lines.mid(6 + std::min<qsizetype>(count, 46)), tail) << count;
     }
 
-    EXPECT_EQ(plain(buildProductListPrintout({products[0]}, "Dairy", now))[6], "Item 1" + QString(38, ' ') + "1.25  ")
+    EXPECT_EQ(plain(buildProductListPrintout({products[0]}, model::CategoryFilter::only("Dairy"), now))[6],
+              "Item 1" + QString(38, ' ') + "1.25  ")
         << "no category column under one category";
 }
