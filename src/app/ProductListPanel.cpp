@@ -3,6 +3,7 @@
 #include "catalogue/ProductRules.h"
 #include "data/Numbers.h"
 #include "model/SharedState.h"
+#include "ui/ActionButton.h"
 #include "ui/Dialogs.h"
 #include "ui_ProductListPanel.h"
 
@@ -34,6 +35,14 @@ void ProductListPanel::setUp(model::SharedState& state, ui::Dialogs& dialogs)
 {
     state_ = &state;
     dialogs_ = &dialogs;
+    const std::pair<QAbstractButton*, QAction*> buttons[] = {
+        {form_->addfoodcmd, form_->newProductAction},        {form_->editfoodcmd, form_->editProductAction},
+        {form_->delfoodcmd, form_->deleteProductAction},     {form_->allcmd, form_->allAction},
+        {form_->categorycmd, form_->renameCategoryAction},   {form_->cattotxtcmd, form_->categoriesToTextAction},
+        {form_->printmastercmd, form_->printProductsAction},
+    };
+    for (const auto& [button, action] : buttons)
+        ui::bind(button, action);
     form_->List1->setModel(&model_);
     form_->List1->viewport()->installEventFilter(this);
 
@@ -48,6 +57,18 @@ void ProductListPanel::setUp(model::SharedState& state, ui::Dialogs& dialogs)
     connect(form_->List1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &ProductListPanel::showSelection);
     connect(form_->List1, &QListView::doubleClicked, this, &ProductListPanel::addWithQuantityRequested);
+}
+
+void ProductListPanel::bindDietFilters(QAction* loFat, QAction* loCarb)
+{
+    ui::bind(form_->fatbutton, loFat);
+    ui::bind(form_->locarbbutton, loCarb);
+}
+
+ProductListActions ProductListPanel::actions() const
+{
+    return {form_->newProductAction,     form_->editProductAction,      form_->deleteProductAction, form_->allAction,
+            form_->renameCategoryAction, form_->categoriesToTextAction, form_->printProductsAction};
 }
 
 void ProductListPanel::RebuildProductList()
@@ -175,6 +196,11 @@ void ProductListPanel::searchChanged()
 QAbstractItemView* ProductListPanel::listView() const
 {
     return form_->List1;
+}
+
+QWidget* ProductListPanel::categoryBox() const
+{
+    return form_->Combo1;
 }
 
 int ProductListPanel::categoryRow() const

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QAbstractItemView;
+class QAction;
 
 #include <memory>
 #include <vector>
@@ -22,6 +23,18 @@ struct SharedState;
 
 namespace app {
 
+// The commands whose buttons stand on the panel; the main window connects them.
+struct ProductListActions
+{
+    QAction* newProduct;
+    QAction* editProduct;
+    QAction* deleteProduct;
+    QAction* all;
+    QAction* renameCategory;
+    QAction* categoriesToText;
+    QAction* printProducts;
+};
+
 // The left half of the main window: the Product List, its category box, the quick search,
 // the diet filters, the labels under the list and the buttons of the catalogue commands
 // (the main window binds those to its actions).
@@ -34,6 +47,10 @@ public:
     ~ProductListPanel() override;
     // The state and the boxes the panel works with; called once, before any other call.
     void setUp(model::SharedState& state, ui::Dialogs& dialogs);
+    // The Lo-Fat and Lo-Carb buttons stand for these (the Filters menu's) actions.
+    void bindDietFilters(QAction* loFat, QAction* loCarb);
+
+    ProductListActions actions() const;
 
     // Re-reads the product file and refills the list, its caption and labels.
     void RebuildProductList();
@@ -51,6 +68,7 @@ public:
     std::vector<int> selectedRecords() const;
     int recordAt(int row) const { return model_.recordAt(row); }
     QAbstractItemView* listView() const;
+    QWidget* categoryBox() const;
     // The category box's entries as shown.
     QStringList categories() const;
 

@@ -19,10 +19,13 @@
 #include "model/StoreFiles.h"
 #include "print/PrintCommands.h"
 #include "stores/StoreCommands.h"
+#include "ui/ActionButton.h"
 #include "ui/Dialogs.h"
 #include "ui_pantrix1.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -49,7 +52,6 @@ pantrix1::pantrix1(model::SharedState& state, ui::Dialogs& dialogs, ui::Printer&
     form_->couponpanel->setUp(state_, dialogs_, *this, shopping_->listView());
     setUpLook();
     setUpCommands();
-    setUpKeys();
 }
 
 pantrix1::~pantrix1()
@@ -76,126 +78,79 @@ void pantrix1::setUpLook()
     form_->quitcmd->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
 }
 
-void pantrix1::bind(QAbstractButton* button, QAction* action)
-{
-    if (action->isCheckable()) {
-        // However the button changes (mouse, keyboard, a screen reader's toggle), the
-        // action follows it.
-        connect(button, &QAbstractButton::toggled, action, &QAction::setChecked);
-    } else {
-        connect(button, &QAbstractButton::clicked, action, &QAction::trigger);
-    }
-    connect(action, &QAction::changed, button, [action, button] {
-        button->setEnabled(action->isEnabled());
-        if (action->isCheckable()) {
-            const QSignalBlocker quiet(button);
-            button->setChecked(action->isChecked());
-        }
-    });
-    button->setEnabled(action->isEnabled());
-}
-
-QAction* pantrix1::command(const QString& name, QAbstractButton* button)
-{
-    auto* action = new QAction(button->text(), this);
-    action->setObjectName(name);
-    action->setToolTip(button->toolTip());
-    bind(button, action);
-    return action;
-}
-
 void pantrix1::setUpCommands()
 {
     QWidget* window = this;
-    auto* panel = products_;
-    auto find = [this](const char* name) { return findChild<QAbstractButton*>(QLatin1String(name)); };
-
     catalogue_ = new catalogue::CatalogueCommands(state_, dialogs_, *this, window);
     categories_ = new catalogue::CategoryCommands(state_, dialogs_, *this, this);
     merge_ = new catalogue::MergeCommands(state_, dialogs_, *this, window);
     textExport_ = new catalogue::TextExport(dialogs_, *this, this);
     customLists_ = new customlists::CustomListCommands(state_, dialogs_, *this, shopping_->customLists(), window);
     stores_ = new stores::StoreCommands(state_, dialogs_, window);
-    auto* common = new catalogue::CommonProducts(state_, dialogs_, *this, this);
     help_ = new help::HelpCommands(dialogs_, printer_, desktop_, window);
     print_ = new print::PrintCommands(state_, dialogs_, printer_, desktop_, *this, window);
     log_ = new shoplog::LogCommands(state_, dialogs_, printer_, desktop_, *this, window);
     catalogue::addEmptyProductListHint(products_->listView(), state_);
 
-    // Buttons of the lists.
-    addAction_ = command(QStringLiteral("addAction"), form_->foodoncmd);
-    removeAction_ = command(QStringLiteral("removeAction"), form_->foodoffcmd);
-    clearAction_ = command(QStringLiteral("clearAction"), form_->clearlistcmd);
-    newProductAction_ = command(QStringLiteral("newProductAction"), find("addfoodcmd"));
-    editProductAction_ = command(QStringLiteral("editProductAction"), find("editfoodcmd"));
-    deleteProductAction_ = command(QStringLiteral("deleteProductAction"), find("delfoodcmd"));
-    allAction_ = command(QStringLiteral("allAction"), find("allcmd"));
-    renameCategoryAction_ = command(QStringLiteral("renameCategoryAction"), find("categorycmd"));
-    categoriesToTextAction_ = command(QStringLiteral("categoriesToTextAction"), find("cattotxtcmd"));
-    customMenuAction_ = command(QStringLiteral("customMenuAction"), form_->custombutton);
-    refreshAction_ = command(QStringLiteral("refreshAction"), form_->updatecmd);
-    printListAction_ = command(QStringLiteral("printListAction"), form_->printlistcmd);
-    printProductsAction_ = command(QStringLiteral("printProductsAction"), find("printmastercmd"));
-    // Toolbar buttons that stand for menu items.
-    bind(form_->openbutton, form_->openfilecmd);
-    bind(form_->newbutton, form_->newfilecmd);
-    bind(form_->exportbutton, form_->exportcmd);
-    bind(form_->printtextcmd, form_->printtext);
-    bind(form_->notecmd, form_->notescmd);
-    bind(form_->helpbutton, form_->helpcmd);
-    bind(form_->aboutbutton, form_->aboutcmd);
-    bind(form_->quitcmd, form_->exitcmd);
-    bind(find("fatbutton"), form_->lofatcmd);
-    bind(find("locarbbutton"), form_->locarbcmd);
+    setUpFileMenu();
+    setUpImportMenu();
+    setUpCustomListMenu();
+    setUpFilterMenu();
+    setUpLogMenu();
+    setUpHelpMenu();
+    setUpListCommands();
+    setUpSecondaryWindows();
+}
 
-    connect(addAction_, &QAction::triggered, shopping_, &ShoppingListPanel::Add);
-    connect(removeAction_, &QAction::triggered, shopping_, &ShoppingListPanel::Remove);
-    connect(clearAction_, &QAction::triggered, shopping_, &ShoppingListPanel::Clear);
-    connect(newProductAction_, &QAction::triggered, catalogue_, &catalogue::CatalogueCommands::newProduct);
-    connect(editProductAction_, &QAction::triggered, catalogue_, &catalogue::CatalogueCommands::editProduct);
-    connect(deleteProductAction_, &QAction::triggered, catalogue_, &catalogue::CatalogueCommands::deleteProducts);
-    connect(allAction_, &QAction::triggered, panel, &ProductListPanel::showAll);
-    connect(renameCategoryAction_, &QAction::triggered, categories_, &catalogue::CategoryCommands::RenameCategory);
-    connect(categoriesToTextAction_, &QAction::triggered, categories_, &catalogue::CategoryCommands::exportCategories);
-    connect(customMenuAction_, &QAction::triggered, this, [this] { customLists_->openMenu(form_->custombutton); });
-    connect(refreshAction_, &QAction::triggered, customLists_, &customlists::CustomListCommands::Refresh);
+void pantrix1::setUpFileMenu()
+{
+    ui::bind(form_->openbutton, form_->openfilecmd);
+    ui::bind(form_->newbutton, form_->newfilecmd);
+    ui::bind(form_->printtextcmd, form_->printtext);
+    ui::bind(form_->notecmd, form_->notescmd);
+    ui::bind(form_->quitcmd, form_->exitcmd);
     connect(form_->openfilecmd, &QAction::triggered, stores_, &stores::StoreCommands::Open);
     connect(form_->newfilecmd, &QAction::triggered, stores_, &stores::StoreCommands::New);
-    connect(form_->exportcmd, &QAction::triggered, merge_, &catalogue::MergeCommands::exportProducts);
-    connect(form_->mergecmd, &QAction::triggered, merge_, &catalogue::MergeCommands::importProducts);
+    connect(form_->printtext, &QAction::triggered, textExport_, &catalogue::TextExport::exportShoppingList);
+    connect(form_->notescmd, &QAction::triggered, print_, &print::PrintCommands::openNotes);
+    connect(form_->exitcmd, &QAction::triggered, this, &pantrix1::Quit);
+}
+
+void pantrix1::setUpImportMenu()
+{
+    auto* common = new catalogue::CommonProducts(state_, dialogs_, *this, this);
+    ui::bind(form_->exportbutton, form_->exportcmd);
     // The toolbar's Import stays available when the menu's is off: it says when there is
     // nothing to import.
-    connect(form_->importbutton, &QAbstractButton::clicked, merge_, &catalogue::MergeCommands::importProducts);
+    ui::bind(form_->importbutton, form_->importAction);
+    connect(form_->exportcmd, &QAction::triggered, merge_, &catalogue::MergeCommands::exportProducts);
+    connect(form_->mergecmd, &QAction::triggered, merge_, &catalogue::MergeCommands::importProducts);
+    connect(form_->importAction, &QAction::triggered, merge_, &catalogue::MergeCommands::importProducts);
     connect(form_->commonproductscmd, &QAction::triggered, common, &catalogue::CommonProducts::addCommonProducts);
-    connect(form_->printtext, &QAction::triggered, textExport_, &catalogue::TextExport::exportShoppingList);
-    connect(form_->exitcmd, &QAction::triggered, this, &pantrix1::Quit);
-    connect(printListAction_, &QAction::triggered, print_, &print::PrintCommands::openPrintDialog);
-    connect(printProductsAction_, &QAction::triggered, print_, &print::PrintCommands::printProductList);
-    connect(form_->notescmd, &QAction::triggered, print_, &print::PrintCommands::openNotes);
-    connect(print_, &print::PrintCommands::windowClosed, this, &pantrix1::HandleActivation);
-    connect(form_->logput, &QAction::triggered, log_, &shoplog::LogCommands::logput);
-    connect(form_->logsee, &QAction::triggered, log_, &shoplog::LogCommands::logsee);
-    connect(form_->logcmd, &QAbstractButton::clicked, log_, &shoplog::LogCommands::popUpMenu);
-    connect(log_, &shoplog::LogCommands::logClosed, this, &pantrix1::HandleActivation);
-    connect(form_->helpcmd, &QAction::triggered, help_, &help::HelpCommands::programHelp);
     connect(form_->mergehelpcmd, &QAction::triggered, help_, &help::HelpCommands::mergeHelp);
+}
+
+void pantrix1::setUpCustomListMenu()
+{
+    using customlists::CustomListCommands;
+    ui::bind(form_->custombutton, form_->customMenuAction);
+    ui::bind(form_->updatecmd, form_->refreshAction);
+    connect(form_->customMenuAction, &QAction::triggered, this,
+            [this] { customLists_->openMenu(form_->custombutton); });
+    connect(form_->refreshAction, &QAction::triggered, customLists_, &CustomListCommands::Refresh);
+    connect(form_->recmakecmd, &QAction::triggered, customLists_, &CustomListCommands::Create);
+    connect(form_->recaddcmd, &QAction::triggered, customLists_, &CustomListCommands::Add);
+    connect(form_->receditcmd, &QAction::triggered, customLists_, &CustomListCommands::Remove);
+    connect(form_->recpreview, &QAction::triggered, customLists_, &CustomListCommands::Preview);
+    connect(form_->recgetcmd, &QAction::triggered, customLists_, &CustomListCommands::Get);
+    connect(form_->recdelete, &QAction::triggered, customLists_, &CustomListCommands::Delete);
+    connect(form_->saveshopcmd, &QAction::triggered, customLists_, &CustomListCommands::Save);
     connect(form_->rechelpcmd, &QAction::triggered, help_, &help::HelpCommands::customListHelp);
-    connect(form_->aboutcmd, &QAction::triggered, help_, &help::HelpCommands::about);
-    connect(form_->magnifycmd, &QAbstractButton::clicked, this, [this] {
-        QList<QWidget*> lists;
-        for (const char* list : {"List1", "List2", "List3", "List4", "Combo1"})
-            lists.append(findChild<QWidget*>(QLatin1String(list)));
-        magnifyLists(lists);
-    });
-    connect(form_->mealscmd, &QAbstractButton::clicked, help_, &help::HelpCommands::meals);
-    connect(form_->FreeLink3, &QLabel::linkActivated, help_, &help::HelpCommands::openCompanionWebsite);
-    connect(form_->recmakecmd, &QAction::triggered, customLists_, &customlists::CustomListCommands::Create);
-    connect(form_->recaddcmd, &QAction::triggered, customLists_, &customlists::CustomListCommands::Add);
-    connect(form_->receditcmd, &QAction::triggered, customLists_, &customlists::CustomListCommands::Remove);
-    connect(form_->recpreview, &QAction::triggered, customLists_, &customlists::CustomListCommands::Preview);
-    connect(form_->recgetcmd, &QAction::triggered, customLists_, &customlists::CustomListCommands::Get);
-    connect(form_->recdelete, &QAction::triggered, customLists_, &customlists::CustomListCommands::Delete);
-    connect(form_->saveshopcmd, &QAction::triggered, customLists_, &customlists::CustomListCommands::Save);
+}
+
+void pantrix1::setUpFilterMenu()
+{
+    products_->bindDietFilters(form_->lofatcmd, form_->locarbcmd);
     connect(form_->lofatcmd, &QAction::toggled, this, [this](bool on) {
         state_.LoFatFilter = on;
         products_->RebuildProductList();
@@ -204,7 +159,74 @@ void pantrix1::setUpCommands()
         state_.LoCarbFilter = on;
         products_->RebuildProductList();
     });
+}
 
+void pantrix1::setUpLogMenu()
+{
+    ui::bind(form_->logcmd, form_->logMenuAction);
+    connect(form_->logput, &QAction::triggered, log_, &shoplog::LogCommands::logput);
+    connect(form_->logsee, &QAction::triggered, log_, &shoplog::LogCommands::logsee);
+    connect(form_->logMenuAction, &QAction::triggered, this, [this] {
+        // Clicked, the menu opens at the pointer; pressed from the keyboard, under its button.
+        const QPoint at = form_->logcmd->underMouse() ? QCursor::pos()
+                                                      : form_->logcmd->mapToGlobal(QPoint(0, form_->logcmd->height()));
+        form_->logmenucmd->popup(at);
+    });
+}
+
+void pantrix1::setUpHelpMenu()
+{
+    ui::bind(form_->helpbutton, form_->helpcmd);
+    ui::bind(form_->aboutbutton, form_->aboutcmd);
+    ui::bind(form_->magnifycmd, form_->magnifyAction);
+    ui::bind(form_->mealscmd, form_->mealsAction);
+    connect(form_->helpcmd, &QAction::triggered, help_, &help::HelpCommands::programHelp);
+    connect(form_->aboutcmd, &QAction::triggered, help_, &help::HelpCommands::about);
+    connect(form_->magnifyAction, &QAction::triggered, this, [this] {
+        const QList<QWidget*> custom = shopping_->customLists().magnifiedLists();
+        QList<QWidget*> lists{products_->listView(), shopping_->listView()};
+        lists << custom << products_->categoryBox();
+        magnifyLists(lists);
+    });
+    connect(form_->mealsAction, &QAction::triggered, help_, &help::HelpCommands::meals);
+    connect(form_->FreeLink3, &QLabel::linkActivated, help_, &help::HelpCommands::openCompanionWebsite);
+}
+
+void pantrix1::setUpListCommands()
+{
+    const ProductListActions panel = products_->actions();
+    ui::bind(form_->foodoncmd, form_->addAction);
+    ui::bind(form_->foodoffcmd, form_->removeAction);
+    ui::bind(form_->clearlistcmd, form_->clearAction);
+    ui::bind(form_->printlistcmd, form_->printListAction);
+    connect(form_->addAction, &QAction::triggered, shopping_, &ShoppingListPanel::Add);
+    connect(form_->removeAction, &QAction::triggered, shopping_, &ShoppingListPanel::Remove);
+    connect(form_->clearAction, &QAction::triggered, shopping_, &ShoppingListPanel::Clear);
+    connect(form_->printListAction, &QAction::triggered, print_, &print::PrintCommands::openPrintDialog);
+    connect(form_->stripPricesAction, &QAction::triggered, catalogue_, &catalogue::CatalogueCommands::stripPrices);
+    connect(panel.newProduct, &QAction::triggered, catalogue_, &catalogue::CatalogueCommands::newProduct);
+    connect(panel.editProduct, &QAction::triggered, catalogue_, &catalogue::CatalogueCommands::editProduct);
+    connect(panel.deleteProduct, &QAction::triggered, catalogue_, &catalogue::CatalogueCommands::deleteProducts);
+    connect(panel.all, &QAction::triggered, products_, &ProductListPanel::showAll);
+    connect(panel.renameCategory, &QAction::triggered, categories_, &catalogue::CategoryCommands::RenameCategory);
+    connect(panel.categoriesToText, &QAction::triggered, categories_, &catalogue::CategoryCommands::exportCategories);
+    connect(panel.printProducts, &QAction::triggered, print_, &print::PrintCommands::printProductList);
+
+    connect(shopping_, &ShoppingListPanel::couponRequested, form_->couponpanel, &catalogue::CouponPanel::open);
+    connect(shopping_, &ShoppingListPanel::couponListRequested, form_->couponpanel,
+            &catalogue::CouponPanel::listCoupons);
+    connect(shopping_, &ShoppingListPanel::rowClicked, form_->couponpanel, &QWidget::hide);
+    connect(products_, &ProductListPanel::changed, this, &pantrix1::updateActions);
+    connect(shopping_, &ShoppingListPanel::changed, this, &pantrix1::updateActions);
+
+    // F2 works also while Add is off (no products): with nothing to add it says so.
+    auto* add = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    add->setContext(Qt::WindowShortcut);
+    connect(add, &QShortcut::activated, shopping_, &ShoppingListPanel::Add);
+}
+
+void pantrix1::setUpSecondaryWindows()
+{
     // Secondary windows hand back to the main window through its activation handling.
     connect(catalogue_, &catalogue::CatalogueCommands::editorOpening, this, [this] {
         state_.ProductRowToSelect = products_->currentRow();
@@ -214,48 +236,27 @@ void pantrix1::setUpCommands()
     connect(customLists_, &customlists::CustomListCommands::activationWanted, this, &pantrix1::HandleActivation);
     connect(stores_, &stores::StoreCommands::newClosed, this, &pantrix1::HandleActivation);
     connect(stores_, &stores::StoreCommands::storeChosen, this, &pantrix1::switchStore);
-
-    connect(shopping_, &ShoppingListPanel::couponRequested, form_->couponpanel, &catalogue::CouponPanel::open);
-    connect(shopping_, &ShoppingListPanel::couponListRequested, form_->couponpanel,
-            &catalogue::CouponPanel::listCoupons);
-    connect(shopping_, &ShoppingListPanel::rowClicked, form_->couponpanel, &QWidget::hide);
-    connect(products_, &ProductListPanel::changed, this, &pantrix1::updateActions);
-    connect(shopping_, &ShoppingListPanel::changed, this, &pantrix1::updateActions);
-}
-
-void pantrix1::setUpKeys()
-{
-    // Window-wide keys reach the window before any of its controls.
-    auto key = [this](QKeySequence sequence, auto slot) {
-        auto* shortcut = new QShortcut(sequence, this);
-        shortcut->setContext(Qt::WindowShortcut);
-        connect(shortcut, &QShortcut::activated, this, slot);
-    };
-    // F2 works also when Add is off: with nothing to add it says so.
-    key(QKeySequence(Qt::Key_F2), [this] { shopping_->Add(); });
-    key(QKeySequence(Qt::Key_F10), [this] { catalogue_->stripPrices(); });
-    key(QKeySequence(Qt::Key_F12), [this] { customLists_->Refresh(); });
-    key(QKeySequence(Qt::Key_Escape), [this] { Quit(); });
+    connect(print_, &print::PrintCommands::windowClosed, this, &pantrix1::HandleActivation);
+    connect(log_, &shoplog::LogCommands::logClosed, this, &pantrix1::HandleActivation);
 }
 
 void pantrix1::updateActions()
 {
     const bool products = products_->rowCount() > 0;
     const bool items = !shopping_->view().rows.empty();
-    addAction_->setEnabled(products);
-    editProductAction_->setEnabled(products);
-    deleteProductAction_->setEnabled(products);
-    removeAction_->setEnabled(items);
-    clearAction_->setEnabled(items);
-    allAction_->setEnabled(!state_.CategoryFilter.isAll());
-    renameCategoryAction_->setEnabled(!state_.CategoryFilter.isAll());
+    const ProductListActions panel = products_->actions();
+    form_->addAction->setEnabled(products);
+    panel.editProduct->setEnabled(products);
+    panel.deleteProduct->setEnabled(products);
+    form_->removeAction->setEnabled(items);
+    form_->clearAction->setEnabled(items);
+    form_->printListAction->setEnabled(items);
+    panel.all->setEnabled(!state_.CategoryFilter.isAll());
+    panel.renameCategory->setEnabled(!state_.CategoryFilter.isAll());
     form_->mergecmd->setEnabled(state_.MergeFileReady);
-    customMenuAction_->setEnabled(!customLists_->menuShowing());
+    form_->customMenuAction->setEnabled(!customLists_->menuShowing());
     form_->lofatcmd->setChecked(state_.LoFatFilter);
     form_->locarbcmd->setChecked(state_.LoCarbFilter);
-
-    // Commands that are not built yet stay off.
-    printListAction_->setEnabled(items);
 }
 
 void pantrix1::report(const data::FileResult& result)

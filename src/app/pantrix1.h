@@ -6,9 +6,6 @@
 
 #include <memory>
 
-class QAbstractButton;
-class QAction;
-
 namespace Ui {
 class pantrix1;
 }
@@ -100,11 +97,15 @@ protected:
 private:
     void setUpLook();
     void setUpCommands();
-    void setUpKeys();
-    // A toolbar or panel button that stands for an action: it triggers it and shows its
-    // enabled (and checked) state.
-    void bind(QAbstractButton* button, QAction* action);
-    QAction* command(const QString& name, QAbstractButton* button);
+    void setUpFileMenu();
+    void setUpImportMenu();
+    void setUpCustomListMenu();
+    void setUpFilterMenu();
+    void setUpLogMenu();
+    void setUpHelpMenu();
+    // The commands of the two lists and their panels' buttons.
+    void setUpListCommands();
+    void setUpSecondaryWindows();
     // Makes the chosen list file the current store.
     void switchStore(const QString& listFile);
     // After pantnew made a new store current: the views are rebuilt from its files.
@@ -128,20 +129,6 @@ private:
     help::HelpCommands* help_ = nullptr;
     print::PrintCommands* print_ = nullptr;
     shoplog::LogCommands* log_ = nullptr;
-    QAction* printListAction_ = nullptr;
-    QAction* printProductsAction_ = nullptr;
-    // The commands that have a button but no menu item.
-    QAction* addAction_ = nullptr;
-    QAction* removeAction_ = nullptr;
-    QAction* clearAction_ = nullptr;
-    QAction* newProductAction_ = nullptr;
-    QAction* editProductAction_ = nullptr;
-    QAction* deleteProductAction_ = nullptr;
-    QAction* allAction_ = nullptr;
-    QAction* renameCategoryAction_ = nullptr;
-    QAction* categoriesToTextAction_ = nullptr;
-    QAction* customMenuAction_ = nullptr;
-    QAction* refreshAction_ = nullptr;
     QStringList* startupErrors_ = nullptr; // set while Load collects failures
     bool quitting_ = false;
 };

@@ -155,6 +155,11 @@ void CustomListPanel::leave()
     updateShown();
 }
 
+QList<QWidget*> CustomListPanel::magnifiedLists() const
+{
+    return {form_->List3, form_->List4};
+}
+
 bool CustomListPanel::showing() const
 {
     return !form_->List3->isHidden() || !form_->List4->isHidden() || !form_->List5->isHidden();

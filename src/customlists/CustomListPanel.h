@@ -46,6 +46,8 @@ public:
 
     // Whether any custom list view stands in the Shopping List's place.
     bool showing() const;
+    // The list picker and the item list, which the magnifier enlarges with the main lists.
+    QList<QWidget*> magnifiedLists() const;
     // The picker row the user clicked, as shown (the list field as stored).
     const QString& selectedName() const { return selectedName_; }
     // Record numbers of the selected item list rows, in row order.

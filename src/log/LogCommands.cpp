@@ -7,8 +7,6 @@
 #include "pantlog1.h"
 #include "ui/Dialogs.h"
 
-#include <QCursor>
-#include <QMenu>
 #include <QWidget>
 
 namespace shoplog {
@@ -69,29 +67,6 @@ void LogCommands::logsee()
     // A fresh window every time, so it shows the file as it is now.
     ui::openFresh(viewer_, dialogs_, printer_, desktop_, window_);
     connect(viewer_, &QDialog::finished, this, &LogCommands::logClosed);
-}
-
-QMenu* LogCommands::logMenu()
-{
-    if (window_) {
-        if (auto* menu = window_->findChild<QMenu*>(QStringLiteral("logmenucmd")))
-            return menu;
-    }
-    // A window without a Log menu of its own gets one with the same two commands.
-    if (!ownMenu_) {
-        ownMenu_ = new QMenu(window_);
-        ownMenu_->setObjectName(QStringLiteral("logpopup"));
-        connect(ownMenu_->addAction(QStringLiteral("Make a log entry for this shopping list")), &QAction::triggered,
-                this, &LogCommands::logput);
-        connect(ownMenu_->addAction(QStringLiteral("View the log file")), &QAction::triggered, this,
-                &LogCommands::logsee);
-    }
-    return ownMenu_;
-}
-
-void LogCommands::popUpMenu()
-{
-    logMenu()->popup(QCursor::pos());
 }
 
 } // namespace shoplog

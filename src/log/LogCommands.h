@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QPointer>
 
-class QMenu;
 class QWidget;
 
 namespace model {
@@ -39,16 +38,12 @@ public slots:
     void logput();
     // Opens the Expense Log afresh; the main window takes no input while it is open.
     void logsee();
-    // Shows the window's Log menu (logmenucmd) at the mouse pointer.
-    void popUpMenu();
 
 signals:
     // The Expense Log has closed; the main window has the focus again.
     void logClosed();
 
 private:
-    QMenu* logMenu();
-
     model::SharedState& state_;
     ui::Dialogs& dialogs_;
     ui::Printer& printer_;
@@ -56,7 +51,6 @@ private:
     model::ListViews& views_;
     QWidget* window_;
     QPointer<pantlog1> viewer_;
-    QMenu* ownMenu_ = nullptr;
 };
 
 } // namespace shoplog
