@@ -89,3 +89,46 @@ TEST_F(StoreWindowTest, NewAndOpenedStoresSwitchListProductsAndMergeFile)
     EXPECT_EQ(text("listlbl"), "Deli ($)");
     EXPECT_FALSE(importEnabled());
 }
+
+TEST_F(StoreWindowTest, NoStoreCommandReachesTheFilesUnderAnOpenEditorOrNewStoreDialog)
+{
+    // Cheese is record 4 of the shared product file, Coffee record 4 of the store's own.
+    const auto grocery = bytesOf(std::vector{product("Apple"), product("Bread"), product("Butter"), product("Cheese")});
+    const auto corner =
+        bytesOf(std::vector{product("Tea"), product("Jam"), product("Rice"), product("Coffee", "7.99")});
+    TempFolder::write("grocery.dat", grocery);
+    TempFolder::write("corner.dat", corner);
+    start();
+    // Clicks as the user does, through the window: a window a dialog blocks takes no click.
+    auto clickInWindow = [this](const char* name) {
+        QWidget* target = find<QWidget>(name);
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                          target->mapTo(window.get(), target->rect().center()));
+        QCoreApplication::processEvents();
+    };
+    auto newStore = [this] { return window->findChild<stores::pantnew*>("pantnew"); };
+    auto editor = [this] { return window->findChild<QWidget*>("pantadd"); };
+
+    clickInWindow("newbutton");
+    ASSERT_TRUE(newStore() && newStore()->isVisible());
+    newStore()->findChild<QLineEdit*>("fnametxt")->setText("corner");
+    selectProducts({3});
+    clickInWindow("editfoodcmd");
+    EXPECT_EQ(editor(), nullptr) << "the editor opened under the new-store dialog";
+    QTest::keyClick(newStore(), Qt::Key_Escape);
+    EXPECT_FALSE(newStore()->isVisible());
+
+    clickInWindow("editfoodcmd");
+    ASSERT_TRUE(editor() && editor()->isVisible());
+    for (const char* command : {"openbutton", "newbutton", "menubar", "foodoncmd", "clearlistcmd", "delfoodcmd"})
+        clickInWindow(command);
+    EXPECT_TRUE(newStore() == nullptr || !newStore()->isVisible()) << "a store can be made under the editor";
+    EXPECT_EQ(state.ListFile, "grocery.lst");
+    EXPECT_TRUE(items().empty());
+    auto* item = editor()->findChild<QLineEdit*>("itemtxt");
+    item->setText("Cheddar Cheese");
+    QTest::mouseClick(editor()->findChild<QAbstractButton*>("savecmd"), Qt::LeftButton);
+    EXPECT_EQ(products()[3].text(ProductRecord::item), "Cheddar Cheese");
+    EXPECT_EQ(TempFolder::read("corner.dat"), corner);
+    EXPECT_FALSE(TempFolder::exists("corner.lst"));
+}
