@@ -47,6 +47,7 @@ struct FileResult;
 
 namespace app {
 
+class DataFileWatcher;
 class ProductListPanel;
 class ShoppingListPanel;
 
@@ -83,6 +84,7 @@ public:
     void RebuildCategories() override;
     void RebuildShoppingList() override;
     void clearProductList() override;
+    void reloadViews() override;
     // Sets every command's enabled and checked state from the current state.
     void updateActions() override;
     std::vector<int> shownProductRecords() const override;
@@ -146,6 +148,7 @@ private:
     QAction* categoriesToTextAction_ = nullptr;
     QAction* customMenuAction_ = nullptr;
     QAction* refreshAction_ = nullptr;
+    DataFileWatcher* watcher_ = nullptr;
     QStringList* startupErrors_ = nullptr; // set while Load collects failures
     bool quitting_ = false;
 };

@@ -1,6 +1,8 @@
 #include "model/ShoppingListRules.h"
 #include "support/Fixtures.h"
 
+#include <cstdio>
+
 using namespace model;
 using data::ShoppingItemRecord;
 
@@ -80,4 +82,26 @@ TEST(ShoppingList, QuantitiesAndPricesAreStoredWholeAndAgree)
         changeQuantity(item, "2");
         EXPECT_EQ(item.text(ShoppingItemRecord::price), "5") << "stored quantity '" << odd << "'";
     }
+}
+
+TEST(ShoppingList, ProductsAreTakenOnlyWhileTheirRecordsAreInTheirFile)
+{
+    TempFolder folder;
+    TempFolder::write("grocery.dat", bytesOf(std::vector{product("Milk", "2.49"), product("Tea", "1")}));
+    data::RecordFile<data::ProductRecord> file;
+    ASSERT_TRUE(file.open("grocery.dat").ok());
+    const auto taken = productsAt(file, {2, 1});
+    ASSERT_TRUE(taken);
+    EXPECT_EQ(*taken, (std::vector{product("Tea", "1"), product("Milk", "2.49")}));
+    for (const std::vector<int>& gone : {std::vector{1, 3}, std::vector{0}})
+        EXPECT_FALSE(productsAt(file, gone)) << gone.back();
+
+    // Another program writes the file anew and renames it over the one open here: the
+    // records read through it would be those of a file no longer there.
+    TempFolder::write("grocery.new", bytesOf(std::vector{product("Milk", "2.49"), product("Tea", "1")}));
+    ASSERT_EQ(std::rename("grocery.new", "grocery.dat"), 0);
+    EXPECT_FALSE(productsAt(file, {1}));
+    EXPECT_TRUE(file.isReplaced());
+    ASSERT_TRUE(file.open("grocery.dat").ok());
+    EXPECT_FALSE(file.isReplaced());
 }
