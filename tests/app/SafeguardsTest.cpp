@@ -158,18 +158,3 @@ TEST_F(MainWindowTest, FilesReplacedOnDiskAreShownAndWrittenAsTheyAreNow)
     QTest::qWait(50);
     EXPECT_EQ(productView()->currentIndex().row(), 1) << "the selection stays";
 }
-
-TEST_F(MainWindowTest, TheCouponPanelGoesWithTheStoreItWasOpenedFor)
-{
-    TempFolder::write("grocery.dat", bytesOf(std::vector{product("Milk", "2.49")}));
-    TempFolder::write("grocery.lst", bytesOf(std::vector{listItem("Milk", " 2.49", "1")}));
-    TempFolder::write("Market.lst", bytesOf(std::vector{listItem("Tea", " 3.10", "1")}));
-    start();
-    selectShoppingRow(0);
-    rightClickShoppingList();
-    ASSERT_TRUE(find<QWidget>("couponpanel")->isVisible());
-    dialogs.choose(folder.path() + "/Market.lst");
-    click("openbutton");
-    EXPECT_EQ(text("listlbl"), "Market ($3.10)");
-    EXPECT_FALSE(find<QWidget>("couponpanel")->isVisible()) << "its item is not on this list";
-}
