@@ -390,6 +390,8 @@ void pantrix1::clearProductList()
 
 void pantrix1::reloadViews()
 {
+    if (quitting_)
+        return; // an eliminated store's files are gone for good
     // A file replaced by another program is opened again: the one open is no longer it.
     if (state_.products.isReplaced())
         dialogs_.reportFailure(state_.products.open(state_.ProductFile));

@@ -246,7 +246,8 @@ void CustomListCommands::Refresh()
     if (go != Answer::Yes)
         return;
     // Opening creates a missing file, so there is always something to back up.
-    dialogs_.reportFailure(file_.open(kCustomListFile));
+    if (!readFile())
+        return;
     file_.close();
     RefreshOutcome outcome;
     {

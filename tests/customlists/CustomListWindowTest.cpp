@@ -196,5 +196,7 @@ TEST_F(CustomListWindowTest, AFileThatCannotBeReadIsToldOnceAndNothingMore)
         trigger(picker);
         EXPECT_EQ(shownList(), "grocery ($)") << picker;
     }
+    dialogs.answer(Answer::Yes).ok(told);
+    key(Qt::Key_F12);
     EXPECT_EQ(TempFolder::read("pantrecp.dat"), bytesOf(kLists));
 }
