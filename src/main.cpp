@@ -1,3 +1,4 @@
+#include "app/FolderLock.h"
 #include "app/HeapTuning.h"
 #include "app/StartFolder.h"
 #include "app/pantrix1.h"
@@ -54,6 +55,14 @@ int main(int argc, char* argv[])
     }
     if (const QString failed = app::enterWorkingFolder(plan.folder); !failed.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(failed));
+        return 1;
+    }
+
+    // Held until the program ends; a second start on the folder writes nothing.
+    app::FolderLock lock(QDir::currentPath());
+    if (lock.acquire() == app::FolderLock::Outcome::Busy) {
+        ui::QtDialogs refusal;
+        refusal.tell(lock.busyMessage(), ui::Title::application(), ui::Icon::Exclamation);
         return 1;
     }
 

@@ -17,6 +17,12 @@ void ProductListModel::setRows(std::vector<int> rows)
     endResetModel();
 }
 
+void ProductListModel::namesChanged()
+{
+    if (!rows_.empty())
+        emit dataChanged(index(0), index(int(rows_.size()) - 1));
+}
+
 int ProductListModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(rows_.size());

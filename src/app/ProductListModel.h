@@ -21,6 +21,9 @@ public:
     void setRows(std::vector<int> rows);
     // Empties the view, as when the product file holds no products.
     void clear() { setRows({}); }
+    const std::vector<int>& rows() const { return rows_; }
+    // The same rows show names the catalogue has re-read.
+    void namesChanged();
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

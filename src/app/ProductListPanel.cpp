@@ -81,12 +81,7 @@ void ProductListPanel::RebuildProductList()
         return;
 
     catalogue_.refresh(state_->products);
-    ProductFilter filter;
-    filter.search = form_->searchtxt->text();
-    filter.loFat = state_->LoFatFilter;
-    filter.loCarb = state_->LoCarbFilter;
-    filter.category = state_->CategoryFilter;
-    model_.setRows(filterProducts(catalogue_, filter));
+    model_.setRows(filterProducts(catalogue_, filter()));
 
     const int rows = model_.rowCount();
     showCaption(rows);
@@ -104,6 +99,37 @@ void ProductListPanel::showCaption(int rows)
     const model::CategoryFilter& filter = state_->CategoryFilter;
     form_->productlist->setTitle(filter.isAll() ? QStringLiteral("Product List (%1)").arg(rows)
                                                 : QStringLiteral("%1 (%2)").arg(filter.category()).arg(rows));
+}
+
+ProductFilter ProductListPanel::filter() const
+{
+    ProductFilter filter;
+    filter.search = form_->searchtxt->text();
+    filter.loFat = state_->LoFatFilter;
+    filter.loCarb = state_->LoCarbFilter;
+    filter.category = state_->CategoryFilter;
+    return filter;
+}
+
+bool ProductListPanel::refreshFromDisk()
+{
+    if (state_->ProductCount() == 0) {
+        if (rowCount() == 0)
+            return false;
+        clearList();
+        RebuildCategories();
+        return true;
+    }
+    // Own writes that change no row (a price) leave the selection where it is.
+    const bool reread = catalogue_.refresh(state_->products);
+    if (filterProducts(catalogue_, filter()) == model_.rows() && collectCategories(catalogue_) == categories().mid(1)) {
+        if (reread)
+            model_.namesChanged();
+        return false;
+    }
+    RebuildProductList();
+    RebuildCategories(false);
+    return true;
 }
 
 void ProductListPanel::clearList()

@@ -59,6 +59,10 @@ public:
     void RebuildCategories(bool reread = true);
     // Empties the list, as after deleting the last product or opening another store.
     void clearList();
+    // After the product file changed on disk: rebuilds the list and the category box when
+    // they no longer show the file (the selection stays when they do). Returns whether it
+    // rebuilt them.
+    bool refreshFromDisk();
 
     int rowCount() const { return model_.rowCount(); }
     // The current row, or -1.
@@ -86,6 +90,7 @@ signals:
 private:
     void showCaption(int rows);
     void categoryClicked();
+    model::ProductFilter filter() const;
     void searchChanged();
     void enterPrice();
     bool eventFilter(QObject* watched, QEvent* event) override;

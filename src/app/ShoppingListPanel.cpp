@@ -73,7 +73,9 @@ void ShoppingListPanel::showList(model::ShoppingListView view)
 
     form_->tabtxt->setText(view_.totalText);
     state_->ListCaption = model::listCaption(state_->ListFile, view_.totalText);
-    form_->listlbl->setText(state_->ListCaption);
+    // A custom list view keeps its own caption; leaving it puts this one back.
+    if (!form_->customPanel->showing())
+        form_->listlbl->setText(state_->ListCaption);
     QStringList texts;
     texts.reserve(qsizetype(view_.rows.size()));
     for (const model::ShoppingRow& row : view_.rows)
@@ -108,6 +110,21 @@ void ShoppingListPanel::OpenListFile()
     }
     state_->CategoryFilter = model::CategoryFilter::all();
     RebuildShoppingList();
+}
+
+bool ShoppingListPanel::refreshFromDisk()
+{
+    if (state_->ItemCount() == 0) {
+        if (view_.rows.empty())
+            return false;
+        showEmpty();
+        return true;
+    }
+    model::ShoppingListView now = buildShoppingList(state_->items.readAll(), state_->listOrder);
+    if (now == view_)
+        return false; // the program's own write, shown already
+    showList(std::move(now));
+    return true;
 }
 
 void ShoppingListPanel::showCaption(const QString& caption)
@@ -188,13 +205,21 @@ void ShoppingListPanel::Add()
             if (quantity.isEmpty())
                 return;
         }
+        // Taken after the quantity was asked: the files may have changed meanwhile.
+        const std::optional<std::vector<data::ProductRecord>> chosen =
+            model::productsAt(state_->products, products_->selectedRecords());
+        if (!chosen) {
+            emit productsVanished();
+            dialogs_->tell(model::kProductsReloaded);
+            return;
+        }
         added.clear();
-        for (int record : products_->selectedRecords()) {
+        for (const data::ProductRecord& product : *chosen) {
             // A quantity or price that cannot be written whole is refused, never cut.
-            if (auto item = model::shoppingItemFor(state_->products.read(record), quantity))
+            if (auto item = model::shoppingItemFor(product, quantity))
                 added.push_back(*item);
         }
-        if (added.size() == products_->selectedRecords().size() || mode != AddMode::AskQuantity)
+        if (added.size() == chosen->size() || mode != AddMode::AskQuantity)
             break;
         dialogs_->tell(QStringLiteral("Bad entry"));
     }

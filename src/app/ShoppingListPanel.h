@@ -47,6 +47,9 @@ public:
     // After another store was opened: opens ListFile as the shopping list and shows it (an
     // empty list is shown empty without touching the file).
     void OpenListFile();
+    // After the list file changed on disk: shows it again when the rows no longer show it.
+    // Returns whether they changed.
+    bool refreshFromDisk();
     // Shows the caption above the list.
     void showCaption(const QString& caption);
 
@@ -75,6 +78,9 @@ signals:
     // A click on a row: the coupon panel goes.
     void rowClicked();
     void changed();
+    // Products Add was to take are gone from the product file: every view is to be
+    // rebuilt from the files.
+    void productsVanished();
 
 private:
     void Change();

@@ -1,5 +1,6 @@
 #include "pantrix1.h"
 
+#include "DataFileWatcher.h"
 #include "ListFonts.h"
 #include "ProductListPanel.h"
 #include "ShoppingListPanel.h"
@@ -52,6 +53,9 @@ pantrix1::pantrix1(model::SharedState& state, ui::Dialogs& dialogs, ui::Printer&
     form_->couponpanel->setUp(state_, dialogs_, *this, shopping_->listView());
     setUpLook();
     setUpCommands();
+    watcher_ = new DataFileWatcher(this);
+    connect(watcher_, &DataFileWatcher::changed, this, &pantrix1::reloadViews);
+    connect(shopping_, &ShoppingListPanel::productsVanished, this, &pantrix1::reloadViews);
 }
 
 pantrix1::~pantrix1()
@@ -323,6 +327,7 @@ void pantrix1::Load()
         products_->RebuildCategories(!products);
     form_->FreeLink3->setVisible(!help::companionInstalled());
     state_.Loaded = true;
+    watcher_->watch({state_.ProductFile, state_.ListFile});
     updateActions();
     startupErrors_ = nullptr;
     if (backup.valid()) {
@@ -370,6 +375,21 @@ void pantrix1::RebuildShoppingList()
 void pantrix1::clearProductList()
 {
     products_->clearList();
+}
+
+void pantrix1::reloadViews()
+{
+    if (quitting_)
+        return; // an eliminated store's files are gone for good
+    // A file replaced by another program is opened again: the one open is no longer it.
+    if (state_.products.isReplaced())
+        dialogs_.reportFailure(state_.products.open(state_.ProductFile));
+    if (state_.items.isReplaced())
+        dialogs_.reportFailure(state_.items.open(state_.ListFile));
+    products_->refreshFromDisk();
+    if (shopping_->refreshFromDisk())
+        form_->couponpanel->hide(); // its row may now be another item
+    updateActions();
 }
 
 std::vector<int> pantrix1::shownProductRecords() const
@@ -424,6 +444,8 @@ void pantrix1::switchStore(const QString& listFile)
     RebuildProductList();
     RebuildCategories();
     ProbeMergeFile();
+    form_->couponpanel->hide(); // it was for an item of the store that was left
+    watcher_->watch({state_.ProductFile, state_.ListFile});
 }
 
 void pantrix1::reloadStore()
@@ -438,6 +460,8 @@ void pantrix1::reloadStore()
     RebuildProductList();
     RebuildShoppingList();
     ProbeMergeFile();
+    form_->couponpanel->hide();
+    watcher_->watch({state_.ProductFile, state_.ListFile});
 }
 
 void pantrix1::HandleActivation()

@@ -44,6 +44,7 @@ struct FileResult;
 
 namespace app {
 
+class DataFileWatcher;
 class ProductListPanel;
 class ShoppingListPanel;
 
@@ -80,6 +81,7 @@ public:
     void RebuildCategories() override;
     void RebuildShoppingList() override;
     void clearProductList() override;
+    void reloadViews() override;
     // Sets every command's enabled and checked state from the current state.
     void updateActions() override;
     std::vector<int> shownProductRecords() const override;
@@ -129,6 +131,7 @@ private:
     help::HelpCommands* help_ = nullptr;
     print::PrintCommands* print_ = nullptr;
     shoplog::LogCommands* log_ = nullptr;
+    DataFileWatcher* watcher_ = nullptr;
     QStringList* startupErrors_ = nullptr; // set while Load collects failures
     bool quitting_ = false;
 };

@@ -6,6 +6,7 @@
 #include "data/FileOps.h"
 #include "model/ListViews.h"
 #include "model/SharedState.h"
+#include "model/ShoppingListRules.h"
 #include "pantcust.h"
 #include "ui/BusyCursor.h"
 #include "ui/Dialogs.h"
@@ -134,10 +135,24 @@ void CustomListCommands::run(CustomListCommand command)
 
 // File access -----------------------------------------------------------------------------
 
-std::vector<CustomListRecord> CustomListCommands::readFile()
+std::optional<std::vector<CustomListRecord>> CustomListCommands::readFile()
 {
-    dialogs_.reportFailure(file_.open(kCustomListFile));
+    const data::FileResult opened = file_.open(kCustomListFile);
+    if (!file_.isOpen()) {
+        dialogs_.reportFailure(opened);
+        return std::nullopt;
+    }
     return file_.readAll();
+}
+
+std::optional<std::vector<data::ProductRecord>> CustomListCommands::chosenProducts(const std::vector<int>& records)
+{
+    std::optional<std::vector<data::ProductRecord>> products = model::productsAt(state_.products, records);
+    if (!products) {
+        views_.reloadViews();
+        dialogs_.tell(model::kProductsReloaded);
+    }
+    return products;
 }
 
 std::vector<ShoppingItemRecord> CustomListCommands::shoppingItems() const
@@ -155,6 +170,8 @@ void CustomListCommands::Create()
                       Title::none());
         return;
     }
+    if (!readFile())
+        return;
     QString name;
     for (;;) {
         const QString typed =
@@ -162,15 +179,22 @@ void CustomListCommands::Create()
         // A name of blanks only could never be picked again.
         if (data::trimBlanks(typed).isEmpty())
             return;
-        if (!listExists(readFile(), typed)) {
+        const std::optional<std::vector<CustomListRecord>> lists = readFile();
+        if (!lists)
+            return;
+        if (!listExists(*lists, typed)) {
             name = storedListName(typed);
             break;
         }
         dialogs_.tell(QStringLiteral("Name already exists!"), Title::own(QStringLiteral("Oops!")));
     }
+    // Taken after the name was asked: the files may have changed meanwhile.
+    const std::optional<std::vector<data::ProductRecord>> products = chosenProducts(chosen);
+    if (!products)
+        return;
     std::vector<CustomListRecord> records;
-    for (int record : chosen)
-        records.push_back(recordFor(name, state_.products.read(record)));
+    for (const data::ProductRecord& product : *products)
+        records.push_back(recordFor(name, product));
     if (dialogs_.reportFailure(file_.appendBytes(data::bytesFromRecords(records))))
         return;
     dialogs_.tell(QStringLiteral("Product List for %1 is now on file.").arg(name), Title::none());
@@ -188,7 +212,10 @@ void CustomListCommands::Save()
                                Title::own(QStringLiteral("Save shopping list.........")), {});
         if (data::trimBlanks(typed).isEmpty())
             return;
-        if (!listExists(readFile(), typed))
+        const std::optional<std::vector<CustomListRecord>> lists = readFile();
+        if (!lists)
+            return;
+        if (!listExists(*lists, typed))
             break;
         const Answer add = dialogs_.ask(QStringLiteral("Name already exists.  Add products to this custom list?  "
                                                        "(This may cause duplication of products.)"),
@@ -214,7 +241,8 @@ void CustomListCommands::Refresh()
     if (go != Answer::Yes)
         return;
     // Opening creates a missing file, so there is always something to back up.
-    dialogs_.reportFailure(file_.open(kCustomListFile));
+    if (!readFile())
+        return;
     file_.close();
     RefreshOutcome outcome;
     {
@@ -258,20 +286,31 @@ void CustomListCommands::Delete()
 void CustomListCommands::startPicker(PickerMode mode)
 {
     state_.pickerMode = mode;
-    const std::vector<CustomListRecord> records = readFile();
-    if (records.empty()) {
-        dialogs_.tell(QStringLiteral("No lists on file!"), Title::none());
+    const std::optional<std::vector<CustomListRecord>> records = readFile();
+    if (!records || records->empty()) {
+        // A file that cannot be read was told already; "No lists on file!" would not be true.
+        if (records)
+            dialogs_.tell(QStringLiteral("No lists on file!"), Title::none());
         if (panel_->showing())
             panel_->leave();
         state_.pickerMode = PickerMode::None;
         return;
     }
-    panel_->showPicker(pickerNames(records));
+    panel_->showPicker(pickerNames(*records));
 }
 
 void CustomListCommands::listPicked()
 {
     const QString name = panel_->selectedName();
+    std::optional<std::vector<CustomListRecord>> records;
+    if (state_.pickerMode == PickerMode::Preview || state_.pickerMode == PickerMode::Remove ||
+        state_.pickerMode == PickerMode::Get) {
+        records = readFile();
+        if (!records) {
+            panel_->leave();
+            return;
+        }
+    }
     switch (state_.pickerMode) {
     case PickerMode::Delete:
         panel_->hidePicker(true);
@@ -280,7 +319,7 @@ void CustomListCommands::listPicked()
     case PickerMode::Preview:
         panel_->hidePicker(false);
         state_.pickerMode = PickerMode::None;
-        panel_->showPreview(previewRows(readFile(), name), QStringLiteral("Preview Only - ") + name);
+        panel_->showPreview(previewRows(*records, name), QStringLiteral("Preview Only - ") + name);
         break;
     case PickerMode::Add:
         panel_->hidePicker(true);
@@ -288,12 +327,12 @@ void CustomListCommands::listPicked()
         break;
     case PickerMode::Remove:
         panel_->hidePicker(false);
-        panel_->showItems(listEntries(readFile(), name));
+        panel_->showItems(listEntries(*records, name));
         dialogs_.tell(QStringLiteral("Select item(s) to remove"), Title::none());
         panel_->showPanel(name);
         break;
     case PickerMode::Get:
-        panel_->showItems(listEntries(readFile(), name));
+        panel_->showItems(listEntries(*records, name));
         dialogs_.tell(QStringLiteral("Select item(s) for the shopping list, then click \"Proceed\""), Title::none());
         panel_->showPanel(QStringLiteral("Get"));
         break;
@@ -318,10 +357,14 @@ void CustomListCommands::addPicked()
         panel_->leave();
         return;
     }
-    readFile();
+    const std::optional<std::vector<data::ProductRecord>> products = chosenProducts(chosen);
+    if (!products || !readFile()) {
+        panel_->leave();
+        return;
+    }
     std::vector<CustomListRecord> records;
-    for (int record : chosen)
-        records.push_back(recordFor(name, state_.products.read(record)));
+    for (const data::ProductRecord& product : *products)
+        records.push_back(recordFor(name, product));
     // All of them or none.
     const int added =
         dialogs_.reportFailure(file_.appendBytes(data::bytesFromRecords(records))) ? 0 : int(records.size());
@@ -343,7 +386,8 @@ void CustomListCommands::deletePicked()
         panel_->leave();
         return;
     }
-    const bool written = !dialogs_.reportFailure(file_.replaceAll(withoutList(readFile(), name)));
+    const std::optional<std::vector<CustomListRecord>> records = readFile();
+    const bool written = records && !dialogs_.reportFailure(file_.replaceAll(withoutList(*records, name)));
     panel_->leave();
     if (written)
         dialogs_.tell(QStringLiteral("List deleted"), Title::none());
@@ -369,8 +413,9 @@ void CustomListCommands::removeProceed()
         panel_->leave();
         return;
     }
-    // On a failed write the item list stays, so the user can try again or cancel.
-    if (dialogs_.reportFailure(file_.replaceAll(withoutRecords(readFile(), panel_->selectedRecords()))))
+    // On a failed read or write the item list stays, so the user can try again or cancel.
+    const std::optional<std::vector<CustomListRecord>> records = readFile();
+    if (!records || dialogs_.reportFailure(file_.replaceAll(withoutRecords(*records, panel_->selectedRecords()))))
         return;
     dialogs_.tell(QStringLiteral("Done!"), Title::none());
     panel_->leave();
@@ -386,7 +431,10 @@ void CustomListCommands::getProceed()
         panel_->leave();
         return;
     }
-    const std::vector<CustomListRecord> records = readFile();
+    const std::optional<std::vector<CustomListRecord>> read = readFile();
+    if (!read)
+        return; // the item list stays, as on a failed write
+    const std::vector<CustomListRecord>& records = *read;
     std::vector<CustomListRecord> chosen;
     for (int record : panel_->selectedRecords()) {
         // The file may have changed under the item list; a record that is gone is skipped.

@@ -6,6 +6,7 @@
 
 #include <QObject>
 
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -72,8 +73,13 @@ private:
     void deletePicked();
     void removeProceed();
     void getProceed();
-    // Opens pantrecp.dat afresh (creating it) and reads all its records.
-    std::vector<data::CustomListRecord> readFile();
+    // Opens pantrecp.dat afresh (creating it) and reads all its records. A file that cannot
+    // be read at all is told once and gives nothing: the command stops there. One that can
+    // be read but not written is read; the write that needs it tells.
+    std::optional<std::vector<data::CustomListRecord>> readFile();
+    // The products of the selected Product List rows; when any is gone from the product
+    // file the views are rebuilt, the user is told, and nothing is given.
+    std::optional<std::vector<data::ProductRecord>> chosenProducts(const std::vector<int>& records);
     std::vector<data::ShoppingItemRecord> shoppingItems() const;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace data {
@@ -48,6 +49,17 @@ int RecordFileBase::count() const
 {
     const qint64 length = io::lengthOf(fd_);
     return length > 0 ? int(length / length_) : 0;
+}
+
+bool RecordFileBase::isReplaced() const
+{
+    struct stat open;
+    if (fd_ < 0 || ::fstat(fd_, &open) != 0)
+        return false;
+    struct stat named;
+    if (::stat(QFile::encodeName(name_).constData(), &named) != 0)
+        return true;
+    return open.st_ino != named.st_ino || open.st_dev != named.st_dev;
 }
 
 FileResult RecordFileBase::readBytes(int n, char* out) const

@@ -55,6 +55,9 @@ public:
     const QString& name() const { return name_; }
     int recordLength() const { return length_; }
     int count() const;
+    // Whether the name now leads to another file than the open one, or to none: another
+    // program replaced or removed it, and what is read through this one is no longer there.
+    bool isReplaced() const;
 
     // Reads record n into out; a record beyond the end reads as zero bytes.
     FileResult readBytes(int n, char* out) const;

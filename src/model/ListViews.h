@@ -19,6 +19,10 @@ public:
     virtual void RebuildShoppingList() = 0;
     // Empties the Product List view (its file holds no products any more).
     virtual void clearProductList() = 0;
+    // After the files changed on disk behind the program (another program shortened or
+    // replaced them): reopens what was replaced and rebuilds the views that no longer show
+    // their files.
+    virtual void reloadViews() = 0;
     // Re-reads which commands are available now (after a command changed the files).
     virtual void updateActions() = 0;
 

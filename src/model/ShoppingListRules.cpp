@@ -53,6 +53,22 @@ ShoppingListView buildShoppingList(const std::vector<ShoppingItemRecord>& record
     return view;
 }
 
+std::optional<std::vector<data::ProductRecord>> productsAt(const data::RecordFile<data::ProductRecord>& file,
+                                                           const std::vector<int>& records)
+{
+    if (file.isReplaced())
+        return std::nullopt;
+    std::vector<data::ProductRecord> products;
+    products.reserve(records.size());
+    for (const int record : records) {
+        // Read past the end, a record is zero bytes: never a product to take.
+        if (record < 1 || record > file.count())
+            return std::nullopt;
+        products.push_back(file.read(record));
+    }
+    return products;
+}
+
 QString listCaption(const QString& listFile, const QString& totalText)
 {
     return QStringLiteral("%1 ($%2)").arg(storeBaseName(listFile), data::trimBlanks(totalText));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SharedState.h"
+#include "data/RecordFile.h"
 #include "data/Records.h"
 
 #include <QString>
@@ -20,6 +21,8 @@ struct ShoppingRow
     QString couponText; // "Milk (coupon .50)" or empty
     QString costText;   // price less coupon, "###.00"
     QString text;       // what the row shows
+
+    bool operator==(const ShoppingRow&) const = default;
 };
 
 // The Shopping List as shown: rows in display order and the totals of the captions.
@@ -28,11 +31,23 @@ struct ShoppingListView
     std::vector<ShoppingRow> rows;
     QString totalText; // running total of the row costs, "###.00"; empty for an empty list
     double couponTotal = 0;
+
+    bool operator==(const ShoppingListView&) const = default;
 };
 
 // Builds the rows from the list file's records in file order, sorted by item or by category (both untrimmed, by
 // character code); equal keys keep the order of adding.
 ShoppingListView buildShoppingList(const std::vector<data::ShoppingItemRecord>& records, ListOrder order);
+
+// Told instead of writing when products a command was to take are no longer in the product
+// file; the views have been rebuilt from the files by then.
+inline const QString kProductsReloaded = QStringLiteral("The Product List changed on disk; it has been reloaded.");
+
+// The products at these record numbers, in the order given. Empty when any of them is no
+// longer there (another program shortened the file since the rows were built) or the file
+// was replaced behind the program: nothing is then built from what rows no longer show.
+std::optional<std::vector<data::ProductRecord>> productsAt(const data::RecordFile<data::ProductRecord>& file,
+                                                           const std::vector<int>& records);
 
 // "grocery ($12.34)": the list's base name and the trimmed total.
 QString listCaption(const QString& listFile, const QString& totalText);

@@ -107,6 +107,8 @@ TEST_F(CatalogueCommandsTest, TextExportsCategoryRenameAndF10PriceWipe)
     EXPECT_TRUE(dialogs.last().text.contains(missing)) << dialogs.last().text.toStdString();
     EXPECT_EQ(dialogs.last().icon, ui::Icon::Critical);
 
+    find<QAbstractButton>("sortcat")->setChecked(true);
+    EXPECT_EQ(shoppingRows(), (QStringList{"     Bread   (Bakery)", "     Milk   (DAIRY)"}));
     auto* categories = find<QListWidget>("Combo1");
     categories->setCurrentRow(2); // Dairy
     const QString change = "Change all Dairy records to 03.00 Dairy Products?";
@@ -121,6 +123,8 @@ TEST_F(CatalogueCommandsTest, TextExportsCategoryRenameAndF10PriceWipe)
     click("categorycmd");
     EXPECT_EQ(products()[0].text(ProductRecord::category), "03.00 Dairy Products");
     EXPECT_EQ(categories->currentItem()->text(), "03.00 Dairy Products") << "still in view";
+    EXPECT_EQ(shoppingRows(), (QStringList{"     Milk   (03.00 Dairy Products)", "     Bread   (Bakery)"}))
+        << "the Shopping List follows in its order";
     // Cut to the field, the new name no longer matches what is viewed: back to All, where
     // renaming is not offered.
     dialogs.type("03.00 Dairy Products And Cheeses Of All Kinds").answer(Answer::Ok).ok("Category changed");

@@ -1,3 +1,4 @@
+#include "data/FileFaults.h"
 #include "support/MainWindowFixture.h"
 
 using namespace data;
@@ -178,4 +179,24 @@ TEST_F(CustomListWindowTest, RemoveGetPickerPreviewDeleteAndF12)
     dialogs.answer(Answer::Yes, question).ok(" 1 items scanned and updated.", Title::own("Done"));
     click("updatecmd");
     EXPECT_EQ(recordsIn<CustomListRecord>("pantrecp.dat")[1], customRecord("Weekly", "Tea", "3.50", "Drinks"));
+}
+
+TEST_F(CustomListWindowTest, AFileThatCannotBeReadIsToldOnceAndNothingMore)
+{
+    TempFolder::write("grocery.dat", bytesOf(std::vector{product("Milk", "2.49"), product("Tea", "1")}));
+    TempFolder::write("pantrecp.dat", bytesOf(kLists));
+    start();
+    const FileFaultGuard unreadable(FileStep::Open, "pantrecp.dat", EACCES, -1);
+    const QString told = "Opening pantrecp.dat failed: Permission denied";
+    selectProducts({0, 1});
+    dialogs.ok(told); // not again for the write, and no name is asked for a file that cannot be read
+    trigger("recmakecmd");
+    for (const char* picker : {"recpreview", "recaddcmd", "recgetcmd"}) {
+        dialogs.ok(told); // and no "No lists on file!": there are lists
+        trigger(picker);
+        EXPECT_EQ(shownList(), "grocery ($)") << picker;
+    }
+    dialogs.answer(Answer::Yes).ok(told);
+    key(Qt::Key_F12);
+    EXPECT_EQ(TempFolder::read("pantrecp.dat"), bytesOf(kLists));
 }

@@ -1,6 +1,8 @@
 #include "model/ShoppingListRules.h"
 #include "support/Fixtures.h"
 
+#include <cstdio>
+
 using namespace model;
 using data::ShoppingItemRecord;
 
@@ -80,4 +82,19 @@ TEST(ShoppingList, QuantitiesAndPricesAreStoredWholeAndAgree)
         changeQuantity(item, "2");
         EXPECT_EQ(item.text(ShoppingItemRecord::price), "5") << "stored quantity '" << odd << "'";
     }
+}
+
+TEST(ShoppingList, ProductsAreTakenOnlyWhileTheirRecordsAreInTheirFile)
+{
+    TempFolder folder;
+    const QByteArray two = bytesOf(std::vector{product("Milk", "2.49"), product("Tea", "1")});
+    TempFolder::write("grocery.dat", two);
+    data::RecordFile<data::ProductRecord> file;
+    ASSERT_TRUE(file.open("grocery.dat").ok());
+    EXPECT_EQ(productsAt(file, {2, 1}), (std::vector{product("Tea", "1"), product("Milk", "2.49")}));
+    EXPECT_FALSE(productsAt(file, {1, 3}));
+    // Written anew by another program and renamed over the open file.
+    TempFolder::write("grocery.new", two);
+    ASSERT_EQ(std::rename("grocery.new", "grocery.dat"), 0);
+    EXPECT_FALSE(productsAt(file, {1}));
 }

@@ -83,8 +83,11 @@ TEST_F(StoreWindowTest, NewAndOpenedStoresSwitchListProductsAndMergeFile)
     EXPECT_TRUE(importEnabled()) << "grocery.mrg still belongs to the products in use";
 
     // A store with products of its own and no merge file: Import goes off.
+    selectShoppingRow(0);
+    rightClickShoppingList();
     dialogs.choose(folder.path() + "/Deli.lst");
     click("openbutton");
+    EXPECT_FALSE(find<QWidget>("couponpanel")->isVisible()) << "its item is on the list that was left";
     EXPECT_EQ(productRows(), (QStringList{"Salami"}));
     EXPECT_EQ(text("listlbl"), "Deli ($)");
     EXPECT_FALSE(importEnabled());

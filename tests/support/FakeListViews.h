@@ -10,6 +10,7 @@ public:
     void RebuildCategories() override { ++rebuilds; }
     void RebuildShoppingList() override { ++rebuilds; }
     void clearProductList() override { ++rebuilds; }
+    void reloadViews() override { ++rebuilds; }
     void updateActions() override {}
     std::vector<int> shownProductRecords() const override { return shown; }
     std::vector<int> selectedProductRecords() const override { return {}; }
