@@ -11,7 +11,9 @@ using ui::Answer;
 
 TEST_F(MainWindowTest, FirstStartInAnEmptyFolder)
 {
-    // A copy a killed run left half-way goes (what else may look alike: see the tidying's own test).
+    // A copy a killed run left half-way beside the file it was to replace goes (what else may
+    // look alike: see the tidying's own test).
+    TempFolder::write("grocery.dat", {});
     TempFolder::write("grocery.dat.pantrix-Ab12Cd", "half");
     start();
     EXPECT_FALSE(TempFolder::exists("grocery.dat.pantrix-Ab12Cd"));
