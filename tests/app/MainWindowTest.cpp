@@ -148,6 +148,10 @@ TEST_F(MainWindowTest, CategoryBoxQuickSearchDietFiltersAndPriceEntryByRightClic
                            "    (To remove a price altogether, press the spacebar once and click OK.)\r\n\r\n\r\n\r\n";
     dialogs.type("abc", prompt, ui::Title::own("Add or Change Item Price"))
         .ok("Bad entry.", ui::Title::own("Error"))
+        .type("12345.67", prompt)
+        .ok("Bad entry.  12345.67 does not fit the 6 characters a price is stored in.  "
+            "The largest price with cents is 999.99.",
+            ui::Title::own("Error"))
         .type("2.5", prompt);
     rightClickProducts();
     EXPECT_EQ(dialogs.boxes()[1].defaultAnswer, "4.00");
