@@ -88,6 +88,8 @@ QString rememberedListProblem(const QString& name)
     const QString fileName = QFileInfo(name).fileName();
     if (!fileName.endsWith(QLatin1String(".lst"), Qt::CaseInsensitive))
         return problem(QStringLiteral("which is not a .lst file"));
+    if (fileName.startsWith(u'.'))
+        return problem(QStringLiteral("which is a hidden file"));
     if (isOwnFileName(fileName) && fileName.compare(kDefaultList, Qt::CaseInsensitive) != 0)
         return problem(QStringLiteral("which is one of the program's own files"));
     if (name.split(u'/').contains(QStringLiteral("..")))

@@ -118,7 +118,7 @@ TEST(StoreFiles, TheRememberedListPassesTheChecksOfOpenOrTheDefaultListIsUsed)
         {"pantlog.dat", "grocery.lst", "\"pantlog.dat\", which is not a .lst file"},
         {"/etc/passwd", "grocery.lst", "\"/etc/passwd\", which is not a .lst file"},
         {"pantrecp.lst", "grocery.lst", "\"pantrecp.lst\", which is one of the program's own files"},
-        {".hidden.lst", "grocery.lst", "\".hidden.lst\", which is one of the program's own files"},
+        {".hidden.lst", "grocery.lst", "\".hidden.lst\", which is a hidden file"},
         {"../../victim.lst", "grocery.lst", "\"../../victim.lst\", which leads out of its folder"},
         {"elsewhere/shop.lst", "grocery.lst", "\"elsewhere/shop.lst\", which is in no folder a list was opened from"},
         {folder.path() + "/gone/x.lst", "grocery.lst", "\"" + folder.path() + "/gone/x.lst\", which is not there"},
