@@ -52,6 +52,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     const QString read = model::rememberedListFrom(bytes);
     roundTrip(read);
+    // A name the start reopens is a list, of no control characters, never out of its folder.
+    if (model::rememberedListProblem(read).isEmpty()) {
+        FUZZ_CHECK(read.endsWith(QLatin1String(".lst"), Qt::CaseInsensitive));
+        FUZZ_CHECK(!read.split(u'/').contains(QStringLiteral("..")));
+        for (const QChar c : read)
+            FUZZ_CHECK(c.category() != QChar::Other_Control);
+    }
     roundTrip(QString::fromUtf8(bytes));
     return 0;
 }

@@ -114,6 +114,12 @@ void checkText(const QString& text)
             else if (number && !hasExponent(text))
                 FUZZ_CHECK(closeEnough(value, *money));
         }
+        // Money kept to the cent: what is stored reads back as the same amount.
+        if (const auto kept = fitMoneyExactly(text, width)) {
+            FUZZ_CHECK(kept->size() <= width);
+            if (number && !hasExponent(text))
+                FUZZ_CHECK(std::fabs(parseLenient(*kept) - value) < 0.01 + std::fabs(value) * 1e-12);
+        }
         if (const auto exact = fitExactText(text, width)) {
             FUZZ_CHECK(exact->size() <= width);
             if (number)
@@ -128,7 +134,11 @@ void checkText(const QString& text)
         FUZZ_CHECK(price->size() <= ProductRecord::price.width);
     if (const auto coupon = catalogue::storedCouponText(text))
         FUZZ_CHECK(coupon->size() <= ShoppingItemRecord::coupon.width);
-    FUZZ_CHECK(catalogue::normalizedCouponText(text).size() <= ShoppingItemRecord::coupon.width);
+    // The box shows what will be stored, or what OK will refuse with a reason.
+    const QString shown = catalogue::normalizedCouponText(text);
+    FUZZ_CHECK(shown.size() <= ShoppingItemRecord::coupon.width || !catalogue::couponProblem(shown).isEmpty());
+    if (const auto coupon = catalogue::storedCouponText(shown))
+        FUZZ_CHECK(parseLenient(*coupon) >= 0);
 }
 
 void checkValue(double value)

@@ -309,11 +309,11 @@ void ProductListPanel::enterPrice()
             dialogs_->tell(QStringLiteral("Bad entry."), ui::Title::own(QStringLiteral("Error")));
             continue;
         }
-        const std::optional<QString> price =
-            catalogue::storedPrice(data::formatPattern(data::parseLenient(answer), u"###.00"));
+        const QString formatted = data::formatPattern(data::parseLenient(answer), u"###.00");
+        const std::optional<QString> price = catalogue::storedPrice(formatted);
         if (!price) {
-            // Too large for the field: refused rather than cut.
-            dialogs_->tell(QStringLiteral("Bad entry."), ui::Title::own(QStringLiteral("Error")));
+            // Too large for the field: refused rather than rounded, saying what fits.
+            dialogs_->tell(catalogue::priceProblem(formatted), ui::Title::own(QStringLiteral("Error")));
             continue;
         }
         product.set(ProductRecord::price, *price);

@@ -214,14 +214,15 @@ void ShoppingListPanel::Add()
             return;
         }
         added.clear();
+        QString refusal;
         for (const data::ProductRecord& product : *chosen) {
             // A quantity or price that cannot be written whole is refused, never cut.
-            if (auto item = model::shoppingItemFor(product, quantity))
+            if (auto item = model::shoppingItemFor(product, quantity, model::PriceText::Plain, &refusal))
                 added.push_back(*item);
         }
         if (added.size() == chosen->size() || mode != AddMode::AskQuantity)
             break;
-        dialogs_->tell(QStringLiteral("Bad entry"));
+        dialogs_->tell(refusal);
     }
     // All the items or none.
     dialogs_->reportFailure(state_->items.appendBytes(data::bytesFromRecords(added)));
@@ -241,10 +242,11 @@ void ShoppingListPanel::Change()
                         item.text(ShoppingItemRecord::quantity));
         if (quantity.isEmpty())
             return;
-        if (model::changeQuantity(item, quantity))
+        QString refusal;
+        if (model::changeQuantity(item, quantity, &refusal))
             break;
         // A quantity or price that cannot be written whole is refused, never cut.
-        dialogs_->tell(QStringLiteral("Bad entry"));
+        dialogs_->tell(refusal);
     }
     const QString name = item.text(ShoppingItemRecord::item);
     const QString renamed =

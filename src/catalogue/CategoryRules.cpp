@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 namespace catalogue {
 
@@ -26,19 +27,25 @@ std::vector<size_t> renameWhere(std::vector<T>& records, const QString& newName,
     return changed;
 }
 
-// Rewrites the file whole, in one atomic step, when any of its records is renamed; a
+// The file's bytes with the renamed records in place, or empty when no record is renamed; a
 // partial record at the end is carried over as it is.
-template<class T, class Rename> data::FileResult rewriteRenamed(data::RecordFile<T>& file, Rename rename)
+struct Renamed
+{
+    data::FileResult read;
+    std::optional<QByteArray> bytes;
+};
+
+template<class T, class Rename> Renamed renamedBytes(const data::RecordFile<T>& file, Rename rename)
 {
     data::FileBytes content = data::readFileBytes(file.name());
     if (!content.result)
-        return content.result;
+        return {content.result, std::nullopt};
     std::vector<T> records = data::recordsFromBytes<T>(content.bytes);
     if (rename(records).empty())
-        return data::FileResult::success();
+        return {};
     const QByteArray renamed = data::bytesFromRecords(records);
     content.bytes.replace(0, renamed.size(), renamed);
-    return file.replaceAllBytes(content.bytes);
+    return {{}, content.bytes};
 }
 
 } // namespace
@@ -58,14 +65,24 @@ std::vector<size_t> renameCategoryInProducts(std::vector<ProductRecord>& product
 
 data::FileResult renameCategory(model::SharedState& state, const QString& oldName, const QString& newName)
 {
-    const data::FileResult itemsWritten = rewriteRenamed(state.items, [&](std::vector<ShoppingItemRecord>& items) {
-        return renameCategoryInItems(items, oldName, newName);
+    const Renamed items = renamedBytes(state.items, [&](std::vector<ShoppingItemRecord>& records) {
+        return renameCategoryInItems(records, oldName, newName);
     });
-    if (!itemsWritten)
-        return itemsWritten;
-    return rewriteRenamed(state.products, [&](std::vector<ProductRecord>& products) {
-        return renameCategoryInProducts(products, oldName, newName);
+    if (!items.read)
+        return items.read;
+    const Renamed products = renamedBytes(state.products, [&](std::vector<ProductRecord>& records) {
+        return renameCategoryInProducts(records, oldName, newName);
     });
+    if (!products.read)
+        return products.read;
+    // Both files change together, or neither does: the two lists always agree.
+    if (items.bytes && products.bytes)
+        return data::RecordFileBase::replaceTogether(state.items, *items.bytes, state.products, *products.bytes);
+    if (items.bytes)
+        return state.items.replaceAllBytes(*items.bytes);
+    if (products.bytes)
+        return state.products.replaceAllBytes(*products.bytes);
+    return data::FileResult::success();
 }
 
 } // namespace catalogue

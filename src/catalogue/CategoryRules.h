@@ -24,10 +24,10 @@ std::vector<size_t> renameCategoryInItems(std::vector<data::ShoppingItemRecord>&
 std::vector<size_t> renameCategoryInProducts(std::vector<data::ProductRecord>& products, const QString& oldName,
                                              const QString& newName);
 
-// Both of the above on the current list file and product file, each file rewritten whole in
-// one atomic step (an interruption leaves it wholly old or wholly new); nothing else in
-// either file changes, and a file with nothing to rename is not written. Stops at the first
-// failure.
+// Both of the above on the current list file and product file, rewritten whole together:
+// both new files are written first, then swapped in, and when the second cannot take its
+// place the first is put back, so the two lists always agree. Nothing else in either file
+// changes, and a file with nothing to rename is not written. One failure is returned.
 data::FileResult renameCategory(model::SharedState& state, const QString& oldName, const QString& newName);
 
 } // namespace catalogue

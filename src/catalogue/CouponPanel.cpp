@@ -78,9 +78,10 @@ void CouponPanel::accept()
 {
     const std::optional<QString> coupon = storedCouponText(form_->valuetxt->text());
     if (!coupon) {
-        // Not a number, or too large for the field: nothing is written.
-        hide();
-        anchor_->setFocus();
+        // Not a number, below zero, or too large for the field: nothing is written, and the
+        // panel stays for another value.
+        dialogs_->tell(couponProblem(form_->valuetxt->text()));
+        form_->valuetxt->setFocus();
         return;
     }
     writeCoupon(*coupon);

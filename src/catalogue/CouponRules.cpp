@@ -23,12 +23,26 @@ QString couponBoxText(const ShoppingItemRecord& item)
     return value > 0 ? data::formatPattern(value, u"##.00") : QString();
 }
 
+namespace {
+
+// The coupon as the field keeps it, or empty for a coupon below zero or one that cannot be
+// stored exactly.
+std::optional<QString> fittedCoupon(const QString& number)
+{
+    if (data::parseLenient(number) < 0)
+        return std::nullopt;
+    return data::fitMoneyExactly(number, ShoppingItemRecord::coupon.width);
+}
+
+} // namespace
+
 QString normalizedCouponText(const QString& typed)
 {
     if (!data::isNumber(typed))
         return {};
-    return data::fitMoneyText(QString::number(data::parseLenient(typed), 'f', 2), ShoppingItemRecord::coupon.width)
-        .value_or(QString());
+    const QString twoDecimals = QString::number(data::parseLenient(typed), 'f', 2);
+    // A value that cannot be kept stays as typed, so that OK can say why it is refused.
+    return fittedCoupon(twoDecimals).value_or(data::trimBlanks(typed));
 }
 
 std::optional<QString> storedCouponText(const QString& boxText)
@@ -38,7 +52,19 @@ std::optional<QString> storedCouponText(const QString& boxText)
         return QString();
     if (!data::isNumber(trimmed))
         return std::nullopt;
-    return data::fitMoneyText(trimmed, ShoppingItemRecord::coupon.width);
+    return fittedCoupon(trimmed);
+}
+
+QString couponProblem(const QString& boxText)
+{
+    if (storedCouponText(boxText))
+        return {};
+    const QString trimmed = data::trimBlanks(boxText);
+    const QString badEntry = QStringLiteral("Bad entry");
+    if (!data::isNumber(trimmed) || data::parseLenient(trimmed) < 0)
+        return badEntry;
+    return data::moneyDoesNotFit(badEntry, data::parseLenient(trimmed), QStringLiteral("coupon"),
+                                 ShoppingItemRecord::coupon.width);
 }
 
 QString couponListText(const std::vector<ShoppingItemRecord>& items)

@@ -23,13 +23,19 @@ double couponValue(const data::ShoppingItemRecord& item);
 // What the coupon box shows for an item: its coupon with two decimals, empty without one.
 QString couponBoxText(const data::ShoppingItemRecord& item);
 // The coupon box after the user leaves it: a number is shown with two decimals and no
-// thousands separator, rounded to what the 6-character field holds (1234.5 → "1234.5",
-// 99999.99 → "100000"), so that what the box shows is what is stored; anything else, and a
-// number too large for the field, empties the box. Blank stays empty.
+// thousands separator, without the zeros the 6-character field has no room for (1234.5 →
+// "1234.5"), so that what the box shows is what is stored. A number below zero or one the
+// field cannot hold exactly (99999.99) stays as typed, for OK to refuse; anything else
+// empties the box. Blank stays empty.
 QString normalizedCouponText(const QString& typed);
-// What OK writes into the coupon field for the box's text: trimmed, rounded to fit, never
-// cut; blank for an empty box. Empty (no value) when the text is no number or too large.
+// What OK writes into the coupon field for the box's text: trimmed, fitted without changing
+// its value, never cut; blank for an empty box. Empty (no value) when the text is no
+// number, below zero, or cannot be stored exactly.
 std::optional<QString> storedCouponText(const QString& boxText);
+// Why storedCouponText refuses the text, or empty when it does not: "Bad entry" for no
+// number or one below zero; for one that does not fit, "Bad entry" and the largest coupon
+// that fits.
+QString couponProblem(const QString& boxText);
 
 // One line per item with a coupon, in file order: the item as stored (40 characters, zero
 // bytes shown as blanks), two

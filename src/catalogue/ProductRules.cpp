@@ -33,7 +33,18 @@ std::optional<QString> storedPrice(const QString& boxText)
         return boxText.size() <= ProductRecord::price.width ? boxText : QString();
     if (!data::isNumber(boxText))
         return std::nullopt;
-    return data::fitMoneyText(boxText, ProductRecord::price.width);
+    return data::fitMoneyExactly(boxText, ProductRecord::price.width);
+}
+
+QString priceProblem(const QString& boxText)
+{
+    const QString badEntry = QStringLiteral("Bad entry.");
+    if (storedPrice(boxText))
+        return {};
+    if (!data::isNumber(boxText))
+        return badEntry;
+    return data::moneyDoesNotFit(badEntry, data::parseLenient(boxText), QStringLiteral("price"),
+                                 ProductRecord::price.width);
 }
 
 ProductRecord buildProduct(const EditorFields& fields, bool withAisle)
@@ -72,9 +83,10 @@ QStringList editorCategories(const std::vector<ProductRecord>& products)
     return names;
 }
 
-std::optional<ShoppingItemRecord> editorShoppingItem(const ProductRecord& product, const QString& quantity)
+std::optional<ShoppingItemRecord> editorShoppingItem(const ProductRecord& product, const QString& quantity,
+                                                     QString* refusal)
 {
-    return model::shoppingItemFor(product, quantity, model::PriceText::Money);
+    return model::shoppingItemFor(product, quantity, model::PriceText::Money, refusal);
 }
 
 } // namespace catalogue

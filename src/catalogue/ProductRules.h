@@ -33,9 +33,13 @@ struct EditorFields
 };
 
 // The price box's text as the product file keeps it: as it stands when it fits (blank
-// included), else rounded to what fits ("1234.56" → "1234.6"). Empty when the text is no
-// number or too large for the field: the window says "Bad entry." and keeps the focus there.
+// included), else without its blanks or its trailing zeros ("1234.50" → "1234.5"). Empty
+// when the text is no number or cannot be stored without changing it ("1234.56",
+// "12345.67"): the window says why (priceProblem) and keeps the focus there.
 std::optional<QString> storedPrice(const QString& boxText);
+// Why storedPrice refuses the text, or empty when it does not: "Bad entry." for no number,
+// and for a number that does not fit, "Bad entry." followed by the largest price that does.
+QString priceProblem(const QString& boxText);
 
 // The record "Save and return" writes: fields never written stay zero bytes, a blank
 // category becomes "Miscellaneous", and an aisle number leads the category of a new product
@@ -48,8 +52,9 @@ QStringList editorCategories(const std::vector<data::ProductRecord>& products);
 
 // The Shopping List item for a product the editor has just saved: the quantity as
 // model::storedQuantity keeps it and the price times that quantity written with "###.00",
-// fitted to its field. Empty when the quantity is refused or the price does not fit: the
-// window says "Bad entry" and asks again.
-std::optional<data::ShoppingItemRecord> editorShoppingItem(const data::ProductRecord& product, const QString& quantity);
+// fitted to its field without changing it. Empty when the quantity is refused or the price
+// does not fit: the window shows refusal (model::shoppingItemFor) and asks again.
+std::optional<data::ShoppingItemRecord> editorShoppingItem(const data::ProductRecord& product, const QString& quantity,
+                                                           QString* refusal = nullptr);
 
 } // namespace catalogue

@@ -180,11 +180,13 @@ void pantadd::leavePrice()
     const QString price = form_->pricetxt->text();
     if (data::trimBlanks(price).isEmpty())
         form_->pricetxt->setText(QStringLiteral(".00"));
-    else if (const auto stored = storedPrice(data::formatPattern(data::parseLenient(price), u"###.00"));
-             data::isNumber(price) && stored)
-        form_->pricetxt->setText(*stored);
-    else // no number, or one too large for the field
+    else if (const QString formatted = data::formatPattern(data::parseLenient(price), u"###.00");
+             !data::isNumber(price))
         complainLater(form_->pricetxt, QStringLiteral("Bad entry."), kError);
+    else if (const auto stored = storedPrice(formatted))
+        form_->pricetxt->setText(*stored);
+    else // too large for the field: refused rather than rounded, saying what fits
+        complainLater(form_->pricetxt, priceProblem(formatted), kError);
 }
 
 void pantadd::leaveCategory()
@@ -229,7 +231,7 @@ bool pantadd::priceIsUsable()
     if (data::trimBlanks(price).isEmpty() || (data::isNumber(price) && storedPrice(price)))
         return true;
     // A price that was never a number (as another program stored it) is refused here too.
-    dialogs_.tell(QStringLiteral("Bad entry."), kError);
+    dialogs_.tell(priceProblem(price), kError);
     form_->pricetxt->setFocus(Qt::OtherFocusReason);
     return false;
 }
@@ -300,11 +302,12 @@ void pantadd::offerShoppingList(ui::Answer defaultButton)
         if (quantity.isEmpty())
             return;
         // A quantity or price that cannot be written whole is refused, never cut.
-        if (const auto item = editorShoppingItem(product, quantity)) {
+        QString refusal;
+        if (const auto item = editorShoppingItem(product, quantity, &refusal)) {
             dialogs_.reportFailure(state_.items.append(*item));
             return;
         }
-        dialogs_.tell(QStringLiteral("Bad entry"));
+        dialogs_.tell(refusal);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QStringList>
 
 #include <algorithm>
 #include <cerrno>
@@ -34,6 +35,19 @@ QString replacedPath(const QString& name)
         return name;
     const QString target = info.canonicalFilePath();
     return target.isEmpty() ? info.symLinkTarget() : target;
+}
+
+// The kinds of file the program keeps in its folder: record files and lists (.dat, .lst),
+// backups (.bak, .sav, .old) and print settings (.cfg).
+bool isProgramFileName(const QString& name)
+{
+    static const QStringList extensions = {
+        QStringLiteral(".dat"), QStringLiteral(".lst"), QStringLiteral(".bak"),
+        QStringLiteral(".sav"), QStringLiteral(".old"), QStringLiteral(".cfg"),
+    };
+    return std::any_of(extensions.begin(), extensions.end(), [&name](const QString& e) {
+        return name.endsWith(e, Qt::CaseInsensitive) && name.size() > e.size();
+    });
 }
 
 QString temporarySuffix()
@@ -71,57 +85,92 @@ void syncFolderOf(const QString& path)
     }
 }
 
-// Fills the temporary file, flushes it and renames it into place: 0 or an error number.
-int fillAndMove(int& fd, const QString& temporary, const QString& path, const QString& name,
-                const std::function<int(int)>& fill)
+// A replacement's content, complete and on the disk, waiting beside the file it replaces.
+struct Prepared
 {
-    if (const int error = fill(fd))
-        return error;
-    if (const int fault = FileFaults::errorFor(FileStep::Flush, name))
-        return fault;
+    QString name;      // as the caller named the file, for messages and the seam
+    QString path;      // the file really replaced (a link's target)
+    QString temporary; // empty when nothing was prepared
+    bool existed = false;
+};
+
+// Writes the content fill(fd) produces to a temporary file beside the named one and pushes
+// it to the disk; the named file is not touched. On failure no temporary is left.
+FileResult prepare(const QString& name, const std::function<int(int)>& fill, Prepared& out)
+{
+    const QString what = QStringLiteral("Writing");
+    if (const int fault = FileFaults::errorFor(FileStep::Open, name))
+        return io::failure(what, name, fault);
+    out.name = name;
+    out.path = replacedPath(name);
+    struct stat old;
+    out.existed = ::stat(QFile::encodeName(out.path).constData(), &old) == 0;
+    if (!out.existed && errno != ENOENT)
+        return io::failure(what, name, errno);
+    if (out.existed && !S_ISREG(old.st_mode))
+        return io::failure(what, name, io::kNotRegularFile);
+    if (out.existed && ::access(QFile::encodeName(out.path).constData(), W_OK) != 0)
+        return io::failure(what, name, errno);
+
+    int fd = -1;
+    if (const int error = createTemporary(out.path, out.temporary, fd)) {
+        out.temporary.clear();
+        return io::failure(what, name, error);
+    }
+    if (out.existed)
+        ::fchmod(fd, old.st_mode & 07777);
+    int error = fill(fd);
     // Checked explicitly: a full disk often shows only when the data is pushed out.
-    if (::fsync(fd) != 0)
-        return errno;
-    const int closed = ::close(fd);
-    fd = -1; // released even when close reports an error
-    if (closed != 0)
-        return errno;
-    if (const int fault = FileFaults::errorFor(FileStep::Rename, name))
-        return fault;
-    if (::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0)
-        return errno;
-    return 0;
+    if (error == 0)
+        error = io::syncToDisk(fd, name);
+    const int closed = ::close(fd); // released even when close reports an error
+    if (error == 0 && closed != 0)
+        error = errno;
+    if (error != 0) {
+        ::unlink(QFile::encodeName(out.temporary).constData());
+        out.temporary.clear();
+        return io::failure(what, name, error);
+    }
+    return FileResult::success();
+}
+
+void discard(Prepared& prepared)
+{
+    if (!prepared.temporary.isEmpty())
+        ::unlink(QFile::encodeName(prepared.temporary).constData());
+    prepared.temporary.clear();
+}
+
+// Puts a prepared replacement in its file's place; on failure the file is as it was and
+// the temporary is gone. With durable, the rename is pushed to the disk before returning.
+FileResult moveIntoPlace(Prepared& prepared, bool durable = true)
+{
+    int error = FileFaults::errorFor(FileStep::Rename, prepared.name);
+    if (error == 0 &&
+        ::rename(QFile::encodeName(prepared.temporary).constData(), QFile::encodeName(prepared.path).constData()) != 0)
+        error = errno;
+    if (error != 0) {
+        discard(prepared);
+        return io::failure(QStringLiteral("Writing"), prepared.name, error);
+    }
+    prepared.temporary.clear();
+    if (durable)
+        syncFolderOf(prepared.path);
+    return FileResult::success();
 }
 
 // Replaces the named file by a temporary one beside it that fill(fd) writes.
 FileResult replaceWith(const QString& name, const std::function<int(int)>& fill)
 {
-    const QString what = QStringLiteral("Writing");
-    if (const int fault = FileFaults::errorFor(FileStep::Open, name))
-        return io::failure(what, name, fault);
-    const QString path = replacedPath(name);
-    struct stat old;
-    const bool exists = ::stat(QFile::encodeName(path).constData(), &old) == 0;
-    if (!exists && errno != ENOENT)
-        return io::failure(what, name, errno);
-    if (exists && !S_ISREG(old.st_mode))
-        return io::failure(what, name, io::kNotRegularFile);
-    if (exists && ::access(QFile::encodeName(path).constData(), W_OK) != 0)
-        return io::failure(what, name, errno);
+    Prepared prepared;
+    if (const FileResult made = prepare(name, fill, prepared); !made)
+        return made;
+    return moveIntoPlace(prepared);
+}
 
-    QString temporary;
-    int fd = -1;
-    if (const int error = createTemporary(path, temporary, fd))
-        return io::failure(what, name, error);
-    if (exists)
-        ::fchmod(fd, old.st_mode & 07777);
-    if (const int error = fillAndMove(fd, temporary, path, name, fill)) {
-        io::closeQuietly(fd);
-        ::unlink(QFile::encodeName(temporary).constData());
-        return io::failure(what, name, error);
-    }
-    syncFolderOf(path);
-    return FileResult::success();
+int writeAll(int fd, const QByteArray& content, const QString& name)
+{
+    return io::writeAt(fd, content.constData(), content.size(), 0, name);
 }
 
 } // namespace
@@ -152,7 +201,57 @@ FileResult deleteFile(const QString& name)
 
 FileResult replaceFileSafely(const QString& name, const QByteArray& content)
 {
-    return replaceWith(name, [&](int fd) { return io::writeAt(fd, content.constData(), content.size(), 0, name); });
+    return replaceWith(name, [&](int fd) { return writeAll(fd, content, name); });
+}
+
+FileResult replaceFilesTogether(const QString& first, const QByteArray& firstContent, const QString& second,
+                                const QByteArray& secondContent)
+{
+    // Both new contents and a copy of the first file as it is are on the disk before
+    // either file changes; the copy puts the first back when the second cannot follow.
+    Prepared newFirst;
+    Prepared newSecond;
+    Prepared oldFirst;
+    FileResult result = prepare(
+        first, [&](int fd) { return writeAll(fd, firstContent, first); }, newFirst);
+    if (result)
+        result = prepare(
+            second, [&](int fd) { return writeAll(fd, secondContent, second); }, newSecond);
+    if (result && newFirst.existed) {
+        int source = -1;
+        if (const int error = io::openRegular(newFirst.path, O_RDONLY, source)) {
+            result = io::failure(QStringLiteral("Reading"), first, error);
+        } else {
+            const qint64 length = qMax<qint64>(io::lengthOf(source), 0);
+            result = prepare(
+                first, [&](int fd) { return io::copyAll(source, fd, length, first); }, oldFirst);
+            io::closeQuietly(source);
+        }
+    }
+    // The two renames follow each other directly; the folders are pushed to the disk after.
+    if (result)
+        result = moveIntoPlace(newFirst, false);
+    if (result) {
+        result = moveIntoPlace(newSecond, false);
+        if (!result) {
+            const bool putBack = newFirst.existed ? ::rename(QFile::encodeName(oldFirst.temporary).constData(),
+                                                             QFile::encodeName(newFirst.path).constData()) == 0
+                                                  : ::unlink(QFile::encodeName(newFirst.path).constData()) == 0;
+            if (putBack) {
+                oldFirst.temporary.clear();
+            } else {
+                result.error +=
+                    QStringLiteral("; %1 could not be put back as it was: %2").arg(first, io::reason(errno));
+            }
+        }
+    }
+    discard(newFirst);
+    discard(newSecond);
+    discard(oldFirst);
+    syncFolderOf(newFirst.path);
+    if (QFileInfo(newSecond.path).absolutePath() != QFileInfo(newFirst.path).absolutePath())
+        syncFolderOf(newSecond.path);
+    return result;
 }
 
 FileBytes readFileBytes(const QString& name)
@@ -230,8 +329,14 @@ int removeStaleTemporaries()
     for (const QString& entry : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
         if (!isSafeReplaceTemporary(entry))
             continue;
-        // Only plain files: a link or anything else by such a name is not ours.
+        // Ours only when it is named after one of the program's files and that file is there:
+        // every file the program replaces exists by then (opened, or written empty first).
+        const QString own = entry.left(entry.size() - kTemporaryMark.size() - kTemporarySuffix);
         struct stat info;
+        if (!isProgramFileName(own) || ::lstat(QFile::encodeName(folder.filePath(own)).constData(), &info) != 0 ||
+            !S_ISREG(info.st_mode))
+            continue;
+        // Only plain files: a link or anything else by such a name is not ours.
         const QByteArray path = QFile::encodeName(folder.filePath(entry));
         if (::lstat(path.constData(), &info) == 0 && S_ISREG(info.st_mode) && ::unlink(path.constData()) == 0)
             ++removed;

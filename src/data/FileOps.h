@@ -21,6 +21,12 @@ FileResult deleteFile(const QString& name);
 // the old file or the new one, never a mixture. A link is followed and its target replaced.
 // The file keeps its permissions; a read-only file is not replaced.
 FileResult replaceFileSafely(const QString& name, const QByteArray& content);
+// Replaces two files together, each as replaceFileSafely does: both new contents are on the
+// disk before either file changes, and when the second cannot take its place the first is
+// put back as it was. So the two change together or not at all (a crash in the moment
+// between the two renames aside). One message names what failed.
+FileResult replaceFilesTogether(const QString& first, const QByteArray& firstContent, const QString& second,
+                                const QByteArray& secondContent);
 // Byte-for-byte copy, replacing the destination atomically. A missing source copies as empty.
 FileResult copyFile(const QString& from, const QString& to);
 // Whether both name regular files that hold the same bytes; false when either cannot be read.
@@ -37,7 +43,9 @@ FileBytes readFileBytes(const QString& name);
 // Whether a file name is one of the temporary names replaceFileSafely writes to.
 bool isSafeReplaceTemporary(const QString& fileName);
 // Removes what replacements cut short by a crash left in the working folder: regular files
-// with the temporary names above, and nothing else. Returns how many were removed.
+// with the temporary names above whose own file (the name before ".pantrix-") is one of the
+// kinds the program keeps (.dat, .lst, .bak, .sav, .old, .cfg) and is there beside them, so
+// a file of the user's that merely looks like one stays. Returns how many were removed.
 int removeStaleTemporaries();
 
 } // namespace data

@@ -232,6 +232,46 @@ std::optional<QString> fitNumber(double value, int width)
     return fitMoneyText(plainNumber(value), width, value);
 }
 
+namespace {
+
+// The value in whole cents, halves away from zero, with its sign.
+long double cents(double value)
+{
+    const long double magnitude = roundedScaled(value, 2);
+    return value < 0 ? -magnitude : magnitude;
+}
+
+} // namespace
+
+std::optional<QString> fitMoneyExactly(const QString& text, int width, double value)
+{
+    std::optional<QString> fitted = fitMoneyText(text, width, value);
+    if (fitted && cents(parseLenient(*fitted)) != cents(value))
+        return std::nullopt;
+    return fitted;
+}
+
+std::optional<QString> fitMoneyExactly(const QString& text, int width)
+{
+    return fitMoneyExactly(text, width, parseLenient(trimmedNumberText(text)));
+}
+
+std::optional<QString> fitNumberExactly(double value, int width)
+{
+    return fitMoneyExactly(plainNumber(value), width, value);
+}
+
+QString largestMoneyWithCents(int width)
+{
+    return QString(std::max(width - 3, 0), u'9') + QStringLiteral(".99");
+}
+
+QString moneyDoesNotFit(const QString& badEntry, double amount, const QString& what, int width)
+{
+    return QStringLiteral("%1  %2 does not fit the %3 characters a %4 is stored in.  The largest %4 with cents is %5.")
+        .arg(badEntry, formatPattern(amount, u"###.00"), QString::number(width), what, largestMoneyWithCents(width));
+}
+
 std::optional<QString> fitExactText(const QString& text, int width)
 {
     if (text.size() <= width)

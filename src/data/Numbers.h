@@ -45,6 +45,21 @@ std::optional<QString> fitMoneyText(const QString& text, int width);
 std::optional<QString> fitMoneyText(const QString& text, int width, double value);
 // plainNumber(value) fitted as money.
 std::optional<QString> fitNumber(double value, int width);
+// Money the user typed, or computed from what was typed, as it goes into a field: fitted as
+// above, but only while the value stays the same to the cent (" 199.98" → "199.98",
+// "1234.50" → "1234.5", "6.666667" → "6.6667" in 6). Empty when it would change
+// ("1234.56" in 6, "12345.67", "99999.99"): such a value is refused, never rounded.
+std::optional<QString> fitMoneyExactly(const QString& text, int width, double value);
+std::optional<QString> fitMoneyExactly(const QString& text, int width);
+// plainNumber(value) fitted as fitMoneyExactly does.
+std::optional<QString> fitNumberExactly(double value, int width);
+// The largest amount with cents a field of the width holds: "999.99" for 6 characters.
+QString largestMoneyWithCents(int width);
+// Why an amount is refused, for the box that refuses it: badEntry (the box's "Bad entry" or
+// "Bad entry."), then "2999.97 does not fit the 6 characters a price is stored in.  The
+// largest price with cents is 999.99." what names the amount ("price", "coupon").
+QString moneyDoesNotFit(const QString& badEntry, double amount, const QString& what, int width);
+
 // For values that must not change, such as quantities: the text as it is, without its blanks,
 // or in its shortest plain form ("0.75" → ".75" in 3); never rounded. Empty when none fits.
 std::optional<QString> fitExactText(const QString& text, int width);

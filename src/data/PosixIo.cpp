@@ -163,6 +163,13 @@ int copyAll(int from, int to, qint64 size, const QString& name)
     return 0;
 }
 
+int syncToDisk(int fd, const QString& name)
+{
+    if (const int fault = FileFaults::errorFor(FileStep::Flush, name))
+        return fault;
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
 int readAt(int fd, char* out, qint64 size, qint64 offset, qint64& got)
 {
     got = 0;

@@ -28,6 +28,9 @@ int writeAt(int fd, const char* data, qint64 size, qint64 offset, const QString&
 // it can; 0 or an error number. name (of the file written) is only for the seam.
 int copyAll(int from, int to, qint64 size, const QString& name);
 inline constexpr qint64 kDirectCopyFrom = 1 << 20;
+// Pushes the file's content to the disk (fsync); 0 or an error number. name is only for
+// the seam, which fails it as a full disk shows on the final flush.
+int syncToDisk(int fd, const QString& name);
 // Reads up to size bytes at the offset; 0 or an error number. got is how many arrived.
 int readAt(int fd, char* out, qint64 size, qint64 offset, qint64& got);
 // The file's length, or -1.

@@ -162,4 +162,18 @@ FileResult RecordFileBase::replaceAllBytes(const QByteArray& content)
     return written ? reopened : written;
 }
 
+FileResult RecordFileBase::replaceTogether(RecordFileBase& first, const QByteArray& firstContent,
+                                           RecordFileBase& second, const QByteArray& secondContent)
+{
+    const QString firstName = first.name_;
+    const QString secondName = second.name_;
+    first.close();
+    second.close();
+    const FileResult written = replaceFilesTogether(firstName, firstContent, secondName, secondContent);
+    FileResult reopened = first.open(firstName);
+    if (const FileResult again = second.open(secondName); reopened && !again)
+        reopened = again;
+    return written ? reopened : written;
+}
+
 } // namespace data

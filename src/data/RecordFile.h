@@ -76,6 +76,10 @@ public:
     // Replaces the whole file atomically with the given records and reopens it. A failure
     // leaves the file as it was.
     FileResult replaceAllBytes(const QByteArray& content);
+    // The same for two files at once: both are replaced or, on any failure, neither
+    // (replaceFilesTogether); both are reopened.
+    static FileResult replaceTogether(RecordFileBase& first, const QByteArray& firstContent, RecordFileBase& second,
+                                      const QByteArray& secondContent);
 
 private:
     FileResult writable() const;

@@ -20,10 +20,13 @@ ShoppingListView buildShoppingList(const std::vector<ShoppingItemRecord>& record
         row.record = int(i) + 1;
         row.item = r.get(ShoppingItemRecord::item);
         row.category = r.get(ShoppingItemRecord::category);
+        // A quantity never written (blank or zero bytes) shows as the single item it stands for,
+        // not as "() ".
         const QString quantity = r.text(ShoppingItemRecord::quantity);
-        row.prefix =
-            data::parseLenient(quantity) != 1 ? QStringLiteral("(%1) ").arg(quantity) : QStringLiteral("     ");
-        const double coupon = data::parseLenient(r.get(ShoppingItemRecord::coupon));
+        row.prefix = quantity.isEmpty() || data::parseLenient(quantity) == 1 ? QStringLiteral("     ")
+                                                                             : QStringLiteral("(%1) ").arg(quantity);
+        // A coupon of 0 or less is no coupon: it neither shows nor changes the cost.
+        const double coupon = std::max(data::parseLenient(r.get(ShoppingItemRecord::coupon)), 0.0);
         if (coupon > 0) {
             row.couponText = QStringLiteral("%1 (coupon %2)")
                                  .arg(data::trimBlanks(row.item), data::formatPattern(coupon, u"###.00"));
@@ -88,17 +91,27 @@ std::optional<QString> storedQuantity(const QString& typed)
 
 namespace {
 
+const QString kBadEntry = QStringLiteral("Bad entry");
+
+// The price text of an item, or empty with the refusal when it cannot be stored exactly.
+std::optional<QString> storedItemPrice(double price, PriceText style, QString* refusal)
+{
+    const int width = ShoppingItemRecord::price.width;
+    const std::optional<QString> text =
+        style == PriceText::Plain ? data::fitNumberExactly(price, width)
+                                  : data::fitMoneyExactly(data::formatPattern(price, u"###.00"), width, price);
+    if (!text && refusal)
+        *refusal = data::moneyDoesNotFit(kBadEntry, price, QStringLiteral("price"), width);
+    return text;
+}
+
 // The item for a quantity already in its stored form; empty when the price does not fit.
 std::optional<ShoppingItemRecord> itemWithQuantity(const data::ProductRecord& product, const QString& quantity,
-                                                   PriceText style)
+                                                   PriceText style, QString* refusal)
 {
     const QString price = product.text(data::ProductRecord::price);
     const double unit = data::isNumber(price) ? data::parseLenient(price) : 0;
-    const double extended = unit * data::parseLenient(quantity);
-    const std::optional<QString> priceText =
-        style == PriceText::Plain
-            ? data::fitNumber(extended, ShoppingItemRecord::price.width)
-            : data::fitMoneyText(data::formatPattern(extended, u"###.00"), ShoppingItemRecord::price.width, extended);
+    const std::optional<QString> priceText = storedItemPrice(unit * data::parseLenient(quantity), style, refusal);
     if (!priceText)
         return std::nullopt;
     ShoppingItemRecord item;
@@ -109,20 +122,29 @@ std::optional<ShoppingItemRecord> itemWithQuantity(const data::ProductRecord& pr
     return item;
 }
 
+std::optional<QString> quantityOrRefusal(const QString& typed, QString* refusal)
+{
+    std::optional<QString> quantity = storedQuantity(typed);
+    if (!quantity && refusal)
+        *refusal = kBadEntry;
+    return quantity;
+}
+
 } // namespace
 
 std::optional<ShoppingItemRecord> shoppingItemFor(const data::ProductRecord& product, const QString& typedQuantity,
-                                                  PriceText style)
+                                                  PriceText style, QString* refusal)
 {
-    const std::optional<QString> quantity = storedQuantity(typedQuantity);
+    const std::optional<QString> quantity = quantityOrRefusal(typedQuantity, refusal);
     if (!quantity)
         return std::nullopt;
-    return itemWithQuantity(product, *quantity, style);
+    return itemWithQuantity(product, *quantity, style, refusal);
 }
 
-std::optional<ShoppingItemRecord> withQuantity(const ShoppingItemRecord& item, const QString& typedQuantity)
+std::optional<ShoppingItemRecord> withQuantity(const ShoppingItemRecord& item, const QString& typedQuantity,
+                                               QString* refusal)
 {
-    const std::optional<QString> quantity = storedQuantity(typedQuantity);
+    const std::optional<QString> quantity = quantityOrRefusal(typedQuantity, refusal);
     if (!quantity)
         return std::nullopt;
     const QString oldQuantity = item.text(ShoppingItemRecord::quantity);
@@ -130,7 +152,7 @@ std::optional<ShoppingItemRecord> withQuantity(const ShoppingItemRecord& item, c
     const double old = data::isNumber(oldQuantity) ? data::parseLenient(oldQuantity) : 0;
     const double unit = old != 0 ? price / old : price;
     const std::optional<QString> priceText =
-        data::fitNumber(unit * data::parseLenient(*quantity), ShoppingItemRecord::price.width);
+        storedItemPrice(unit * data::parseLenient(*quantity), PriceText::Plain, refusal);
     if (!priceText)
         return std::nullopt;
     ShoppingItemRecord changed = item;
@@ -139,9 +161,9 @@ std::optional<ShoppingItemRecord> withQuantity(const ShoppingItemRecord& item, c
     return changed;
 }
 
-bool changeQuantity(ShoppingItemRecord& item, const QString& quantity)
+bool changeQuantity(ShoppingItemRecord& item, const QString& quantity, QString* refusal)
 {
-    std::optional<ShoppingItemRecord> changed = withQuantity(item, quantity);
+    std::optional<ShoppingItemRecord> changed = withQuantity(item, quantity, refusal);
     if (!changed)
         return false;
     item = *changed;

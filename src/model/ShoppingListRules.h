@@ -17,7 +17,7 @@ struct ShoppingRow
     int record = 0;     // record number in the list file, from 1
     QString item;       // item, untrimmed (the alphabetical sort key)
     QString category;   // category, untrimmed (the category sort key)
-    QString prefix;     // "(2) " or five blanks
+    QString prefix;     // "(2) ", or five blanks for a quantity of 1 or none written
     QString couponText; // "Milk (coupon .50)" or empty
     QString costText;   // price less coupon, "###.00"
     QString text;       // what the row shows
@@ -66,19 +66,22 @@ std::optional<QString> storedQuantity(const QString& typed);
 
 // The item Add appends for a product: the quantity as storedQuantity keeps it, the extended
 // price (the product's stored price times the stored quantity, 0 when the product has no
-// price) fitted to its field without being cut, the product's name and category; coupon and
-// spare stay unwritten. Empty when the quantity is refused or the extended price cannot be
-// written in 6 characters: the window says "Bad entry" and asks again.
-std::optional<data::ShoppingItemRecord>
-shoppingItemFor(const data::ProductRecord& product, const QString& typedQuantity, PriceText style = PriceText::Plain);
+// price) fitted to its field without changing it by a cent, the product's name and
+// category; coupon and spare stay unwritten. Empty when the quantity is refused ("Bad
+// entry") or the extended price cannot be stored exactly (a message that gives the largest
+// price that fits); refusal, when given, receives that text for the window to show before
+// it asks again.
+std::optional<data::ShoppingItemRecord> shoppingItemFor(const data::ProductRecord& product,
+                                                        const QString& typedQuantity,
+                                                        PriceText style = PriceText::Plain, QString* refusal = nullptr);
 
 // The item with a new quantity and its price rescaled. The unit price is the stored price
 // divided by the stored quantity; when that quantity is 0, blank or not a number the stored
-// price is taken as the unit price instead of dividing by zero. Empty when the quantity is
-// refused or the new price does not fit (the window says "Bad entry" and asks again).
-std::optional<data::ShoppingItemRecord> withQuantity(const data::ShoppingItemRecord& item,
-                                                     const QString& typedQuantity);
+// price is taken as the unit price instead of dividing by zero. Empty, with refusal as
+// above, when the quantity is refused or the new price cannot be stored exactly.
+std::optional<data::ShoppingItemRecord> withQuantity(const data::ShoppingItemRecord& item, const QString& typedQuantity,
+                                                     QString* refusal = nullptr);
 // withQuantity in place; false, and the item unchanged, when it was refused.
-bool changeQuantity(data::ShoppingItemRecord& item, const QString& quantity);
+bool changeQuantity(data::ShoppingItemRecord& item, const QString& quantity, QString* refusal = nullptr);
 
 } // namespace model

@@ -6,7 +6,11 @@
 #include "data/Records.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QStringList>
+
+#include <sys/stat.h>
 
 namespace model {
 
@@ -52,6 +56,57 @@ QString mergeFileFor(const QString& productFile)
     return storeStem(productFile) + QStringLiteral(".mrg");
 }
 
+bool isOwnFileName(const QString& fileName)
+{
+    static const QStringList own = {
+        QStringLiteral("grocery"), QStringLiteral("pantrecp"), QStringLiteral("pantlist"),
+        QStringLiteral("pantlog"), QStringLiteral("pantnote"), QStringLiteral("pantnotes"),
+        QStringLiteral("pantlpt"), QStringLiteral("namefile"), QStringLiteral("justincase"),
+    };
+    if (fileName.startsWith(u'.'))
+        return true;
+    const QString base = fileName.left(fileName.indexOf(u'.'));
+    return own.contains(base, Qt::CaseInsensitive);
+}
+
+QString rememberedListProblem(const QString& name)
+{
+    auto problem = [&name](const QString& why) {
+        // Control characters are shown as "?" so that the message stays one line.
+        QString shown = name;
+        for (QChar& c : shown) {
+            if (c.category() == QChar::Other_Control)
+                c = u'?';
+        }
+        return QStringLiteral("%1 names the list \"%2\", %3; %4 is used instead.")
+            .arg(kNameFile, shown, why, kDefaultList);
+    };
+    for (QChar c : name) {
+        if (c.category() == QChar::Other_Control)
+            return problem(QStringLiteral("which holds control characters"));
+    }
+    const QString fileName = QFileInfo(name).fileName();
+    if (!fileName.endsWith(QLatin1String(".lst"), Qt::CaseInsensitive))
+        return problem(QStringLiteral("which is not a .lst file"));
+    if (fileName.startsWith(u'.'))
+        return problem(QStringLiteral("which is a hidden file"));
+    if (isOwnFileName(fileName) && fileName.compare(kDefaultList, Qt::CaseInsensitive) != 0)
+        return problem(QStringLiteral("which is one of the program's own files"));
+    if (name.split(u'/').contains(QStringLiteral("..")))
+        return problem(QStringLiteral("which leads out of its folder"));
+    if (name.contains(u'\\'))
+        return problem(QStringLiteral("which is a Windows path"));
+    if (!name.contains(u'/'))
+        return {};
+    if (!name.startsWith(u'/'))
+        return problem(QStringLiteral("which is in no folder a list was opened from"));
+    // A list chosen elsewhere was there when it was chosen; one that is gone is not made again.
+    struct stat info;
+    if (::stat(QFile::encodeName(name).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return problem(QStringLiteral("which is not there"));
+    return {};
+}
+
 FileResult backUpProducts()
 {
     FileResult opened;
@@ -87,7 +142,14 @@ QString prepareFirstLoad(QStringList* errors)
     RecordFile<ListNameRecord> names;
     note(names.open(kNameFile));
     const QString remembered = rememberedListFrom(names.readAllBytes());
-    return remembered.isEmpty() ? kDefaultList : remembered;
+    if (remembered.isEmpty())
+        return kDefaultList;
+    if (const QString problem = rememberedListProblem(remembered); !problem.isEmpty()) {
+        if (errors)
+            errors->append(problem);
+        return kDefaultList;
+    }
+    return remembered;
 }
 
 namespace {
@@ -186,8 +248,10 @@ FileResult eliminateStore(const QString& listFile, const QString& productFile)
 bool probeMergeFile(const QString& mergeFile)
 {
     const int count = probeRecordCount<ProductRecord>(mergeFile);
-    // The probe's own empty file goes again; one that cannot be removed does no harm.
-    if (count == 0)
+    // The probe's own empty file goes again, and so does an empty one found; a file with
+    // bytes in it, even less than a record, is someone's and stays. One that cannot be
+    // removed does no harm.
+    if (count == 0 && fileLength(mergeFile) == 0)
         (void)deleteFile(mergeFile);
     return count > 0;
 }

@@ -30,13 +30,26 @@ QString ownProductFile(const QString& listFile);
 // The merge file of a product file: its stem with ".mrg".
 QString mergeFileFor(const QString& productFile);
 
+// Whether a file name (no folder) is, or would make, one of the program's own files: its
+// part before the first "." is grocery, pantrecp, pantlist, pantlog, pantnote, pantnotes,
+// pantlpt, namefile or justincase (case ignored), or it starts with "." (a hidden file).
+bool isOwnFileName(const QString& fileName);
+
+// Why a list name read from namefile.dat is not reopened, or empty when it is: it passes
+// the checks of File > Open (a .lst file, not one of the program's own files but
+// grocery.lst) and names a list the user can have chosen: a bare name in the working
+// folder (created empty when it is missing), or a full path, without "..", to a list file
+// that is there (as the file chooser gives it). No control characters anywhere.
+QString rememberedListProblem(const QString& name);
+
 // The first thing a run does: backs grocery.dat up to grocery.bak when it holds products
 // (a backup that holds them already is not written again).
 // Touches no other file, so it may run on its own thread while the window fills its lists.
 data::FileResult backUpProducts();
 // First load of a run, before the current list is opened: carries a legacy pantlist.dat over
-// to grocery.lst, and otherwise takes the list remembered in namefile.dat. Returns the list
-// file to open; problems on the way are appended to errors and the start goes on.
+// to grocery.lst, and otherwise takes the list remembered in namefile.dat when
+// rememberedListProblem allows it, else grocery.lst with one line saying why. Returns the
+// list file to open; problems on the way are appended to errors and the start goes on.
 QString prepareFirstLoad(QStringList* errors);
 
 // How a list name is kept in namefile.dat. A list inside the working folder is kept by its
@@ -62,8 +75,8 @@ bool storeIsEliminable(int productCount, int itemCount, const QString& listFile)
 // deleted, and the shared grocery.dat is never deleted.
 data::FileResult eliminateStore(const QString& listFile, const QString& productFile);
 
-// Counts a merge file's records; an empty one (also one the count itself created) is
-// deleted again. Returns whether it holds records.
+// Counts a merge file's records; one of 0 bytes (also one the count itself created) is
+// deleted again, one with bytes is left as it is even when they make no whole record. Returns whether it holds records.
 bool probeMergeFile(const QString& mergeFile);
 
 } // namespace model

@@ -15,35 +15,31 @@ bool hasListExtension(const QString& fileName)
     return fileName.endsWith(QLatin1String("lst"), Qt::CaseInsensitive);
 }
 
-bool isOwnFileName(const QString& fileName)
-{
-    static const QStringList own = {
-        QStringLiteral("grocery"), QStringLiteral("pantrecp"), QStringLiteral("pantlist"),
-        QStringLiteral("pantlog"), QStringLiteral("pantnote"), QStringLiteral("pantnotes"),
-        QStringLiteral("pantlpt"), QStringLiteral("namefile"), QStringLiteral("justincase"),
-    };
-    if (fileName.startsWith(u'.'))
-        return true;
-    const QString base = fileName.left(fileName.indexOf(u'.'));
-    return own.contains(base, Qt::CaseInsensitive);
-}
-
 QString storeNameProblem(const QString& trimmedName)
 {
+    const QString refused = QStringLiteral("\"%1\" cannot be used as a file name.  ").arg(trimmedName);
     static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
     bool unfit = trimmedName.contains(QLatin1String(".."));
     for (QChar c : trimmedName)
         unfit = unfit || c.category() == QChar::Other_Control || forbidden.contains(c);
+    if (unfit)
+        return refused + QStringLiteral("Leave out / \\ : * ? \" < > | and \"..\", then try again.");
     // A character the code page lacks would be remembered as another one.
-    unfit = unfit || data::cp1252::decode(data::cp1252::encode(trimmedName)) != trimmedName;
-    if (!unfit)
-        return isOwnFileName(trimmedName) ? QStringLiteral("\"%1\" would take the name of one of the program's own "
-                                                           "files.  Choose another name.")
-                                                .arg(trimmedName)
-                                          : QString();
-    return QStringLiteral("\"%1\" cannot be used as a file name.  Leave out / \\ : * ? \" < > | and \"..\", "
-                          "then try again.")
-        .arg(trimmedName);
+    QString lacking;
+    for (const char32_t code : trimmedName.toUcs4()) {
+        const QString c = QString::fromUcs4(&code, 1);
+        if (data::cp1252::decode(data::cp1252::encode(c)) != c && !lacking.contains(c))
+            lacking += c;
+    }
+    if (!lacking.isEmpty())
+        return refused + QStringLiteral("The list files cannot keep %1.  Use other letters, then try again.")
+                             .arg(lacking.toUcs4().size() == 1 ? lacking : QStringLiteral("the characters ") + lacking);
+    if (trimmedName.startsWith(u'.'))
+        return refused + QStringLiteral("A name starting with \".\" makes a hidden file.  Choose another name.");
+    if (model::isOwnFileName(trimmedName))
+        return QStringLiteral("\"%1\" would take the name of one of the program's own files.  Choose another name.")
+            .arg(trimmedName);
+    return {};
 }
 
 QString openedListProblem(const QString& chosenPath)
@@ -51,8 +47,10 @@ QString openedListProblem(const QString& chosenPath)
     const QString fileName = QFileInfo(chosenPath).fileName();
     // The default list is the one own file that is a store; reached through the chooser its
     // products are grocery.dat as always.
-    if (!isOwnFileName(fileName) || fileName.compare(model::kDefaultList, Qt::CaseInsensitive) == 0)
+    if (!model::isOwnFileName(fileName) || fileName.compare(model::kDefaultList, Qt::CaseInsensitive) == 0)
         return {};
+    if (fileName.startsWith(u'.'))
+        return QStringLiteral("\"%1\" is a hidden file, not a shopping list.").arg(fileName);
     return QStringLiteral("\"%1\" is one of the program's own files, not a shopping list.").arg(fileName);
 }
 

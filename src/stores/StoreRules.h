@@ -8,15 +8,11 @@ namespace stores {
 // Whether a file chosen to open as a store ends in the letters "lst" (case ignored).
 bool hasListExtension(const QString& fileName);
 
-// Whether a file name (no folder) is, or would make, one of the program's own files: its
-// part before the first "." is grocery, pantrecp, pantlist, pantlog, pantnote, pantnotes,
-// pantlpt, namefile or justincase (case ignored), or it starts with "." (a hidden file).
-bool isOwnFileName(const QString& fileName);
-
 // Why the typed name cannot name a new store file in the working folder, or empty when it
-// can: not one of the program's own names (isOwnFileName), no folder separators, no "..",
-// no character that file names or the code page of the data files cannot hold (a store's
-// name is remembered in namefile.dat). The window shows the text and stays open.
+// can: not one of the program's own names (model::isOwnFileName), not starting with "." (a
+// hidden file), no folder separators, no "..", no character that file names or the code page
+// of the data files cannot hold (a store's name is remembered in namefile.dat); each says
+// which it is. The window shows the text and stays open.
 QString storeNameProblem(const QString& trimmedName);
 
 // Why a .lst chosen in the file chooser cannot be opened as a store, or empty when it can:

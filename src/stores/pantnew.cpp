@@ -57,11 +57,14 @@ void pantnew::create()
         dialogs_.tell(QStringLiteral("Enter a name first!"), Title::own(QStringLiteral("Oops!")));
         return;
     }
-    if (const QString problem = storeNameProblem(name); !problem.isEmpty()) {
+    const QString listFile = newListFile(name);
+    // A list that is there is answered as such, also one whose name is the program's own
+    // (grocery.lst, the default store).
+    const bool ownListExists = model::isOwnFileName(name) && !name.contains(u'/') && listHoldsRecords(listFile);
+    if (const QString problem = storeNameProblem(name); !problem.isEmpty() && !ownListExists) {
         dialogs_.tell(problem, Title::own(QStringLiteral("Oops!")), ui::Icon::Exclamation);
         return;
     }
-    const QString listFile = newListFile(name);
     if (listHoldsRecords(listFile)) {
         dialogs_.tell(QStringLiteral("List already exists.  Try another name."), Title::none());
         return;

@@ -11,7 +11,9 @@ using ui::Answer;
 
 TEST_F(MainWindowTest, FirstStartInAnEmptyFolder)
 {
-    // A copy a killed run left half-way goes (what else may look alike: see the tidying's own test).
+    // A copy a killed run left half-way beside the file it was to replace goes (what else may
+    // look alike: see the tidying's own test).
+    TempFolder::write("grocery.dat", {});
     TempFolder::write("grocery.dat.pantrix-Ab12Cd", "half");
     start();
     EXPECT_FALSE(TempFolder::exists("grocery.dat.pantrix-Ab12Cd"));
@@ -146,6 +148,10 @@ TEST_F(MainWindowTest, CategoryBoxQuickSearchDietFiltersAndPriceEntryByRightClic
                            "    (To remove a price altogether, press the spacebar once and click OK.)\r\n\r\n\r\n\r\n";
     dialogs.type("abc", prompt, ui::Title::own("Add or Change Item Price"))
         .ok("Bad entry.", ui::Title::own("Error"))
+        .type("12345.67", prompt)
+        .ok("Bad entry.  12345.67 does not fit the 6 characters a price is stored in.  "
+            "The largest price with cents is 999.99.",
+            ui::Title::own("Error"))
         .type("2.5", prompt);
     rightClickProducts();
     EXPECT_EQ(dialogs.boxes()[1].defaultAnswer, "4.00");

@@ -30,6 +30,9 @@ TEST_F(ShoppingListWindowTest, AddWithF2OrADoubleClickThatAsksTheQuantity)
         .ok("Bad entry")
         .type("1.25") // a number, but not one that fits the field
         .ok("Bad entry")
+        .type("999") // a price the field cannot hold
+        .ok("Bad entry  2487.51 does not fit the 6 characters a price is stored in.  "
+            "The largest price with cents is 999.99.")
         .type("2", "Enter a quantity...");
     doubleClickProduct(1);
     EXPECT_EQ(dialogs.boxes()[0].defaultAnswer, "2");

@@ -36,6 +36,19 @@ TEST_F(CouponAndMergeTest, CouponsThenImportAndExport)
     auto* value = find<QLineEdit>("valuetxt");
     ASSERT_TRUE(panel->isVisible());
     EXPECT_TRUE(value->hasFocus());
+    // Refused values keep the panel open for another one and write nothing.
+    const QString milkCoupon = items()[0].get(ShoppingItemRecord::coupon);
+    for (const auto& [typed, told] :
+         {std::pair<QString, QString>{"-5", "Bad entry"},
+          {"99999.99", "Bad entry  99999.99 does not fit the 6 characters a coupon is stored in.  "
+                       "The largest coupon with cents is 999.99."}}) {
+        value->setText(typed);
+        dialogs.ok(told);
+        click("okcmd");
+        EXPECT_TRUE(panel->isVisible()) << typed.toStdString();
+        EXPECT_EQ(items()[0].get(ShoppingItemRecord::coupon), milkCoupon);
+    }
+    value->clear();
     QTest::keyClicks(value, "1234.5"); // shown on leaving the box as its rules' test says
     click("okcmd");
     EXPECT_EQ(items()[0].get(ShoppingItemRecord::coupon), "1234.5");

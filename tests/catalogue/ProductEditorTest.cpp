@@ -99,9 +99,16 @@ TEST_F(ProductEditorTest, NewProductsAreCheckedSavedAndMayGoOntoTheShoppingList)
     EXPECT_EQ(f.aisletxt->text(), "");
     EXPECT_TRUE(f.aisletxt->hasFocus());
     typeInto(f.aisletxt, "3", f.itemtxt);
-    // The box shows the price as it will be stored: rounded to the field, never cut.
+    // The box shows the price as it will be stored; one that does not fit without
+    // rounding is refused with what does.
+    typeInto(f.pricetxt, "1234.50", f.itemtxt);
+    EXPECT_EQ(f.pricetxt->text(), "1234.5");
+    dialogs.ok("Bad entry.  1234.56 does not fit the 6 characters a price is stored in.  "
+               "The largest price with cents is 999.99.",
+               ui::Title::own("Error"));
     typeInto(f.pricetxt, "1234.56", f.itemtxt);
-    EXPECT_EQ(f.pricetxt->text(), "1234.6");
+    EXPECT_EQ(f.pricetxt->text(), "1234.56");
+    EXPECT_TRUE(f.pricetxt->hasFocus());
 
     dialogs.ok("Bad entry.", ui::Title::own("Error"));
     typeInto(f.pricetxt, "abc", f.itemtxt);

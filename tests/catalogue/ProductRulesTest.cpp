@@ -61,12 +61,17 @@ TEST(ProductRules, EditorCategoriesAndFieldsNeverWritten)
 TEST(ProductRules, ItemForANewProductIsPricedWithTheMoneyPattern)
 {
     const std::tuple<QString, QString, QString> cases[] = {
-        {"1.25", "2", "2.50"}, {".00", "3", ".00"}, {"999.99", "3", "3000.0"}, {"2.4992", "939", "2346.7"}};
+        {"1.25", "2", "2.50"}, {".00", "3", ".00"}, {"333.33", "3", "999.99"}, {"500", "4", "2000.0"}};
     for (const auto& [price, quantity, total] : cases)
         EXPECT_EQ(editorShoppingItem(product("Jam", price, "Spreads"), quantity),
                   listItem("Jam", total, quantity, "Spreads"));
     EXPECT_EQ(editorShoppingItem(product("Jam", "1.25"), "1.25"), std::nullopt);
-    EXPECT_EQ(editorShoppingItem(product("Jam", "9999.9"), "200"), std::nullopt);
+    // No price is rounded to fit: 2999.97 would be stored 3000.0, 2346.7488 as 2346.7.
+    for (const auto& [price, quantity] : {std::pair{"9999.9", "200"}, {"999.99", "3"}, {"2.4992", "939"}}) {
+        QString refusal;
+        EXPECT_EQ(editorShoppingItem(product("Jam", price), quantity, &refusal), std::nullopt) << price;
+        EXPECT_TRUE(refusal.endsWith("The largest price with cents is 999.99.")) << refusal.toStdString();
+    }
 }
 
 TEST(ProductDeletion, PerItemAnswersKeepTheProductsAnsweredNo)

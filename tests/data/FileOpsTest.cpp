@@ -62,6 +62,35 @@ TEST(SafeReplace, EveryFailingStepLeavesTheFileAsItWasAndSaysWhy)
     }
 }
 
+TEST(SafeReplace, TwoFilesChangeTogetherOrNotAtAll)
+{
+    const QString first = "grocery.lst";
+    const QString second = "grocery.dat";
+    // Steps of either file; the second file's rename comes after the first is in place.
+    const std::tuple<FileStep, QString> faults[] = {
+        {FileStep::Write, first}, {FileStep::Rename, first}, {FileStep::Flush, second}, {FileStep::Rename, second}};
+    for (const auto& [step, file] : faults) {
+        TempFolder folder;
+        TempFolder::write(first, "old list");
+        TempFolder::write(second, "old products");
+        ::chmod(qPrintable(first), 0640);
+        const FileFaultGuard fault(step, file);
+        const FileResult result = replaceFilesTogether(first, "new list", second, "new products");
+        EXPECT_EQ(result.error, "Writing " + file + " failed: No space left on device");
+        EXPECT_EQ(TempFolder::read(first), "old list") << file.toStdString() << int(step);
+        EXPECT_EQ(TempFolder::read(second), "old products") << file.toStdString() << int(step);
+        EXPECT_EQ(folderEntries(), (QStringList{second, first})) << "no temporary file is left behind";
+        struct stat info;
+        ASSERT_EQ(::stat(qPrintable(first), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0640u) << "the file put back is the one that was there";
+    }
+    TempFolder folder;
+    ASSERT_TRUE(replaceFilesTogether(first, "new list", second, "new products").ok());
+    EXPECT_EQ(TempFolder::read(first), "new list");
+    EXPECT_EQ(TempFolder::read(second), "new products");
+    EXPECT_EQ(folderEntries(), (QStringList{second, first}));
+}
+
 TEST(SafeReplace, ALargeCopyIsExactOrLeavesTheOldCopy)
 {
     // Large enough to be copied around the page cache, and no whole number of its blocks.
@@ -132,9 +161,19 @@ TEST(SafeReplace, NothingButARegularFileIsReadReplacedOrOpened)
 TEST(SafeReplace, StaleTemporariesAreTidiedAndNothingElse)
 {
     TempFolder folder;
-    const QStringList stale{"grocery.dat.pantrix-Ab3xYz", "pantrecp.dat.pantrix-000000"};
-    const QStringList users{"grocery.dat.pantrix-old", "grocery.dat.pantrix-ABCDEFG", "notes.pantrix-abc123.txt",
-                            ".pantrix-abcdef",         "grocery.dat.pantrix_abcdef",  "grocery.dat"};
+    const QStringList stale{"grocery.dat.pantrix-Ab3xYz", "Corner.LST.pantrix-000000"};
+    // Names alike that are not the program's: no such file of the program beside them, or
+    // not a kind of file the program keeps.
+    const QStringList users{"grocery.dat.pantrix-old",
+                            "grocery.dat.pantrix-ABCDEFG",
+                            "notes.pantrix-abc123.txt",
+                            ".pantrix-abcdef",
+                            "grocery.dat.pantrix_abcdef",
+                            "grocery.dat",
+                            "Corner.LST",
+                            "pantrecp.dat.pantrix-abcdef",
+                            "my notes.txt",
+                            "my notes.txt.pantrix-zzzzzz"};
     for (const QString& name : stale + users)
         TempFolder::write(name, QByteArray("x"));
     QDir().mkdir("folder.pantrix-abcdef");

@@ -108,10 +108,16 @@ TEST(ProductList, IsRebuiltExactlyWhenTheFileChanged)
     EXPECT_TRUE(c.load(bytesOf(products)));
     EXPECT_FALSE(c.refresh(file)) << "the same bytes, read in pieces";
 
-    ASSERT_TRUE(file.write(900, product("Tee")));
-    EXPECT_TRUE(c.refresh(file)) << "one byte changed in place";
-    EXPECT_EQ(c.name(899), "Tee");
-    EXPECT_FALSE(c.refresh(file));
+    // One byte changed in place: in the first piece of the reading (448 records), at its
+    // end, at the start of the next one, in the last.
+    for (const int record : {1, 448, 449, 900}) {
+        ASSERT_TRUE(file.write(record, product("Tee")));
+        EXPECT_TRUE(c.refresh(file)) << record;
+        EXPECT_EQ(c.name(record - 1), "Tee");
+        EXPECT_FALSE(c.refresh(file));
+        ASSERT_TRUE(file.write(record, product("Tea")));
+        EXPECT_TRUE(c.refresh(file)) << record;
+    }
 
     ASSERT_TRUE(QFile::resize("grocery.dat", 10 * data::ProductRecord::Length + 7));
     EXPECT_TRUE(c.refresh(file));

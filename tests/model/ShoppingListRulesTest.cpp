@@ -19,12 +19,15 @@ QStringList texts(const ShoppingListView& v)
 TEST(ShoppingList, RowsTotalsAndCoupons)
 {
     const auto view = buildShoppingList({listItem("Milk", " 4.98", "2"), listItem("Bread", "2.49", "1", "", "  .50"),
-                                         listItem("Eggs", "", "", "", "0"), listItem("Jam", "  3", "1.0")},
+                                         listItem("Eggs", "", "", "", "0"), listItem("Jam", "  3", "1.0"),
+                                         listItem("Oil", "2.49", "0", "", "-5.00")},
                                         ListOrder::Alphabetical);
-    EXPECT_EQ(texts(view), (QStringList{"     Bread (coupon .50)", "() Eggs", "     Jam", "(2) Milk"}));
+    EXPECT_EQ(texts(view), (QStringList{"     Bread (coupon .50)", "     Eggs", "     Jam", "(2) Milk", "(0) Oil"}));
     EXPECT_EQ(view.rows[0].costText, "1.99");
     EXPECT_EQ(view.rows[1].costText, ".00");
-    EXPECT_EQ(view.totalText, "9.97"); // the caption is the windows' ("corner ($)", "My ($0.00)")
+    EXPECT_EQ(view.rows[4].costText, "2.49") << "a coupon below zero is no coupon";
+    EXPECT_EQ(view.couponTotal, 0.5);
+    EXPECT_EQ(view.totalText, "12.46"); // the caption is the windows' ("corner ($)", "My ($0.00)")
 }
 
 TEST(ShoppingList, CategoryOrderByCodeKeepsOrderOfAddingAndShowsUnwrittenFields)
@@ -40,7 +43,7 @@ TEST(ShoppingList, CategoryOrderByCodeKeepsOrderOfAddingAndShowsUnwrittenFields)
     ShoppingItemRecord eggs; // fields never written show as blank ones do
     eggs.set(ShoppingItemRecord::item, u"Eggs");
     const auto unwritten = buildShoppingList({eggs}, ListOrder::ByCategory);
-    EXPECT_EQ(unwritten.rows[0].text, "() Eggs   ()");
+    EXPECT_EQ(unwritten.rows[0].text, "     Eggs   ()");
     EXPECT_EQ(unwritten.totalText, ".00");
 }
 
@@ -55,6 +58,7 @@ TEST(ShoppingList, QuantitiesAndPricesAreStoredWholeAndAgree)
         {"2.49", " 2", "2| 4.98 "},
         {"99.99", "1.25", ""},
         {"9999.99", "999", ""},
+        {"999.99", "3", ""},
         {"1.00", "abc", ""},
         {"", "3", "3| 0    "},
     };
@@ -76,6 +80,22 @@ TEST(ShoppingList, QuantitiesAndPricesAreStoredWholeAndAgree)
     EXPECT_FALSE(changeQuantity(tv, "1.25"));
     EXPECT_EQ(tv.text(ShoppingItemRecord::quantity), "1") << "a refused change leaves the item as it was";
     EXPECT_FALSE(withQuantity(listItem("Gold", "999999", "1"), "2")) << "a price of seven digits is refused";
+    // Each refusal says why: the quantity, or the price it makes and the largest that fits.
+    const std::tuple<QString, QString, QString> refusals[] = {
+        {"999.99", "3",
+         "Bad entry  2999.97 does not fit the 6 characters a price is stored in.  "
+         "The largest price with cents is 999.99."},
+        {"2.49", "1.25", "Bad entry"},
+        {"2.49", "x", "Bad entry"},
+    };
+    for (const auto& [price, typed, refusal] : refusals) {
+        QString added;
+        QString changed;
+        EXPECT_FALSE(shoppingItemFor(product("Milk", price), typed, PriceText::Plain, &added));
+        EXPECT_FALSE(withQuantity(listItem("Milk", price, "1"), typed, &changed));
+        EXPECT_EQ(added, refusal) << typed.toStdString();
+        EXPECT_EQ(changed, refusal) << typed.toStdString();
+    }
     // A stored quantity that is no number or zero never divides: the price is the unit price.
     for (const char* odd : {"0", "", "x"}) {
         ShoppingItemRecord item = listItem("Jam", "2.50", odd);

@@ -13,7 +13,6 @@ TEST(StoreRules, NamesThatCannotBeFilesAreRefused)
           "pipe|",   "quote\"",    "tab\there",  "名前",     "pantrecp",  "PantList", "pantlog", "grocery.x",
           "Grocery", "namefile.y", "justincase", "pantnote", "pantnotes", "pantlpt",  ".hidden", "."})
         EXPECT_NE(storeNameProblem(QString::fromUtf8(bad)), "") << bad;
-    EXPECT_TRUE(storeNameProblem("pantrecp").contains("would take the name of one of the program's own files"));
     for (const char* fine : {"/x/grocery.lst", "GROCERY.LST", "/x/corner.lst", "/x.y/pantlogs.lst"})
         EXPECT_EQ(openedListProblem(fine), "") << fine;
     for (const char* own : {"/x/.lst", "namefile.lst", "/x/grocery.old.lst", "pantlog.x.lst"})
@@ -30,4 +29,20 @@ TEST(StoreRules, ListExtensionAndExistingLists)
     EXPECT_FALSE(TempFolder::exists("new.lst")) << "looking does not create the file";
     TempFolder::write("short.lst", QByteArray(148, ' '));
     EXPECT_FALSE(listHoldsRecords("short.lst")) << "a whole record, as the store window's Market.lst holds";
+}
+
+TEST(StoreRules, EachRefusedNameSaysWhatIsWrongWithIt)
+{
+    const std::tuple<QString, QString> cases[] = {
+        {".hidden", "\".hidden\" cannot be used as a file name.  A name starting with \".\" makes a hidden file.  "
+                    "Choose another name."},
+        {QString::fromUtf8("Łódź"), QString::fromUtf8("\"Łódź\" cannot be used as a file name.  The list files cannot "
+                                                      "keep the characters Łź.  Use other letters, then try again.")},
+        {QString::fromUtf8("Café 🛒"),
+         QString::fromUtf8("\"Café 🛒\" cannot be used as a file name.  The list files "
+                           "cannot keep 🛒.  Use other letters, then try again.")},
+    };
+    for (const auto& [name, problem] : cases)
+        EXPECT_EQ(storeNameProblem(name), problem) << name.toStdString();
+    EXPECT_EQ(openedListProblem("/x/.hidden.lst"), "\".hidden.lst\" is a hidden file, not a shopping list.");
 }

@@ -41,6 +41,9 @@ TEST_F(StoreWindowTest, NewAndOpenedStoresSwitchListProductsAndMergeFile)
         {"../up", "\"../up\" cannot be used as a file name.  Leave out / \\ : * ? \" < > | and \"..\", then try again.",
          ui::Title::own("Oops!")},
         {" Market ", "List already exists.  Try another name.", ui::Title::none()},
+        {"grocery", "List already exists.  Try another name.", ui::Title::none()}, // the default store is a list too
+        {"pantlog", "\"pantlog\" would take the name of one of the program's own files.  Choose another name.",
+         ui::Title::own("Oops!")},
     };
     for (const auto& [name, message, title] : refused) {
         dialogs.ok(message, title);
