@@ -155,7 +155,14 @@ FileResult replaceFileSafely(const QString& name, const QByteArray& content)
     return replaceWith(name, [&](int fd) { return io::writeAt(fd, content.constData(), content.size(), 0, name); });
 }
 
-FileBytes readFileBytes(const QString& name)
+FileResult tooLarge(const QString& name, qint64 length, qint64 largest)
+{
+    return FileResult::failure(
+        QStringLiteral("Reading"), name,
+        QStringLiteral("the file is larger than it can be (%1 bytes; at most %2)").arg(length).arg(largest));
+}
+
+FileBytes readFileBytes(const QString& name, qint64 largest)
 {
     FileBytes out;
     int fd = -1;
@@ -165,6 +172,11 @@ FileBytes readFileBytes(const QString& name)
         return out;
     }
     const qint64 length = io::lengthOf(fd);
+    if (length > largest) {
+        io::closeQuietly(fd);
+        out.result = tooLarge(name, length, largest);
+        return out;
+    }
     out.bytes.resize(qMax<qint64>(length, 0));
     qint64 got = 0;
     if (const int error = io::readAt(fd, out.bytes.data(), out.bytes.size(), 0, got)) {
@@ -177,7 +189,7 @@ FileBytes readFileBytes(const QString& name)
     return out;
 }
 
-FileResult copyFile(const QString& from, const QString& to)
+FileResult copyFile(const QString& from, const QString& to, qint64 largest)
 {
     // The bytes go from file to file without passing through the program's memory: a
     // backup of a large product file costs no copy of it here.
@@ -188,9 +200,45 @@ FileResult copyFile(const QString& from, const QString& to)
         return replaceFileSafely(to, {}); // as an empty file reads
     }
     const qint64 length = qMax<qint64>(io::lengthOf(source), 0);
+    if (length > largest) {
+        io::closeQuietly(source);
+        return tooLarge(from, length, largest);
+    }
     const FileResult copied = replaceWith(to, [&](int fd) { return io::copyAll(source, fd, length, to); });
     io::closeQuietly(source);
     return copied;
+}
+
+Temporary createTemporaryBeside(const QString& target)
+{
+    Temporary out;
+    if (const int fault = FileFaults::errorFor(FileStep::Open, target)) {
+        out.result = io::failure(QStringLiteral("Writing"), target, fault);
+        return out;
+    }
+    int fd = -1;
+    if (const int error = createTemporary(replacedPath(target), out.name, fd)) {
+        out.name.clear();
+        out.result = io::failure(QStringLiteral("Writing"), target, error);
+        return out;
+    }
+    io::closeQuietly(fd);
+    return out;
+}
+
+FileResult moveTemporaryInPlace(const QString& temporary, const QString& target)
+{
+    int fd = -1;
+    int error = io::openRegular(temporary, O_WRONLY, fd);
+    if (error == 0)
+        error = fillAndMove(fd, temporary, replacedPath(target), target, [](int) { return 0; });
+    if (error != 0) {
+        io::closeQuietly(fd);
+        ::unlink(QFile::encodeName(temporary).constData());
+        return io::failure(QStringLiteral("Writing"), target, error);
+    }
+    syncFolderOf(replacedPath(target));
+    return FileResult::success();
 }
 
 bool sameContents(const QString& first, const QString& second)

@@ -186,8 +186,10 @@ FileResult eliminateStore(const QString& listFile, const QString& productFile)
 bool probeMergeFile(const QString& mergeFile)
 {
     const int count = probeRecordCount<ProductRecord>(mergeFile);
-    // The probe's own empty file goes again; one that cannot be removed does no harm.
-    if (count == 0)
+    // The probe's own empty file goes again; one that cannot be removed does no harm. A
+    // file that holds bytes (too few for a record, or too many to be read) is not the
+    // probe's and stays.
+    if (count == 0 && fileLength(mergeFile) == 0)
         (void)deleteFile(mergeFile);
     return count > 0;
 }
