@@ -6,8 +6,10 @@
 #include "ui/PrintJob.h"
 #include "ui_pantnote.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QTextCursor>
 
 namespace notes {
 
@@ -21,7 +23,11 @@ pantnote::pantnote(ui::Dialogs& dialogs, ui::Printer& printer, ui::Desktop& desk
     form_->setupUi(this);
     // The main window takes no input while the notes are open.
     setWindowModality(Qt::WindowModal);
-    form_->Text1->setPlainText(readNotes());
+    data::FileResult unread;
+    form_->Text1->setPlainText(readNotes(&unread));
+    fitted_ = form_->Text1->toPlainText();
+    form_->countlbl->setText(usedBytesText(fitted_));
+    connect(form_->Text1, &QPlainTextEdit::textChanged, this, &pantnote::keepWithinRecord);
     // F1 does nothing here, not even in the text box.
     form_->Text1->installEventFilter(this);
 
@@ -29,6 +35,8 @@ pantnote::pantnote(ui::Dialogs& dialogs, ui::Printer& printer, ui::Desktop& desk
     connect(form_->cancelcmd, &QPushButton::clicked, this, &pantnote::finish);
     connect(form_->printcmd, &QPushButton::clicked, this, &pantnote::printNotes);
     connect(form_->whatcmd, &QPushButton::clicked, this, [this] { dialogs_.tell(whatsThis(), ui::Title::none()); });
+    // Notes that cannot be read are not shown as none without a word; saving then refuses.
+    dialogs_.reportFailure(unread);
 }
 
 pantnote::~pantnote() = default;
@@ -60,6 +68,31 @@ void pantnote::printNotes()
         return;
     // What is printed is what was saved, read back.
     ui::printDocument(printer_, dialogs_, desktop_, buildNotesPrintout(readNotes(), QDate::currentDate()));
+}
+
+void pantnote::keepWithinRecord()
+{
+    const QString now = form_->Text1->toPlainText();
+    const qsizetype used = storedNoteBytes(now);
+    // An edit that leaves the note within its record, or makes an overlong note (one another
+    // program wrote) no longer, is taken as it is.
+    if (used <= data::NotesRecord::Length || used <= storedNoteBytes(fitted_)) {
+        fitted_ = now;
+        form_->countlbl->setText(usedBytesText(now));
+        return;
+    }
+    const FittedEdit fit = fitEdit(fitted_, now);
+    QTextCursor cut(form_->Text1->document());
+    // Part of the edit, so that one Undo takes back both.
+    cut.joinPreviousEditBlock();
+    cut.setPosition(int(fit.insertedAt + fit.kept));
+    cut.setPosition(int(fit.insertedAt + fit.kept + fit.leftOut.size()), QTextCursor::KeepAnchor);
+    cut.removeSelectedText();
+    cut.endEditBlock(); // the box's text is now within the record and taken above
+    if (fit.leftOut.toUcs4().size() > 1)
+        dialogs_.tell(leftOutMessage(fit.leftOut), ui::Title::application(), ui::Icon::Exclamation);
+    else
+        QApplication::beep(); // one character typed too many
 }
 
 void pantnote::finish()

@@ -41,8 +41,10 @@ private:
     void saveAndClose();
     void printNotes();
     void finish();
+    void keepWithinRecord();
 
     std::unique_ptr<Ui::pantnote> form_;
+    QString fitted_; // the box's text as last seen within the record
     ui::Dialogs& dialogs_;
     ui::Printer& printer_;
     ui::Desktop& desktop_;
