@@ -100,14 +100,13 @@ data::FileResult writeNotes(const QString& text)
 
 FittedEdit fitEdit(const QString& before, const QString& after)
 {
-    // The edit's new text lies between what both share at their start and at their end;
-    // neither part splits a character made of two UTF-16 units.
+    // The edit's new text lies between what both share at their start and at their end.
+    // The end does not begin inside a character of two UTF-16 units, whose first half the
+    // cut could take away; one split at the start counts as the one byte it is either way.
     const qsizetype shorter = std::min(before.size(), after.size());
     qsizetype head = 0;
     while (head < shorter && before[head] == after[head])
         ++head;
-    if (head > 0 && after[head - 1].isHighSurrogate())
-        --head;
     qsizetype tail = 0;
     while (tail < shorter - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
         ++tail;
@@ -118,7 +117,8 @@ FittedEdit fitEdit(const QString& before, const QString& after)
     const QString inserted = after.mid(head, after.size() - head - tail);
 
     // Each character kept can only add to the note's size, so the most that fits is found
-    // by halving.
+    // by halving. Half of a character of two units takes the byte the whole one does, so the
+    // most that fits never ends inside one.
     const auto fits = [&](qsizetype kept) {
         QString candidate = start;
         candidate += QStringView(inserted).left(kept);
@@ -134,8 +134,6 @@ FittedEdit fitEdit(const QString& before, const QString& after)
         else
             high = middle - 1;
     }
-    if (low > 0 && low < inserted.size() && inserted[low - 1].isHighSurrogate())
-        --low;
     return {head, low, inserted.mid(low)};
 }
 

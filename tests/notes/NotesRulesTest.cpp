@@ -69,7 +69,8 @@ TEST(NotesRules, TheBoxCountsBytesAsStoredAndKeepsOfAnEditWhatFits)
         {"x" + full, "0123456789AB" + full, 0, 10, "AB"},            // over a selection
         {full, full + "12345678\nz", 2990, 9, "z"},                  // a line break takes two
         {full, full + "123456789" + smile + smile, 2990, 11, smile}, // one byte each, never half
-        {full + full, full + full + "b", 5980, 0, "b"},              // too long already, from elsewhere
+        {full + "12345678" + smile, full + "12345678xyz\U0001F200", 2998, 2, "z\U0001F200"},
+        {full + full, full + full + "b", 5980, 0, "b"}, // too long already, from elsewhere
     };
     for (const auto& [before, after, at, kept, leftOut] : cases) {
         const FittedEdit fit = fitEdit(before, after);
