@@ -44,10 +44,10 @@ private:
     void keepWithinRecord();
 
     std::unique_ptr<Ui::pantnote> form_;
-    QString fitted_; // the box's text as last seen within the record
     ui::Dialogs& dialogs_;
     ui::Printer& printer_;
     ui::Desktop& desktop_;
+    QString fitted_; // the box's text as last seen within the record
 };
 
 } // namespace notes
