@@ -331,7 +331,8 @@ void pantrix1::Load()
     updateActions();
     startupErrors_ = nullptr;
     if (backup.valid()) {
-        if (const data::FileResult copied = backup.get(); !copied)
+        // A product file refused as too large is told once, not for the backup again.
+        if (const data::FileResult copied = backup.get(); !copied && !errors.contains(copied.error))
             errors.prepend(copied.error);
     }
     if (!errors.isEmpty())

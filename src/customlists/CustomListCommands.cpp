@@ -240,7 +240,8 @@ void CustomListCommands::Refresh()
         Title::own(QStringLiteral("Confirm")), ui::Buttons::YesNo, ui::Icon::None);
     if (go != Answer::Yes)
         return;
-    // Opening creates a missing file, so there is always something to back up.
+    // Opening creates a missing file, so there is always something to back up. A file that
+    // cannot be opened (or is refused as too large) is told once and left as it is.
     if (!readFile())
         return;
     file_.close();

@@ -254,7 +254,14 @@ FileResult replaceFilesTogether(const QString& first, const QByteArray& firstCon
     return result;
 }
 
-FileBytes readFileBytes(const QString& name)
+FileResult tooLarge(const QString& name, qint64 length, qint64 largest)
+{
+    return FileResult::failure(
+        QStringLiteral("Reading"), name,
+        QStringLiteral("the file is larger than it can be (%1 bytes; at most %2)").arg(length).arg(largest));
+}
+
+FileBytes readFileBytes(const QString& name, qint64 largest)
 {
     FileBytes out;
     int fd = -1;
@@ -264,6 +271,11 @@ FileBytes readFileBytes(const QString& name)
         return out;
     }
     const qint64 length = io::lengthOf(fd);
+    if (length > largest) {
+        io::closeQuietly(fd);
+        out.result = tooLarge(name, length, largest);
+        return out;
+    }
     out.bytes.resize(qMax<qint64>(length, 0));
     qint64 got = 0;
     if (const int error = io::readAt(fd, out.bytes.data(), out.bytes.size(), 0, got)) {
@@ -276,7 +288,7 @@ FileBytes readFileBytes(const QString& name)
     return out;
 }
 
-FileResult copyFile(const QString& from, const QString& to)
+FileResult copyFile(const QString& from, const QString& to, qint64 largest)
 {
     // The bytes go from file to file without passing through the program's memory: a
     // backup of a large product file costs no copy of it here.
@@ -287,9 +299,50 @@ FileResult copyFile(const QString& from, const QString& to)
         return replaceFileSafely(to, {}); // as an empty file reads
     }
     const qint64 length = qMax<qint64>(io::lengthOf(source), 0);
+    if (length > largest) {
+        io::closeQuietly(source);
+        return tooLarge(from, length, largest);
+    }
     const FileResult copied = replaceWith(to, [&](int fd) { return io::copyAll(source, fd, length, to); });
     io::closeQuietly(source);
     return copied;
+}
+
+Temporary createTemporaryBeside(const QString& target)
+{
+    Temporary out;
+    if (const int fault = FileFaults::errorFor(FileStep::Open, target)) {
+        out.result = io::failure(QStringLiteral("Writing"), target, fault);
+        return out;
+    }
+    int fd = -1;
+    if (const int error = createTemporary(replacedPath(target), out.name, fd)) {
+        out.name.clear();
+        out.result = io::failure(QStringLiteral("Writing"), target, error);
+        return out;
+    }
+    io::closeQuietly(fd);
+    return out;
+}
+
+FileResult moveTemporaryInPlace(const QString& temporary, const QString& target)
+{
+    int fd = -1;
+    int error = io::openRegular(temporary, O_WRONLY, fd);
+    // Checked explicitly: a full disk often shows only when the data is pushed out.
+    if (error == 0)
+        error = io::syncToDisk(fd, target);
+    if (fd >= 0 && ::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error != 0) {
+        ::unlink(QFile::encodeName(temporary).constData());
+        return io::failure(QStringLiteral("Writing"), target, error);
+    }
+    Prepared prepared;
+    prepared.name = target;
+    prepared.path = replacedPath(target);
+    prepared.temporary = temporary;
+    return moveIntoPlace(prepared);
 }
 
 bool sameContents(const QString& first, const QString& second)

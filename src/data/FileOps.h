@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileResult.h"
+#include "FixedField.h"
 
 #include <QByteArray>
 #include <QString>
@@ -27,8 +28,9 @@ FileResult replaceFileSafely(const QString& name, const QByteArray& content);
 // between the two renames aside). One message names what failed.
 FileResult replaceFilesTogether(const QString& first, const QByteArray& firstContent, const QString& second,
                                 const QByteArray& secondContent);
-// Byte-for-byte copy, replacing the destination atomically. A missing source copies as empty.
-FileResult copyFile(const QString& from, const QString& to);
+// Byte-for-byte copy, replacing the destination atomically. A missing source copies as empty;
+// one longer than `largest` is refused and nothing is written.
+FileResult copyFile(const QString& from, const QString& to, qint64 largest = kLargestRecordFile);
 // Whether both name regular files that hold the same bytes; false when either cannot be read.
 bool sameContents(const QString& first, const QString& second);
 
@@ -37,8 +39,26 @@ struct FileBytes
     QByteArray bytes;
     FileResult result;
 };
-// Reads a whole file; a missing file reads as empty.
-FileBytes readFileBytes(const QString& name);
+// Reads a whole file; a missing file reads as empty. A file longer than `largest` is refused
+// unread, so that no file can make the program take more memory than its data can need.
+FileBytes readFileBytes(const QString& name, qint64 largest = kLargestRecordFile);
+// The refusal of a file longer than `largest`: "Reading <name> failed: the file is larger
+// than it can be (<length> bytes; at most <largest>)".
+FileResult tooLarge(const QString& name, qint64 length, qint64 largest);
+
+// For output that a library writes to a file by name (the PDF engine): a fresh empty file
+// beside the target that takes the output first, so that the target only ever holds a
+// complete file. Empty name and the failure when it cannot be made.
+struct Temporary
+{
+    QString name;
+    FileResult result;
+};
+Temporary createTemporaryBeside(const QString& target);
+// Puts a filled temporary in the target's place once it is on the disk; the target keeps
+// what it held until then. A temporary that cannot be flushed or renamed is removed, and
+// the failure named after the target.
+FileResult moveTemporaryInPlace(const QString& temporary, const QString& target);
 
 // Whether a file name is one of the temporary names replaceFileSafely writes to.
 bool isSafeReplaceTemporary(const QString& fileName);

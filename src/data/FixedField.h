@@ -41,10 +41,18 @@ struct FixedField
     void clear(char* record) const { std::memset(record + offset, 0, width); }
 };
 
+// The longest file of many records the program takes in: a hundred megabytes is hundreds of
+// thousands of records, far more than any list, log or product file a user keeps. A longer
+// file is damaged or not one of the program's own, and is refused rather than read.
+inline constexpr qint64 kLargestRecordFile = qint64(100) << 20;
+
 // A record built from an all-zero buffer: fields nobody writes stay zero bytes.
 template<int N> struct FixedRecord
 {
     static constexpr int Length = N;
+    // The longest file of such records that is read; a record type whose file holds a
+    // fixed number of records says so by its own LargestFile.
+    static constexpr qint64 LargestFile = kLargestRecordFile;
     std::array<char, N> bytes{};
 
     QString get(FixedField f) const { return f.read(bytes.data()); }

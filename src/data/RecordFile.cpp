@@ -11,8 +11,9 @@
 
 namespace data {
 
-RecordFileBase::RecordFileBase(int recordLength)
+RecordFileBase::RecordFileBase(int recordLength, qint64 largestFile)
     : length_(recordLength)
+    , largest_(largestFile)
 {
 }
 
@@ -35,6 +36,12 @@ FileResult RecordFileBase::open(const QString& name)
     }
     if (error != 0)
         openError_ = io::failure(QStringLiteral("Opening"), name, error);
+    // Nothing of a file far larger than its records can be is read or written: it is
+    // damaged or not the program's own, and reading it would take the memory of its size.
+    if (const qint64 length = io::lengthOf(fd_); length > largest_) {
+        close();
+        openError_ = tooLarge(name, length, largest_);
+    }
     return openError_;
 }
 
@@ -155,6 +162,8 @@ bool RecordFileBase::readInPieces(int records, const std::function<void(const ch
 
 FileResult RecordFileBase::replaceAllBytes(const QByteArray& content)
 {
+    if (!isOpen())
+        return writable();
     const QString name = name_;
     close();
     const FileResult written = replaceFileSafely(name, content);

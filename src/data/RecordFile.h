@@ -26,6 +26,19 @@ template<class T> std::vector<T> recordsFromBytes(const QByteArray& bytes)
     return records;
 }
 
+// The same for the small files of a fixed number of records that other programs may have
+// cut short (an editor strips the trailing blanks of a note): a partial record at the end
+// is kept, its missing bytes read as zero bytes, as those of a record beyond the end do.
+template<class T> std::vector<T> recordsWithPartialTail(const QByteArray& bytes)
+{
+    std::vector<T> records = recordsFromBytes<T>(bytes);
+    if (const qsizetype whole = qsizetype(records.size()) * T::Length; whole < bytes.size()) {
+        records.emplace_back();
+        std::memcpy(records.back().bytes.data(), bytes.constData() + whole, size_t(bytes.size() - whole));
+    }
+    return records;
+}
+
 template<class T> QByteArray bytesFromRecords(const std::vector<T>& records)
 {
     QByteArray bytes;
@@ -38,17 +51,20 @@ template<class T> QByteArray bytesFromRecords(const std::vector<T>& records)
 // A file of fixed-length records, addressed by record number from 1, kept open between
 // operations. The record count is the file length divided by the record length; a partial
 // record at the end is ignored. Every write reaches the file before the call returns.
+// A file longer than the largest such file can be is refused when it is opened: it is left
+// closed and untouched, reads as empty, and every write reports the refusal.
 class RecordFileBase
 {
 public:
-    explicit RecordFileBase(int recordLength);
+    RecordFileBase(int recordLength, qint64 largestFile);
     virtual ~RecordFileBase();
     RecordFileBase(const RecordFileBase&) = delete;
     RecordFileBase& operator=(const RecordFileBase&) = delete;
 
     // Opens the named file, creating it empty when it is missing. A file that exists but
     // cannot be written is opened for reading and the failure is returned all the same.
-    // A name that leads to anything but a regular file is not opened at all.
+    // A name that leads to anything but a regular file, or to one that is too large, is
+    // not opened at all.
     FileResult open(const QString& name);
     void close();
     bool isOpen() const { return fd_ >= 0; }
@@ -74,7 +90,8 @@ public:
     // its end; the pieces handed over until then are whole records all the same.
     bool readInPieces(int records, const std::function<void(const char* bytes, qsizetype size)>& take) const;
     // Replaces the whole file atomically with the given records and reopens it. A failure
-    // leaves the file as it was.
+    // leaves the file as it was; a file that is not open (because it was refused) is not
+    // replaced.
     FileResult replaceAllBytes(const QByteArray& content);
     // The same for two files at once: both are replaced or, on any failure, neither
     // (replaceFilesTogether); both are reopened.
@@ -90,13 +107,14 @@ private:
     FileResult openError_;
     QString name_;
     int length_;
+    qint64 largest_;
 };
 
 template<class T> class RecordFile : public RecordFileBase
 {
 public:
     RecordFile()
-        : RecordFileBase(T::Length)
+        : RecordFileBase(T::Length, T::LargestFile)
     {
     }
 

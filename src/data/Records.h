@@ -36,6 +36,8 @@ static_assert(ShoppingItemRecord::spare.offset + ShoppingItemRecord::spare.width
 struct ListNameRecord : FixedRecord<30>
 {
     static constexpr FixedField listname{0, 30};
+    // A long path continues over further records; even percent-encoded it stays far below.
+    static constexpr qint64 LargestFile = 64 * 1024;
 };
 
 // pantrecp.dat: one product of one custom list.
@@ -62,6 +64,7 @@ struct PrintSettingsRecord : FixedRecord<508>
     static constexpr FixedField headerflag{8, 1};
     static constexpr FixedField indentwidth{9, 2};
     static constexpr FixedField spare{11, 497};
+    static constexpr qint64 LargestFile = Length;
 };
 static_assert(PrintSettingsRecord::spare.offset + PrintSettingsRecord::spare.width == PrintSettingsRecord::Length);
 
@@ -69,6 +72,7 @@ static_assert(PrintSettingsRecord::spare.offset + PrintSettingsRecord::spare.wid
 struct PrintNoteRecord : FixedRecord<60>
 {
     static constexpr FixedField commentline{0, 60};
+    static constexpr qint64 LargestFile = 3 * Length;
 };
 
 // pantlog.dat: one shopping trip.
@@ -87,6 +91,7 @@ static_assert(LogRecord::spare.offset + LogRecord::spare.width == LogRecord::Len
 struct NotesRecord : FixedRecord<3000>
 {
     static constexpr FixedField notes{0, 3000};
+    static constexpr qint64 LargestFile = Length;
 };
 
 } // namespace data

@@ -1,5 +1,6 @@
 #include "pantlogchart.h"
 
+#include "data/FileOps.h"
 #include "data/Numbers.h"
 #include "ui/Dialogs.h"
 #include "ui_pantlogchart.h"
@@ -7,6 +8,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QBuffer>
 #include <QChart>
 #include <QFileDialog>
 #include <QLocale>
@@ -119,9 +121,17 @@ void pantlogchart::saveImage()
         return;
     if (!name.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
         name += QStringLiteral(".png");
-    if (!form_->chartview->grab().save(name, "PNG"))
+    // The picture is made in memory and written beside the old one, which it replaces only
+    // once it is whole on the disk: a full disk or a crash keeps the old picture.
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !form_->chartview->grab().save(&buffer, "PNG")) {
         dialogs_.tell(QStringLiteral("Saving the chart as %1 failed.").arg(name), ui::Title::application(),
                       ui::Icon::Critical);
+        return;
+    }
+    if (const data::FileResult saved = data::replaceFileSafely(name, png); !saved)
+        dialogs_.tell(saved.error, ui::Title::application(), ui::Icon::Critical);
 }
 
 } // namespace shoplog

@@ -248,9 +248,9 @@ FileResult eliminateStore(const QString& listFile, const QString& productFile)
 bool probeMergeFile(const QString& mergeFile)
 {
     const int count = probeRecordCount<ProductRecord>(mergeFile);
-    // The probe's own empty file goes again, and so does an empty one found; a file with
-    // bytes in it, even less than a record, is someone's and stays. One that cannot be
-    // removed does no harm.
+    // The probe's own empty file goes again; one that cannot be removed does no harm. A
+    // file that holds bytes (too few for a record, or too many to be read) is not the
+    // probe's and stays.
     if (count == 0 && fileLength(mergeFile) == 0)
         (void)deleteFile(mergeFile);
     return count > 0;

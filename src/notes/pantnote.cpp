@@ -6,6 +6,9 @@
 #include "ui/PrintJob.h"
 #include "ui_pantnote.h"
 
+#include <QApplication>
+#include <QTextCursor>
+
 namespace notes {
 
 pantnote::pantnote(ui::Dialogs& dialogs, ui::Printer& printer, ui::Desktop& desktop, QWidget* parent)
@@ -16,12 +19,18 @@ pantnote::pantnote(ui::Dialogs& dialogs, ui::Printer& printer, ui::Desktop& desk
     , desktop_(desktop)
 {
     form_->setupUi(this);
-    form_->Text1->setPlainText(readNotes());
+    data::FileResult unread;
+    form_->Text1->setPlainText(readNotes(&unread));
+    fitted_ = form_->Text1->toPlainText();
+    form_->countlbl->setText(usedBytesText(fitted_));
+    connect(form_->Text1, &QPlainTextEdit::textChanged, this, &pantnote::keepWithinRecord);
 
     connect(form_->savecmd, &QPushButton::clicked, this, &pantnote::saveAndClose);
     connect(form_->cancelcmd, &QPushButton::clicked, this, &QDialog::reject);
     connect(form_->printcmd, &QPushButton::clicked, this, &pantnote::printNotes);
     connect(form_->whatcmd, &QPushButton::clicked, this, [this] { dialogs_.tell(whatsThis(), ui::Title::none()); });
+    // Notes that cannot be read are not shown as none without a word; saving then refuses.
+    dialogs_.reportFailure(unread);
 }
 
 pantnote::~pantnote() = default;
@@ -53,6 +62,31 @@ void pantnote::printNotes()
         return;
     // What is printed is what was saved, read back.
     ui::printDocument(printer_, dialogs_, desktop_, buildNotesPrintout(readNotes(), QDate::currentDate()));
+}
+
+void pantnote::keepWithinRecord()
+{
+    const QString now = form_->Text1->toPlainText();
+    const qsizetype used = storedNoteBytes(now);
+    // An edit that leaves the note within its record, or makes an overlong note (one another
+    // program wrote) no longer, is taken as it is.
+    if (used <= data::NotesRecord::Length || used <= storedNoteBytes(fitted_)) {
+        fitted_ = now;
+        form_->countlbl->setText(usedBytesText(now));
+        return;
+    }
+    const FittedEdit fit = fitEdit(fitted_, now);
+    QTextCursor cut(form_->Text1->document());
+    // Part of the edit, so that one Undo takes back both.
+    cut.joinPreviousEditBlock();
+    cut.setPosition(int(fit.insertedAt + fit.kept));
+    cut.setPosition(int(fit.insertedAt + fit.kept + fit.leftOut.size()), QTextCursor::KeepAnchor);
+    cut.removeSelectedText();
+    cut.endEditBlock(); // the box's text is now within the record and taken above
+    if (fit.leftOut.toUcs4().size() > 1)
+        dialogs_.tell(leftOutMessage(fit.leftOut), ui::Title::application(), ui::Icon::Exclamation);
+    else
+        QApplication::beep(); // one character typed too many
 }
 
 } // namespace notes

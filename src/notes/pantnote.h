@@ -32,11 +32,13 @@ private:
     bool save();
     void saveAndClose();
     void printNotes();
+    void keepWithinRecord();
 
     std::unique_ptr<Ui::pantnote> form_;
     ui::Dialogs& dialogs_;
     ui::Printer& printer_;
     ui::Desktop& desktop_;
+    QString fitted_; // the box's text as last seen within the record
 };
 
 } // namespace notes

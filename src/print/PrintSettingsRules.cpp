@@ -23,15 +23,13 @@ bool isOn(const PrintSettingsRecord& record, data::FixedField field)
     return !record.get(field).trimmed().isEmpty();
 }
 
-// Replaces the file's leading records and keeps its tail; a file that cannot be read is
-// left as it is rather than losing the tail.
-data::FileResult replaceLeadingBytes(const QString& file, const QByteArray& leading)
+// Replaces a file of a fixed number of records. One that cannot be read, or holds more than
+// those records, is left as it is: it is not what this program wrote, and may be the user's.
+data::FileResult replaceRecords(const QString& file, const QByteArray& records)
 {
-    const data::FileBytes old = data::readFileBytes(file);
-    if (!old.result)
+    if (const data::FileBytes old = data::readFileBytes(file, records.size()); !old.result)
         return old.result;
-    return data::replaceFileSafely(file, old.bytes.size() > leading.size() ? leading + old.bytes.mid(leading.size())
-                                                                           : leading);
+    return data::replaceFileSafely(file, records);
 }
 
 const QStringList kSizes = {QStringLiteral("8"), QStringLiteral("10"), QStringLiteral("12"), QStringLiteral("14"),
@@ -44,10 +42,12 @@ QString shownText(const QString& field)
     return data::isBlankOrUnwritten(field) ? QString() : data::trimBlanks(field);
 }
 
-PrintSettingsRecord readSettingsRecord()
+PrintSettingsRecord readSettingsRecord(data::FileResult* failure)
 {
-    // Settings that cannot be read load as on a first run; saving them tells what fails.
-    const auto records = data::recordsFromBytes<PrintSettingsRecord>(data::readFileBytes(kSettingsFile).bytes);
+    const data::FileBytes file = data::readFileBytes(kSettingsFile, PrintSettingsRecord::LargestFile);
+    if (failure)
+        *failure = file.result;
+    const auto records = data::recordsWithPartialTail<PrintSettingsRecord>(file.bytes);
     return records.empty() ? PrintSettingsRecord{} : records.front();
 }
 
@@ -85,13 +85,15 @@ PrintSettingsRecord recordFromChoices(const PrintChoices& c, PrintSettingsRecord
 
 data::FileResult writeSettingsRecord(const PrintSettingsRecord& record)
 {
-    const QByteArray bytes(record.bytes.data(), PrintSettingsRecord::Length);
-    return replaceLeadingBytes(kSettingsFile, bytes);
+    return replaceRecords(kSettingsFile, QByteArray(record.bytes.data(), PrintSettingsRecord::Length));
 }
 
-QStringList readCommentLines()
+QStringList readCommentLines(data::FileResult* failure)
 {
-    auto records = data::recordsFromBytes<PrintNoteRecord>(data::readFileBytes(kCommentFile).bytes);
+    const data::FileBytes file = data::readFileBytes(kCommentFile, PrintNoteRecord::LargestFile);
+    if (failure)
+        *failure = file.result;
+    auto records = data::recordsWithPartialTail<PrintNoteRecord>(file.bytes);
     records.resize(3);
     QStringList lines;
     for (const PrintNoteRecord& r : records)
@@ -106,7 +108,7 @@ data::FileResult writeCommentLines(const QStringList& lines)
         // Every record is written, so none is left as zero bytes.
         records[size_t(i)].set(PrintNoteRecord::commentline, i < lines.size() ? data::trimBlanks(lines[i]) : QString());
     }
-    return replaceLeadingBytes(kCommentFile, data::bytesFromRecords(records));
+    return replaceRecords(kCommentFile, data::bytesFromRecords(records));
 }
 
 QString nextFontSize(const QString& size)

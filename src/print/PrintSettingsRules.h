@@ -26,9 +26,11 @@ struct PrintChoices
     bool operator==(const PrintChoices&) const = default;
 };
 
-// Record 1 of the settings file. A missing or short file gives a record of zero bytes,
-// whose flags all count as on.
-data::PrintSettingsRecord readSettingsRecord();
+// Record 1 of the settings file. A missing file gives a record of zero bytes, whose flags
+// all count as on; a shorter one gives what it holds, the rest zero bytes. A file that
+// cannot be read, or is longer than the record, reads as missing, with the failure in
+// `failure`.
+data::PrintSettingsRecord readSettingsRecord(data::FileResult* failure = nullptr);
 // What the dialog shows for a record: a flag is on unless it is blank; of a pair both on,
 // bold and by-category win; a pair with neither side on takes regular, alphabetical, no
 // prices. Zero bytes show as an empty box; an empty font size shows as 12; the indent box
@@ -38,12 +40,15 @@ PrintChoices choicesFromRecord(const data::PrintSettingsRecord& record);
 // Separators and headers are only stored with the by-category order; the indent only
 // when it is checked.
 data::PrintSettingsRecord recordFromChoices(const PrintChoices& choices, data::PrintSettingsRecord base);
-// Replaces record 1 of the settings file, keeping whatever follows it, in one safe write.
+// Replaces the settings file with the record, in one safe write. A file that cannot be read
+// (or is longer than the record) is refused and left as it is.
 data::FileResult writeSettingsRecord(const data::PrintSettingsRecord& record);
 
-// The three comment lines of the printout, trimmed; a missing line reads as empty.
-QStringList readCommentLines();
-// Writes the three lines (trimmed) as records 1 to 3, keeping whatever follows them.
+// The three comment lines of the printout, trimmed; a missing line reads as empty, a line
+// cut short reads as far as it goes. A file that cannot be read, or is longer than three
+// lines, gives empty lines and the failure in `failure`.
+QStringList readCommentLines(data::FileResult* failure = nullptr);
+// Writes the three lines (trimmed) as records 1 to 3, refused as the settings are.
 data::FileResult writeCommentLines(const QStringList& lines);
 
 // The font size buttons' steps through 8, 10, 12, 14, 18 and round again; any other

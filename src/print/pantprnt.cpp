@@ -53,12 +53,16 @@ pantprnt::~pantprnt() = default;
 void pantprnt::load()
 {
     const QList<QLineEdit*> boxes = {form_->notetxt_0, form_->notetxt_1, form_->notetxt_2};
+    // Files that cannot be read are told now, before choices are made that cannot be saved.
+    data::FileResult unread;
     if (!printed_) {
-        const QStringList lines = readCommentLines();
+        const QStringList lines = readCommentLines(&unread);
+        dialogs_.reportFailure(unread);
         for (int i = 0; i < 3; ++i)
             boxes[i]->setText(lines[i]);
     }
-    settings_ = readSettingsRecord();
+    settings_ = readSettingsRecord(&unread);
+    dialogs_.reportFailure(unread);
     showChoices(choicesFromRecord(settings_));
 
     QLineEdit* first = boxes[0];

@@ -1,5 +1,7 @@
 #include "QtPrinter.h"
 
+#include "data/FileOps.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
@@ -14,6 +16,17 @@ namespace ui {
 namespace {
 
 const QString kFolder = QStringLiteral("Printouts");
+
+// Whether a PDF the engine wrote is whole: it ends with the end-of-file mark. The engine
+// itself says nothing when the disk fills under it.
+bool isWholePdf(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() == 0)
+        return false;
+    file.seek(std::max<qint64>(0, file.size() - 32));
+    return file.read(32).contains("%%EOF");
+}
 
 QFont fontFor(const PrintDocument::Op& op)
 {
@@ -181,20 +194,33 @@ PrintOutcome QtPrinter::print(const PrintDocument& document)
         }
     }
     QString savedAs;
+    data::Temporary temporary;
     if (toPdf) {
         if (!QDir().mkpath(kFolder))
             return {QStringLiteral("The folder %1 could not be created.").arg(kFolder), {}};
         savedAs = pdfPath(document.name(), QDateTime::currentDateTime());
+        // The engine writes a file beside the printout's name, which takes the printout's
+        // name only once it is whole and on the disk.
+        temporary = data::createTemporaryBeside(savedAs);
+        if (!temporary.result)
+            return {temporary.result.error, {}};
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QDir::current().absoluteFilePath(savedAs));
+        printer.setOutputFileName(QDir::current().absoluteFilePath(temporary.name));
     }
     prepare(printer, document);
-    const QString error = paint(document, printer);
+    QString error = paint(document, printer);
+    if (!toPdf)
+        return {error, {}};
+    if (error.isEmpty() && !isWholePdf(temporary.name))
+        error = data::FileResult::failure(QStringLiteral("Writing"), savedAs,
+                                          QStringLiteral("the printout could not be written completely"))
+                    .error;
     if (!error.isEmpty()) {
-        if (toPdf)
-            QFile::remove(savedAs); // no half-written printout is left behind
+        QFile::remove(temporary.name); // no half-written printout is left behind
         return {error, {}};
     }
+    if (const data::FileResult moved = data::moveTemporaryInPlace(temporary.name, savedAs); !moved)
+        return {moved.error, {}};
     return {{}, savedAs};
 }
 

@@ -99,3 +99,31 @@ TEST(RecordFile, FailedAppendLeavesTheFileAsItWasAndNamesTheCause)
     EXPECT_TRUE(file.append(listItem("Milk", "", "1")).ok());
     EXPECT_EQ(file.count(), 3);
 }
+
+namespace {
+
+template<class T> void expectRefused(const QString& name, qint64 largest)
+{
+    SCOPED_TRACE(name.toStdString());
+    RecordFile<T> file;
+    TempFolder::write(name, {});
+    ASSERT_TRUE(QFile::resize(name, largest)); // sparse: the length costs no disk
+    EXPECT_TRUE(file.open(name).ok()) << "as large as such a file can be";
+    ASSERT_TRUE(QFile::resize(name, largest + 1));
+    EXPECT_EQ(file.open(name).error,
+              QStringLiteral("Reading %1 failed: the file is larger than it can be (%2 bytes; at most %3)")
+                  .arg(name, QString::number(largest + 1), QString::number(largest)));
+    EXPECT_TRUE(file.readAll().empty());
+    EXPECT_FALSE(file.append(T()).ok() || file.replaceAll({}).ok() || copyFile(name, "copy", largest).ok());
+    EXPECT_EQ(QFile(name).size(), largest + 1) << "left as it was";
+}
+
+} // namespace
+
+TEST(RecordFile, AFileLargerThanItsRecordsCanBeIsRefusedUnreadAndUntouched)
+{
+    TempFolder folder;
+    expectRefused<ShoppingItemRecord>("grocery.lst", kLargestRecordFile);
+    expectRefused<NotesRecord>("pantnotes.dat", 3000);
+    expectRefused<PrintNoteRecord>("pantnote.dat", 180);
+}

@@ -4,6 +4,7 @@
 #include "log/pantlogadd.h"
 #include "log/pantlogchart.h"
 #include "support/FakeListViews.h"
+#include "support/FileSizeLimit.h"
 #include "support/MainWindowFixture.h"
 
 #include <QAbstractItemModelTester>
@@ -231,8 +232,18 @@ TEST_F(LogWindowTest, TheChartShowsTheListedEntriesByMonthAndSavesAPicture)
     in("savecmd", chart)->click();
     EXPECT_TRUE(TempFolder::read("spending.png").startsWith("\x89PNG"));
     chart->setFileChooser([](QWidget*) { return QStringLiteral("no such folder/spending.png"); });
-    dialogs.ok("Saving the chart as no such folder/spending.png failed.");
+    dialogs.ok("Writing no such folder/spending.png failed: No such file or directory");
     in("savecmd", chart)->click();
+    // On a full disk the picture saved before stays whole, and no part of the new one is left.
+    chart->setFileChooser([](QWidget*) { return QStringLiteral("spending.png"); });
+    const QByteArray before = TempFolder::read("spending.png");
+    dialogs.ok("Writing spending.png failed: File too large");
+    {
+        FileSizeLimit full(1024);
+        in("savecmd", chart)->click();
+    }
+    EXPECT_EQ(TempFolder::read("spending.png"), before);
+    EXPECT_EQ(QDir().entryList({"spending.png*"}), QStringList{"spending.png"});
 
     // Restricted to one store, the chart is that store's.
     clickRow(1);

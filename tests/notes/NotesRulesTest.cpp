@@ -1,6 +1,7 @@
 #include "notes/NotesRules.h"
 #include "support/Fixtures.h"
 
+#include <QFile>
 #include <QLocale>
 
 using namespace notes;
@@ -32,6 +33,49 @@ TEST(NotesRules, LongNotesAreCutAt3000BytesNeverInsideALineBreak)
     };
     for (const auto& [text, tail] : cases)
         EXPECT_EQ(QByteArray(notesRecord(text).bytes.data() + 2998, 2), tail) << text.right(3).toStdString();
+}
+
+TEST(NotesRules, NotesCutShortAreReadAsFarAsTheyGoAndThoseUnreadAreNeverReplaced)
+{
+    TempFolder folder;
+    TempFolder::write(kNotesFile, "Milk\r\nEggs"); // an editor stripped the trailing blanks
+    EXPECT_EQ(readNotes(), "Milk\nEggs");
+
+    const QByteArray tooLong(3001, 'n');
+    TempFolder::write(kNotesFile, tooLong);
+    data::FileResult failure;
+    EXPECT_EQ(readNotes(&failure), "");
+    EXPECT_EQ(failure.error,
+              "Reading pantnotes.dat failed: the file is larger than it can be (3001 bytes; at most 3000)");
+    EXPECT_EQ(writeNotes("New").error,
+              failure.error + "\r\nThe notes were not saved, so that what the file holds is kept.");
+    EXPECT_EQ(TempFolder::read(kNotesFile), tooLong);
+    QFile::remove(kNotesFile);
+    EXPECT_EQ(writeNotes(QString(2999, 'a') + "\n").error,
+              "Writing pantnotes.dat failed: the notes take 3001 bytes and only 3000 fit (a line break takes two); "
+              "shorten them by 1");
+    EXPECT_FALSE(TempFolder::exists(kNotesFile));
+}
+
+TEST(NotesRules, TheBoxCountsBytesAsStoredAndKeepsOfAnEditWhatFits)
+{
+    EXPECT_EQ(storedNoteBytes("  \u00e9\n\U0001F600\r\n\u20ac  "), 7) << "trimmed, CR LF, one byte each";
+    const QString full(2990, 'a');
+    const QString smile = "\U0001F600";
+    const std::tuple<QString, QString, qsizetype, qsizetype, QString> cases[] = {
+        // before, after, where the edit's text begins, how much of it is kept, what is left out
+        {full, full + "0123456789AB", 2990, 10, "AB"},
+        {"x" + full, "x0123456789AB" + full, 1, 9, "9AB"},           // in the middle: the note's end stays
+        {"x" + full, "0123456789AB" + full, 0, 10, "AB"},            // over a selection
+        {full, full + "12345678\nz", 2990, 9, "z"},                  // a line break takes two
+        {full, full + "123456789" + smile + smile, 2990, 11, smile}, // one byte each, never half
+        {full + "12345678" + smile, full + "12345678xyz\U0001F200", 2998, 2, "z\U0001F200"},
+        {full + full, full + full + "b", 5980, 0, "b"}, // too long already, from elsewhere
+    };
+    for (const auto& [before, after, at, kept, leftOut] : cases) {
+        const FittedEdit fit = fitEdit(before, after);
+        EXPECT_EQ(std::tuple(fit.insertedAt, fit.kept, fit.leftOut), std::tuple(at, kept, leftOut));
+    }
 }
 
 TEST(NotesRules, PrintableNotesAndTheirLines)

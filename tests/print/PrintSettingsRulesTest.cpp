@@ -47,3 +47,21 @@ TEST(PrintSettingsRules, FontSizeStepsAndIndent)
     for (const auto& [choices, count] : indents)
         EXPECT_EQ(indentCount(choices), count) << choices.indentText.toStdString();
 }
+
+TEST(PrintSettingsRules, FilesCutShortReadAsFarAsTheyGoAndLongerOnesAreLeftAlone)
+{
+    TempFolder folder;
+    TempFolder::write(kCommentFile, QByteArray("Cash only").leftJustified(60) + "Bring bags");
+    EXPECT_EQ(readCommentLines(), (QStringList{"Cash only", "Bring bags", ""}));
+    // What the settings hold counts; the bytes missing read as never written.
+    TempFolder::write(kSettingsFile, "14 1 1 1 3");
+    EXPECT_EQ(choicesFromRecord(readSettingsRecord()), (PrintChoices{"14", true, true, true, false, false, true, "3"}));
+
+    const QByteArray longer = QByteArray(508, 's') + "more";
+    TempFolder::write(kSettingsFile, longer);
+    data::FileResult failure;
+    readSettingsRecord(&failure);
+    EXPECT_EQ(failure.error, "Reading pantlpt.cfg failed: the file is larger than it can be (512 bytes; at most 508)");
+    EXPECT_EQ(writeSettingsRecord({}).error, failure.error);
+    EXPECT_EQ(TempFolder::read(kSettingsFile), longer);
+}

@@ -4,10 +4,12 @@
 #include "print/PrintSettingsRules.h"
 #include "print/pantprnt.h"
 #include "support/FakeListViews.h"
+#include "support/FileSizeLimit.h"
 #include "support/MainWindowFixture.h"
 #include "ui/QtPrinter.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
 #include <QRegularExpression>
@@ -141,6 +143,7 @@ TEST_F(PrintWindowsTest, OptionsStayConsistentSpareSurvivesAndFailedWritesAreTol
     // A file that cannot be written is told, and the dialog stays open.
     for (const QString& name : {QStringLiteral("pantnote.dat"), QStringLiteral("pantlpt.cfg")}) {
         ASSERT_TRUE(QFile::remove(name) && QDir().mkdir(name));
+        dialogs.ok("Reading " + name + " failed: it is not a regular file"); // told as the dialog opens
         commands.openPrintDialog();
         dialogs.answer(Answer::Ok);
         in("cancelcmd")->click();
@@ -211,6 +214,50 @@ TEST_F(PrintWindowsTest, ProductListPrintsTheRowsShownAndNotesPrintFromTheirWind
     EXPECT_TRUE(dialogs.last().text.contains("pantnotes.dat"));
     EXPECT_TRUE(commands.notesWindow()->isVisible());
     EXPECT_TRUE(QFileInfo("pantnotes.dat").isDir());
+}
+
+TEST_F(PrintWindowsTest, TheNotesBoxTakesWhatFitsSaysWhatNotAndKeepsNotesItCannotRead)
+{
+    TempFolder::write("pantnotes.dat", "Milk\r\nEggs"); // an editor stripped the trailing blanks
+    commands.openNotes();
+    auto* text = note<QPlainTextEdit>("Text1");
+    EXPECT_EQ(text->toPlainText(), "Milk\nEggs");
+    EXPECT_EQ(note<QLabel>("countlbl")->text(), "10 of 3000 bytes used");
+
+    // Pasted past the end: what does not fit is told before anything is saved.
+    text->moveCursor(QTextCursor::End);
+    dialogs.ok("The notes hold 3000 bytes (a line break takes two), so 8 characters of what was put in were left "
+               "out:\r\n\r\nine here",
+               ui::Title::application());
+    text->insertPlainText("\n" + QString(2980, 'p') + "\nLast line here");
+    EXPECT_TRUE(text->toPlainText().endsWith("\nLast l"));
+    EXPECT_EQ(note<QLabel>("countlbl")->text(), "3000 of 3000 bytes used");
+    QTest::keyClick(text, Qt::Key_X); // one more is refused without a box
+    note("savecmd")->click();
+    EXPECT_TRUE(TempFolder::read("pantnotes.dat").endsWith("\r\nLast l"));
+
+    // Notes that cannot be read are told as the window opens (Save then refuses to replace them).
+    TempFolder::write("pantnotes.dat", QByteArray(3001, 'n'));
+    dialogs.ok("Reading pantnotes.dat failed: the file is larger than it can be (3001 bytes; at most 3000)");
+    commands.openNotes();
+}
+
+TEST(QtPrinter, APdfTheDiskCannotHoldIsAnErrorAndLeavesNoFile)
+{
+    TempFolder folder;
+    qputenv("PANTRIX_PRINTER", "pdf");
+    ui::PrintDocument doc("Shopping List");
+    for (int i = 0; i < 300; ++i)
+        doc.line(QStringLiteral("Line %1").arg(i));
+    ui::PrintOutcome outcome;
+    {
+        FileSizeLimit full(4096);
+        outcome = ui::QtPrinter().print(doc);
+    }
+    qunsetenv("PANTRIX_PRINTER");
+    EXPECT_TRUE(outcome.error.startsWith("Writing Printouts/Shopping List ")) << outcome.error.toStdString();
+    EXPECT_TRUE(outcome.savedAs.isEmpty());
+    EXPECT_TRUE(QDir("Printouts").isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
 TEST(QtPrinter, WritesPdfPagesWhenToldTo)

@@ -16,6 +16,8 @@
 #include "data/RecordFile.h"
 #include "data/Records.h"
 #include "model/SharedState.h"
+#include "notes/NotesRules.h"
+#include "print/PrintSettingsRules.h"
 
 #include <QDir>
 #include <QFile>
@@ -131,6 +133,10 @@ void prepare()
     writeFile(kProductFile, data::bytesFromRecords(products()));
     writeFile(kListFile, data::bytesFromRecords(items()));
     writeFile(customlists::kCustomListFile, data::bytesFromRecords(customRecords()));
+    const data::NotesRecord note = notes::notesRecord(QStringLiteral("Old note\nkept whole"));
+    writeFile(notes::kNotesFile, QByteArray(note.bytes.data(), data::NotesRecord::Length));
+    writeFile(print::kSettingsFile, QByteArray("141 1 1 1 2").leftJustified(data::PrintSettingsRecord::Length, '\0'));
+    writeFile(print::kCommentFile, QByteArray("Old comment").leftJustified(3 * data::PrintNoteRecord::Length));
 }
 
 std::vector<Kind> kinds()
@@ -193,6 +199,16 @@ std::vector<Kind> kinds()
              for (ProductRecord& p : all)
                  p.set(ProductRecord::price, QStringLiteral("9.99"));
              return ok(customlists::refreshFile(customlists::kCustomListFile, all).result);
+         }},
+        {"notes save", {notes::kNotesFile}, [] { return ok(notes::writeNotes(QStringLiteral("New\nnote"))); }},
+        {"print settings save",
+         {print::kSettingsFile, print::kCommentFile},
+         [] {
+             print::PrintChoices choices;
+             choices.fontSize = QStringLiteral("18");
+             choices.bold = choices.price = true;
+             return ok(print::writeCommentLines({QStringLiteral("Cash only"), {}, QStringLiteral("Bags")})) &&
+                    ok(print::writeSettingsRecord(print::recordFromChoices(choices, print::readSettingsRecord())));
          }},
     };
 }
