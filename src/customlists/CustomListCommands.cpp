@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTimer>
 
 #include <utility>
 
@@ -52,9 +53,14 @@ void CustomListCommands::openMenu(QWidget* button)
 {
     menu_->adjustSize();
     menu_->move(button->mapToGlobal(QPoint(0, button->height() + 2)));
-    menu_->show();
-    menu_->raise();
-    menu_->activateWindow();
+    ui::present(menu_);
+    // It takes the keys (Esc closes it, not the program); a window manager may hand it the
+    // focus only once it is on screen.
+    menu_->setFocus();
+    QTimer::singleShot(0, menu_, [menu = menu_] {
+        if (menu->isVisible())
+            menu->activateWindow();
+    });
     menuHadFocus_ = false;
     views_.updateActions();
     // A click anywhere on the main window closes the menu, also where no window manager

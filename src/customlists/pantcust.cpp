@@ -8,7 +8,7 @@ namespace customlists {
 using model::CustomListCommand;
 
 pantcust::pantcust(QWidget* parent)
-    : ui::SecondaryWindow(parent, Modality::Beside, Qt::Tool | Qt::FramelessWindowHint)
+    : ui::SecondaryWindow(parent, Modality::Beside, Qt::Dialog | Qt::FramelessWindowHint)
     , form_(std::make_unique<Ui::pantcust>())
 {
     form_->setupUi(this);
