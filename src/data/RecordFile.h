@@ -69,7 +69,6 @@ public:
     void close();
     bool isOpen() const { return fd_ >= 0; }
     const QString& name() const { return name_; }
-    int recordLength() const { return length_; }
     int count() const;
     // Whether the name now leads to another file than the open one, or to none: another
     // program replaced or removed it, and what is read through this one is no longer there.

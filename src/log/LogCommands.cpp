@@ -1,6 +1,7 @@
 #include "LogCommands.h"
 
 #include "LogRules.h"
+#include "data/Numbers.h"
 #include "model/ListViews.h"
 #include "model/SharedState.h"
 #include "model/ShoppingListRules.h"
@@ -42,7 +43,10 @@ void LogCommands::logput()
     std::optional<data::LogRecord> entry =
         makeLogEntry(QDate::currentDate(), views_.shoppingTotal(), couponTotal, state_.ListFile, {});
     if (!entry) {
-        dialogs_.tell(QStringLiteral("The total of this shopping list is too large for the log."),
+        dialogs_.tell(QStringLiteral("The total of this shopping list is too large for the log.  The log keeps totals "
+                                     "up to %1 and coupon savings up to %2.")
+                          .arg(data::largestMoneyWithCents(data::LogRecord::total.width),
+                               data::largestMoneyWithCents(data::LogRecord::coupons.width)),
                       ui::Title::application(), ui::Icon::Exclamation);
         return;
     }

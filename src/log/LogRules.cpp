@@ -16,16 +16,6 @@ namespace {
 const QString kMoney = QStringLiteral("####.00");
 const QString kFigure = QStringLiteral("#####.00");
 
-// The rounded number with the given decimals and no leading zero, as the money patterns write it.
-QString withDecimals(double value, int decimals)
-{
-    QString pattern = QStringLiteral("#");
-    if (decimals > 0)
-        pattern += u'.' + QString(decimals, u'0');
-    const QString text = data::formatPattern(value, pattern);
-    return text.isEmpty() ? QStringLiteral("0") : text;
-}
-
 } // namespace
 
 std::optional<QString> fitMoney(const QString& text, int width)
@@ -37,13 +27,8 @@ std::optional<QString> fitMoney(const QString& text, int width)
         return trimmed;
     if (!data::isNumber(trimmed))
         return text;
-    const double value = data::parseLenient(trimmed);
-    for (int decimals = width - 2; decimals >= 0; --decimals) {
-        const QString candidate = withDecimals(value, decimals);
-        if (candidate.size() <= width)
-            return candidate;
-    }
-    return std::nullopt;
+    // A sum the log cannot keep to the cent is refused, never rounded.
+    return data::fitMoneyExactly(trimmed, width);
 }
 
 QString entryDateText(const QDate& day)

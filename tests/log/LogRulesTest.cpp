@@ -26,19 +26,20 @@ QStringList figuresOf(const LogView& view)
 } // namespace
 
 // The plain filed entry is checked by the log window's test, against a record built field by field.
-TEST(LogEntry, MoneyIsRoundedToFitNeverCut)
+TEST(LogEntry, MoneyIsKeptToTheCentOrRefusedNeverRoundedOrCut)
 {
-    const auto big = makeLogEntry(QDate(2027, 1, 2), "12345.67", 1234.56, "/home/me/My.Store.lst", {});
+    const auto big = makeLogEntry(QDate(2027, 1, 2), "9999.99", 999.99, "/home/me/My.Store.lst", {});
     ASSERT_TRUE(big);
-    EXPECT_EQ(big->text(LogRecord::total), "12345.7");
-    EXPECT_EQ(big->text(LogRecord::coupons), "1234.6");
+    EXPECT_EQ(big->text(LogRecord::total), "9999.99");
+    EXPECT_EQ(big->text(LogRecord::coupons), "999.99");
     EXPECT_EQ(big->text(LogRecord::listname), "My");
-    EXPECT_FALSE(makeLogEntry(QDate(2027, 1, 2), "123456789", 0, "grocery.lst", {})) << "no field holds it";
+    EXPECT_FALSE(makeLogEntry(QDate(2027, 1, 2), "12345.67", 0, "grocery.lst", {})) << "no field holds it";
+    EXPECT_FALSE(makeLogEntry(QDate(2027, 1, 2), "1.00", 1234.56, "grocery.lst", {}));
 
     const std::tuple<QString, int, std::optional<QString>> cases[] = {
-        {"45.50", 7, "45.50"},      {" 199.98", 6, "199.98"},    {"12345.67", 7, "12345.7"},
-        {"1234.56", 6, "1234.6"},   {"9999.96", 6, "10000"},     {"123456.4", 6, "123456"},
-        {"-1234.56", 7, "-1234.6"}, {"abcdefgh", 6, "abcdefgh"}, {"1234567.1", 6, std::nullopt},
+        {"45.50", 7, "45.50"},         {" 199.98", 6, "199.98"},     {"1234.50", 6, "1234.5"},
+        {"12345.67", 7, std::nullopt}, {"1234.56", 6, std::nullopt}, {"9999.96", 6, std::nullopt},
+        {"-1234.56", 7, std::nullopt}, {"abcdefgh", 6, "abcdefgh"},  {"1234567.1", 6, std::nullopt},
     };
     for (const auto& [text, width, fitted] : cases)
         EXPECT_EQ(fitMoney(text, width), fitted) << text.toStdString();
