@@ -1,6 +1,7 @@
 #include "pantlogadd.h"
 
 #include "LogRules.h"
+#include "data/Numbers.h"
 #include "ui/Dialogs.h"
 #include "ui_pantlogadd.h"
 
@@ -90,7 +91,10 @@ void pantlogadd::save()
                              form_->commenttxt->text(), form_->listnametxt->text()};
     const std::optional<LogRecord> entry = entryFrom(fields);
     if (!entry) {
-        dialogs_.tell(kNotValid);
+        // A sum too large for its field to the cent: said how large it may be.
+        dialogs_.tell(kNotValid + QStringLiteral("\r\nThe log keeps totals up to %1 and coupon savings up to %2.")
+                                      .arg(data::largestMoneyWithCents(LogRecord::total.width),
+                                           data::largestMoneyWithCents(LogRecord::coupons.width)));
         form_->totaltxt->setFocus(Qt::OtherFocusReason);
         return;
     }

@@ -180,15 +180,19 @@ TEST_F(LogWindowTest, TheEditorChecksItsBoxesSavesOverTheEntryAndDeletes)
     edit("savecmd")->click(); // still not a number: nothing is written
     EXPECT_EQ(logged()[1].text(LogRecord::coupons), ".5");
 
-    typeInto("couponstxt", "1234.56");
+    typeInto("couponstxt", "999.99");
     typeInto("entrydatetxt", "dec 5");
     typeInto("totaltxt", "12345.67");
     edit<QLineEdit>("commenttxt")->setText("  new  ");
+    dialogs.ok("Entry not valid\r\nThe log keeps totals up to 9999.99 and coupon savings up to 999.99.");
+    edit("savecmd")->click(); // too large to keep to the cent: refused, not rounded
+    EXPECT_EQ(logged()[1].text(LogRecord::total), "20");
+    typeInto("totaltxt", "9999.99");
     edit("savecmd")->click();
     EXPECT_FALSE(log.viewer()->editor()->isVisible());
     const std::vector records = logged();
     EXPECT_EQ(records, (std::vector{logEntry("01-01-27", "", "10.00", "grocery"),
-                                    logEntry("DEC 5", "1234.6", "12345.7", "corner", "new"),
+                                    logEntry("DEC 5", "999.99", "9999.99", "corner", "new"),
                                     logEntry("01-03-27", "", "30.00", "market")}));
 
     // Rebuilt with the first line selected; the entry with no readable date now comes last.
