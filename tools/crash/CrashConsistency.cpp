@@ -15,6 +15,7 @@
 #include "data/FileOps.h"
 #include "data/RecordFile.h"
 #include "data/Records.h"
+#include "log/LogRules.h"
 #include "model/SharedState.h"
 #include "notes/NotesRules.h"
 #include "print/PrintSettingsRules.h"
@@ -50,6 +51,7 @@ using Clock = std::chrono::steady_clock;
 constexpr int kProducts = 3000;
 constexpr int kItems = 60;
 constexpr int kCustomRecords = 2000;
+constexpr int kLogEntries = 500;
 
 const QString kProductFile = QStringLiteral("grocery.dat");
 const QString kListFile = QStringLiteral("grocery.lst");
@@ -137,6 +139,15 @@ void prepare()
     writeFile(notes::kNotesFile, QByteArray(note.bytes.data(), data::NotesRecord::Length));
     writeFile(print::kSettingsFile, QByteArray("141 1 1 1 2").leftJustified(data::PrintSettingsRecord::Length, '\0'));
     writeFile(print::kCommentFile, QByteArray("Old comment").leftJustified(3 * data::PrintNoteRecord::Length));
+    QByteArray log;
+    for (int i = 1; i <= kLogEntries; ++i) {
+        data::LogRecord entry;
+        entry.set(data::LogRecord::entrydate, QStringLiteral("01-%1-27").arg(i % 28 + 1, 2, 10, QLatin1Char('0')));
+        entry.set(data::LogRecord::total, QStringLiteral("%1.00").arg(i));
+        entry.set(data::LogRecord::listname, QStringLiteral("grocery"));
+        log.append(entry.bytes.data(), data::LogRecord::Length);
+    }
+    writeFile(shoplog::kLogFile, log);
 }
 
 std::vector<Kind> kinds()
@@ -199,6 +210,12 @@ std::vector<Kind> kinds()
              for (ProductRecord& p : all)
                  p.set(ProductRecord::price, QStringLiteral("9.99"));
              return ok(customlists::refreshFile(customlists::kCustomListFile, all).result);
+         }},
+        {"log entry delete",
+         {shoplog::kLogFile},
+         [] {
+             shoplog::LogFile log;
+             return ok(log.open(shoplog::kLogFile)) && ok(shoplog::deleteEntry(log, 7));
          }},
         {"notes save", {notes::kNotesFile}, [] { return ok(notes::writeNotes(QStringLiteral("New\nnote"))); }},
         {"print settings save",
