@@ -195,9 +195,11 @@ private:
     {
         startLine();
         const double target = column * column_;
-        // Past the column, or a column beyond the margin: one blank after the text so far.
-        if (x_ > target || target >= width_)
-            x_ += metrics_.horizontalAdvance(QLatin1Char(' '));
+        // Past the column, so near it that two fields would touch, or a column beyond the
+        // margin: one blank after the text so far.
+        const double blank = metrics_.horizontalAdvance(QLatin1Char(' '));
+        if (x_ > 0 && (x_ + blank / 2 > target || target >= width_))
+            x_ += blank;
         else
             x_ = target;
     }
