@@ -1,11 +1,13 @@
 // The Expense Log with 100k entries: opening its list (read, sort by date, model filled)
 // against the straightforward reading record by record with neighbour-swap sorting, and
-// deleting one entry against the straightforward delete-and-rewrite record by record.
+// deleting one entry against the straightforward delete-and-rewrite record by record; and the
+// printout of the whole log, built as the printer is handed it.
 #include "BenchSupport.h"
 
 #include "data/FileOps.h"
 #include "data/Numbers.h"
 #include "log/LogListModel.h"
+#include "log/LogPrintout.h"
 #include "log/LogRules.h"
 #include "log/pantlog1.h"
 #include "ui/Dialogs.h"
@@ -59,6 +61,19 @@ void OpenLog(benchmark::State& s)
     s.counters["lines"] = model.rowCount();
 }
 BENCHMARK(OpenLog)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The printout of the whole log: the document the printer is handed, from the records read.
+void LogPrintout(benchmark::State& s)
+{
+    const QString name = logFile(int(s.range(0)));
+    shoplog::LogFile file;
+    bench::mustWork(file.open(name));
+    size_t ops = 0;
+    for (auto _ : s)
+        ops = shoplog::logPrintout(file.readAll(), QDate(2026, 12, 6), {"1.00", "2.00", ".50", "1.00"}).ops().size();
+    benchmark::DoNotOptimize(ops);
+}
+BENCHMARK(LogPrintout)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 class NoPrinter : public ui::Printer
 {

@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev
     libgtest-dev googletest libbenchmark-dev
-    fonts-dejavu-core clang-format
+    fonts-dejavu-core fonts-liberation2 clang-format
     appstream desktop-file-utils
 )
 

@@ -7,9 +7,6 @@ using data::LogRecord;
 namespace {
 
 const QString kFont = QStringLiteral("Times New Roman");
-// The heading is counted as eleven lines, and a page is full past fifty.
-constexpr int kHeadingLines = 11;
-constexpr int kPageLines = 50;
 
 void heading(ui::PrintDocument& doc, const QDate& today)
 {
@@ -27,20 +24,18 @@ void heading(ui::PrintDocument& doc, const QDate& today)
 ui::PrintDocument logPrintout(const std::vector<LogRecord>& records, const QDate& today, const LogFigures& shown)
 {
     ui::PrintDocument doc(QStringLiteral("Expense Log"));
+    // The printer repeats the heading on every page it begins, after 40 entries or sooner
+    // when the paper holds fewer.
+    doc.font(kFont, 12).beginHeading();
     heading(doc, today);
-    int lines = kHeadingLines;
+    doc.endHeading().pageLines(kEntriesPerPage);
     for (const LogRecord& r : records) {
-        if (lines > kPageLines) {
-            doc.newPage();
-            heading(doc, today);
-            lines = kHeadingLines;
-        }
-        ++lines;
         doc.text(r.text(LogRecord::listname)).tab(30).text(r.text(LogRecord::entrydate));
         doc.tab(38).text(r.get(LogRecord::coupons)).tab(46).text(r.get(LogRecord::total));
         doc.tab(54).text(r.text(LogRecord::comment)).endLine();
     }
-    doc.endLine().endLine();
+    // The figures stay on the last page where it holds them.
+    doc.pageLines(0).endLine().endLine();
     doc.line(QStringLiteral("Coupons: ") + shown.coupontot);
     doc.line(QStringLiteral("Average: ") + shown.couponavg);
     doc.endLine();

@@ -11,8 +11,8 @@ namespace shoplog {
 inline constexpr int kEntriesPerPage = 40;
 
 // The printed expense log: every entry of the file in file order (whatever the window
-// lists), 40 to a page under a repeated heading, and at the end the figures the window
-// shows.
+// lists), one line each, at most 40 to a page under a repeated heading, and at the end the
+// figures the window shows.
 ui::PrintDocument logPrintout(const std::vector<data::LogRecord>& records, const QDate& today, const LogFigures& shown);
 
 } // namespace shoplog

@@ -4,6 +4,7 @@
 #include "data/Numbers.h"
 #include "data/RecordFile.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace print {
@@ -54,9 +55,7 @@ PrintSettingsRecord readSettingsRecord(data::FileResult* failure)
 PrintChoices choicesFromRecord(const PrintSettingsRecord& record)
 {
     PrintChoices c;
-    c.fontSize = shownText(record.get(PrintSettingsRecord::fontsize));
-    if (c.fontSize.isEmpty())
-        c.fontSize = QStringLiteral("12");
+    c.fontSize = allowedFontSize(shownText(record.get(PrintSettingsRecord::fontsize)));
     // Of a pair, the later option set on wins; neither on leaves the default side.
     c.bold = isOn(record, PrintSettingsRecord::boldflag);
     c.byCategory = isOn(record, PrintSettingsRecord::categoryflag);
@@ -64,6 +63,11 @@ PrintChoices choicesFromRecord(const PrintSettingsRecord& record)
     c.separators = isOn(record, PrintSettingsRecord::separatorflag);
     c.headers = isOn(record, PrintSettingsRecord::headerflag);
     c.indentText = shownText(record.get(PrintSettingsRecord::indentwidth));
+    if (!data::isNumber(c.indentText)) {
+        c.indentText.clear();
+    } else if (const double indent = std::round(data::parseLenient(c.indentText)); indent > 0) {
+        c.indentText = QString::number(std::min(int(std::min(indent, 99.0)), largestIndent(c.fontSize.toDouble())));
+    }
     c.indent = data::parseLenient(c.indentText) > 0;
     return c;
 }
@@ -121,6 +125,33 @@ QString previousFontSize(const QString& size)
 {
     const qsizetype at = kSizes.indexOf(size);
     return at < 0 ? size : kSizes[(at + kSizes.size() - 1) % kSizes.size()];
+}
+
+QString allowedFontSize(const QString& text)
+{
+    if (!data::isNumber(text))
+        return QStringLiteral("12");
+    const double size = data::parseLenient(text);
+    if (size < 8 || size > 18)
+        return QStringLiteral("12");
+    QString nearest = kSizes.front();
+    for (const QString& allowed : kSizes) {
+        if (std::abs(allowed.toDouble() - size) <= std::abs(nearest.toDouble() - size))
+            nearest = allowed;
+    }
+    return nearest;
+}
+
+int largestIndent(double points)
+{
+    // The printable width of A4 within the half-inch margins, in points, and the printer's
+    // character column: the average character width of Liberation Serif ("Times New
+    // Roman"), 1124/2048 of the size.
+    constexpr double kLineWidth = (210.0 - 2 * 12.7) / 25.4 * 72;
+    constexpr double kColumn = 1124.0 / 2048;
+    if (points <= 0)
+        points = 12;
+    return std::clamp(int(kLineWidth / (kColumn * points)) - 40, 0, 99);
 }
 
 int indentCount(const PrintChoices& choices)

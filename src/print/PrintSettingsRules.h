@@ -33,8 +33,10 @@ struct PrintChoices
 data::PrintSettingsRecord readSettingsRecord(data::FileResult* failure = nullptr);
 // What the dialog shows for a record: a flag is on unless it is blank; of a pair both on,
 // bold and by-category win; a pair with neither side on takes regular, alphabetical, no
-// prices. Zero bytes show as an empty box; an empty font size shows as 12; the indent box
-// is checked exactly when its number is above 0.
+// prices. The font size is brought to an allowed size and the indent to one that leaves a
+// usable line (a corrupt file can so always be put right in the dialog); zero bytes, and
+// bytes that are no such value, show as a first run shows them: size 12, no indent. The
+// indent box is checked exactly when its number is above 0.
 PrintChoices choicesFromRecord(const data::PrintSettingsRecord& record);
 // The record to save: the choices written over base, whose spare is kept byte for byte.
 // Separators and headers are only stored with the by-category order; the indent only
@@ -59,6 +61,13 @@ QString previousFontSize(const QString& size);
 // The number of blanks that begin each printed line: the indent rounded, 0 when it is not
 // checked or not a positive number.
 int indentCount(const PrintChoices& choices);
+
+// The size a stored size text stands for: a number from 8 to 18 goes to the nearest of 8,
+// 10, 12, 14, 18 (halfway to the larger); anything else (never written by the dialog) is 12.
+QString allowedFontSize(const QString& text);
+// The largest indent that leaves 40 characters of line at that size on A4 paper, the
+// narrower of the common papers, at most 99 (what the box holds).
+int largestIndent(double points);
 
 // A field's text as a box shows it: trimmed, and empty when it was never written.
 QString shownText(const QString& field);

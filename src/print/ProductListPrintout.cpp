@@ -39,20 +39,15 @@ ui::PrintDocument buildProductListPrintout(const std::vector<ProductRecord>& pro
     const QString categoryText = shown.shownAs();
     // The printer's usual default size: 46 products and the heading fit any common page.
     ui::PrintDocument doc(QStringLiteral("Product List"));
-    doc.font(kItemFont, 10);
+    doc.font(kItemFont, 10).beginHeading();
     heading(doc, categoryText, now);
-    int lines = 6;
+    // A page is begun for the product that follows a full one, never for the heading alone.
+    doc.endHeading().pageLines(kProductsPerPage);
     for (const ProductRecord& product : products) {
         doc.text(stored(product, ProductRecord::item)).tab(44).text(stored(product, ProductRecord::price));
         if (all)
             doc.tab(54).text(stored(product, ProductRecord::category));
         doc.endLine();
-        // The page is turned right after its last line, even when no product follows.
-        if (++lines >= 6 + kProductsPerPage) {
-            doc.newPage();
-            heading(doc, categoryText, now);
-            lines = 6;
-        }
     }
     return doc;
 }

@@ -21,11 +21,12 @@ public:
     Composer(const ShoppingPrintout& in, const UnitPrices& prices)
         : in_(in)
         , prices_(prices)
-        , indent_(indentCount(in.choices), u' ')
         , size_(data::parseLenient(in.choices.fontSize))
     {
         if (size_ <= 0)
             size_ = 12;
+        // An indent typed larger than the page allows would leave no room for the text.
+        indent_ = QString(std::min(indentCount(in.choices), largestIndent(size_)), u' ');
     }
 
     ui::PrintDocument compose()
@@ -151,6 +152,8 @@ private:
         doc_.endLine();
     }
 
+    // The footer's face is "Playbill"; where it is missing the printer uses Liberation Serif
+    // Bold, a heavy serif installed with the program (see ui::QtPrinter).
     void footer()
     {
         doc_.font(kFooterFont, 12, false);
@@ -161,7 +164,7 @@ private:
 
     const ShoppingPrintout& in_;
     const UnitPrices& prices_;
-    const QString indent_;
+    QString indent_;
     double size_;
     ui::PrintDocument doc_{QStringLiteral("Shopping List")};
 };

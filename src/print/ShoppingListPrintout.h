@@ -14,6 +14,7 @@ namespace print {
 class UnitPrices;
 
 inline const QString kItemFont = QStringLiteral("Times New Roman");
+// Printed in Liberation Serif Bold where "Playbill" is not installed.
 inline const QString kFooterFont = QStringLiteral("Playbill");
 
 // Everything the Shopping List printout is made of, read when the user prints.

@@ -4,12 +4,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
 #include <algorithm>
+#include <functional>
 
 namespace ui {
 
@@ -30,30 +32,96 @@ bool isWholePdf(const QString& path)
 
 QFont fontFor(const PrintDocument::Op& op)
 {
-    QFont font(op.text);
+    // "Playbill", the footer's poster face, ships with few systems; the footer is then
+    // printed in Liberation Serif Bold (fonts-liberation2, which the program depends on), a
+    // heavy serif nearer to its look than the plain face the system would pick.
+    static const bool hasPlaybill = QFontDatabase::hasFamily(QStringLiteral("Playbill"));
+    const bool playbill = op.text.compare(QLatin1String("Playbill"), Qt::CaseInsensitive) == 0;
+    QFont font(playbill && !hasPlaybill ? QStringLiteral("Liberation Serif") : op.text);
     font.setPointSizeF(op.size > 0 ? op.size : 12);
-    font.setBold(op.bold);
-    // Where the family is missing, the system substitutes a font of the same kind.
+    font.setBold(op.bold || (playbill && !hasPlaybill));
+    // Where the family is missing, the system substitutes a font of the same kind ("Times
+    // New Roman" is Liberation Serif, of the same metrics, through fontconfig).
     if (op.text.contains(QLatin1String("Times"), Qt::CaseInsensitive))
         font.setStyleHint(QFont::Serif);
     return font;
 }
 
-// Where the next text goes on the page, in device pixels from the top left of the margins.
+using DrawRun = std::function<void(const QPointF& baseline, const QFont& font, const QString& run)>;
+
+// Lays the document out line by line page by page, in device pixels from the top
+// left of the margins. Long runs continue on the next line; pages turn by the real height
+// of the lines, and begin with the document's page heading.
 class Layout
 {
 public:
-    Layout(QPainter& painter, QPrinter& printer)
-        : painter_(painter)
+    // draw puts a run at its place on the current page; turnPage begins the next page and
+    // says whether it could.
+    Layout(const PrintDocument& document, QPrinter& printer, DrawRun draw, std::function<bool()> turnPage)
+        : ops_(document.ops())
         , printer_(printer)
-        , metrics_(painter.font(), &printer)
-        , column_(metrics_.averageCharWidth())
+        , draw_(std::move(draw))
+        , turnPage_(std::move(turnPage))
+        , metrics_(QFont(), &printer)
+        , width_(printer.width())
+        , height_(printer.height())
     {
+        setFont(QFont());
+    }
+
+    bool run()
+    {
+        for (size_t i = 0; i < ops_.size() && ok_; ++i)
+            apply(i);
+        return ok_;
+    }
+
+private:
+    using Kind = PrintDocument::Op::Kind;
+
+    void apply(size_t index)
+    {
+        const PrintDocument::Op& op = ops_[index];
+        switch (op.kind) {
+        case Kind::Font:
+            setFont(fontFor(op));
+            break;
+        case Kind::Text:
+            text(op.text);
+            break;
+        case Kind::Tab:
+            tab(op.column);
+            break;
+        case Kind::EndLine:
+            endLine();
+            break;
+        case Kind::NewPage:
+            if (open_)
+                endLine();
+            due_ = true;
+            break;
+        case Kind::HeadingBegin:
+            if (!replaying_) {
+                headingFrom_ = headingTo_ = index + 1;
+                headingFont_ = font_;
+            }
+            break;
+        case Kind::HeadingEnd:
+            if (!replaying_) {
+                headingTo_ = index;
+                below_ = 0;
+                bodyTop_ = y_;
+            }
+            break;
+        case Kind::PageLines:
+            limit_ = op.column;
+            break;
+        }
     }
 
     void setFont(const QFont& font)
     {
-        painter_.setFont(font);
+        font_ = font;
         metrics_ = QFontMetricsF(font, &printer_);
         // Columns are measured in the regular weight, so that a bold heading's columns
         // stand over the same columns of the lines below it.
@@ -62,69 +130,185 @@ public:
         column_ = QFontMetricsF(regular, &printer_).averageCharWidth();
     }
 
-    bool text(const QString& run)
+    // A run that passes the right margin goes on below, from the column its text began at;
+    // it is broken between words where it can, inside a word longer than the line.
+    void text(const QString& run)
     {
-        if (!startLine())
-            return false;
-        painter_.drawText(QPointF(x_, y_ + metrics_.ascent()), run);
-        x_ += metrics_.horizontalAdvance(run);
-        return true;
+        startLine();
+        QString rest = run;
+        qsizetype lead = 0;
+        while (lead < rest.size() && rest[lead] == u' ')
+            ++lead;
+        double from = x_ + metrics_.horizontalAdvance(rest.left(lead));
+        if (!inked_ && lead < rest.size()) {
+            lineStart_ = from;
+            inked_ = true;
+        }
+        // No room worth the name at that column: continue under the line's first text, or
+        // from the margin.
+        if (width_ - from < 10 * column_)
+            from = width_ - lineStart_ < 10 * column_ ? 0 : lineStart_;
+        for (;;) {
+            const double advance = metrics_.horizontalAdvance(rest);
+            if (x_ + advance <= width_) {
+                draw(rest);
+                x_ += advance;
+                return;
+            }
+            QString kept = rest;
+            while (kept.endsWith(u' '))
+                kept.chop(1);
+            if (x_ + metrics_.horizontalAdvance(kept) <= width_) {
+                draw(kept); // blanks alone pass the margin
+                x_ = width_;
+                return;
+            }
+            // The most characters that fit, then back to the last blank among them.
+            qsizetype low = 0, high = kept.size();
+            while (low < high) {
+                const qsizetype middle = (low + high + 1) / 2;
+                if (x_ + metrics_.horizontalAdvance(kept.left(middle)) <= width_)
+                    low = middle;
+                else
+                    high = middle - 1;
+            }
+            qsizetype cut = low < kept.size() && kept[low] == u' ' ? low : kept.left(low).lastIndexOf(u' ');
+            if (cut <= 0 || kept.left(cut).trimmed().isEmpty()) {
+                // No blank to break at: a word that would fit on a line of its own goes there.
+                const bool lineHasText = x_ > from + 0.5;
+                cut = lineHasText ? 0 : std::max<qsizetype>(low, 1);
+            }
+            if (cut > 0)
+                draw(kept.left(cut));
+            rest = kept.mid(cut);
+            while (rest.startsWith(u' '))
+                rest.remove(0, 1);
+            if (rest.isEmpty())
+                return;
+            continueLine(from);
+            if (!ok_)
+                return;
+        }
     }
 
-    bool tab(int column)
+    void tab(int column)
     {
+        startLine();
         const double target = column * column_;
-        if (x_ > target && !endLine())
-            return false;
-        if (!startLine())
-            return false;
-        x_ = target;
-        return true;
+        // Past the column, so near it that two fields would touch, or a column beyond the
+        // margin: one blank after the text so far.
+        const double blank = metrics_.horizontalAdvance(QLatin1Char(' '));
+        if (x_ > 0 && (x_ + blank / 2 > target || target >= width_))
+            x_ += blank;
+        else
+            x_ = target;
     }
 
-    bool endLine()
+    void endLine()
     {
-        if (!startLine())
-            return false;
+        if (!open_) {
+            // An empty line at the foot of a full page is left out rather than begin a page.
+            if (!due_ && pageFull(metrics_.lineSpacing()))
+                return;
+            startLine();
+        }
         y_ += lineHeight_;
         x_ = 0;
         open_ = false;
-        return true;
+        if (!replaying_)
+            ++below_;
     }
 
-    bool newPage()
+    void draw(const QString& run)
     {
-        if (!printer_.newPage())
-            return false;
-        x_ = y_ = 0;
-        open_ = false;
-        return true;
+        if (!run.isEmpty())
+            draw_(QPointF(x_, y_ + metrics_.ascent()), font_, run);
     }
 
-private:
-    // A line begins with the first thing put on it; it goes to a new page when it would
-    // pass the bottom margin.
-    bool startLine()
+    bool pageFull(double lineHeight) const
+    {
+        if (replaying_)
+            return false;
+        // A page that holds nothing but its heading takes the line whatever its height.
+        const bool body = y_ > bodyTop_ + 0.5;
+        return due_ || (body && (y_ + lineHeight > height_ || (limit_ > 0 && below_ >= limit_)));
+    }
+
+    // A line begins with the first thing put on it, on a new page when it would not fit.
+    void startLine()
     {
         if (open_) {
             lineHeight_ = std::max(lineHeight_, metrics_.lineSpacing());
-            return true;
+            return;
         }
+        if (pageFull(metrics_.lineSpacing()))
+            breakPage();
         lineHeight_ = metrics_.lineSpacing();
-        if (y_ > 0 && y_ + lineHeight_ > printer_.height() && !newPage())
-            return false;
         open_ = true;
-        return true;
+        inked_ = false;
     }
 
-    QPainter& painter_;
+    // The next line of a run broken at the margin; not a line of the document of its own.
+    void continueLine(double from)
+    {
+        y_ += lineHeight_;
+        open_ = false;
+        if (!replaying_ && y_ > bodyTop_ + 0.5 && y_ + metrics_.lineSpacing() > height_)
+            breakPage();
+        lineHeight_ = metrics_.lineSpacing();
+        open_ = true;
+        x_ = from;
+    }
+
+    void breakPage()
+    {
+        if (!turnPage_()) {
+            ok_ = false;
+            return;
+        }
+        x_ = y_ = 0;
+        open_ = false;
+        due_ = false;
+        const QFont kept = font_;
+        if (headingTo_ > headingFrom_) {
+            setFont(headingFont_);
+            replaying_ = true;
+            for (size_t i = headingFrom_; i < headingTo_; ++i)
+                apply(i);
+            replaying_ = false;
+            if (open_)
+                endLine();
+        }
+        setFont(kept);
+        bodyTop_ = y_;
+        below_ = 0;
+    }
+
+    const std::vector<PrintDocument::Op>& ops_;
     QPrinter& printer_;
+    DrawRun draw_;
+    std::function<bool()> turnPage_;
+    QFont font_;
     QFontMetricsF metrics_;
-    double column_; // width of one character column
+    double column_ = 0; // width of one character column
+    const double width_;
+    const double height_;
     double x_ = 0;
     double y_ = 0;
     double lineHeight_ = 0;
     bool open_ = false;
+    bool inked_ = false;   // the line has text other than blanks
+    double lineStart_ = 0; // where that text begins
+    bool ok_ = true;
+    // The page heading: its ops, the font it starts in, the lines a page holds below it.
+    size_t headingFrom_ = 0;
+    size_t headingTo_ = 0;
+    QFont headingFont_;
+    int limit_ = 0;
+    int below_ = 0;      // lines of the document below the heading on this page
+    double bodyTop_ = 0; // where the heading ends on this page
+    bool due_ = false;   // an explicit page break waits for the next line
+    bool replaying_ = false;
 };
 
 } // namespace
@@ -132,7 +316,9 @@ private:
 void QtPrinter::prepare(QPrinter& printer, const PrintDocument& document)
 {
     printer.setDocName(document.name());
-    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    // Half an inch, what printers commonly reach: a full page of the log (heading, 40 entries
+    // and the closing figures) fits on A4.
+    printer.setPageMargins(QMarginsF(12.7, 12.7, 12.7, 12.7), QPageLayout::Millimeter);
 }
 
 QString QtPrinter::paint(const PrintDocument& document, QPrinter& printer)
@@ -140,33 +326,30 @@ QString QtPrinter::paint(const PrintDocument& document, QPrinter& printer)
     QPainter painter;
     if (!painter.begin(&printer))
         return QStringLiteral("The printer could not be started.");
-    Layout layout(painter, printer);
-    bool ok = true;
-    for (const PrintDocument::Op& op : document.ops()) {
-        switch (op.kind) {
-        case PrintDocument::Op::Kind::Font:
-            layout.setFont(fontFor(op));
-            break;
-        case PrintDocument::Op::Kind::Text:
-            ok = layout.text(op.text);
-            break;
-        case PrintDocument::Op::Kind::Tab:
-            ok = layout.tab(op.column);
-            break;
-        case PrintDocument::Op::Kind::EndLine:
-            ok = layout.endLine();
-            break;
-        case PrintDocument::Op::Kind::NewPage:
-            ok = layout.newPage();
-            break;
-        }
-        if (!ok)
-            break;
-    }
+    const auto draw = [&painter](const QPointF& baseline, const QFont& font, const QString& run) {
+        if (painter.font() != font)
+            painter.setFont(font);
+        painter.drawText(baseline, run);
+    };
+    const bool ok = Layout(document, printer, draw, [&printer] { return printer.newPage(); }).run();
     painter.end();
     if (!ok || printer.printerState() == QPrinter::Error)
         return QStringLiteral("The printer stopped before the printout was complete.");
     return {};
+}
+
+std::vector<QtPrinter::PlacedRun> QtPrinter::layOut(const PrintDocument& document, QPrinter& printer)
+{
+    std::vector<PlacedRun> runs;
+    int page = 0;
+    const auto draw = [&](const QPointF& baseline, const QFont& font, const QString& run) {
+        runs.push_back({page, baseline, QFontMetricsF(font, &printer).horizontalAdvance(run), run});
+    };
+    Layout(document, printer, draw, [&page] {
+        ++page;
+        return true;
+    }).run();
+    return runs;
 }
 
 QString QtPrinter::pdfPath(const QString& documentName, const QDateTime& moment)

@@ -3,6 +3,9 @@
 #include "Printer.h"
 
 #include <QDateTime>
+#include <QPointF>
+
+#include <vector>
 
 class QPrinter;
 
@@ -18,9 +21,20 @@ public:
 
     // Lays the document out on a printer that is set up (a real one, a PDF, a preview):
     // character column n is n average character widths of the current font from the left
-    // margin (in its regular weight); a line that would pass the bottom margin goes to a new page. Returns why it
-    // failed, empty when it worked.
+    // margin (in its regular weight); text that would pass the right margin goes on below from
+    // the column it began at; a line that would pass the bottom margin goes to a new page,
+    // which begins with the page heading. Returns why it failed, empty when it worked.
     static QString paint(const PrintDocument& document, QPrinter& printer);
+    // Where paint() puts each run of text: the page (from 0), its baseline's start and its
+    // width, in device pixels from the top left of the margins.
+    struct PlacedRun
+    {
+        int page = 0;
+        QPointF at;
+        double width = 0;
+        QString text;
+    };
+    static std::vector<PlacedRun> layOut(const PrintDocument& document, QPrinter& printer);
     // Sets the margins and the document name every printout uses.
     static void prepare(QPrinter& printer, const PrintDocument& document);
     // The relative path a printout made at that moment is saved under, one not yet taken:

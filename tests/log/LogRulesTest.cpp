@@ -93,27 +93,33 @@ TEST(LogFileTest, DeletingTheOnlyEntryLeavesAnEmptyFile)
     EXPECT_EQ(TempFolder::read(kLogFile).size(), 0);
 }
 
-TEST(LogPrintoutTest, FortyEntriesToAPageEveryEntryAndTheWindowsFigures)
+TEST(LogPrintoutTest, FortyEntriesToAPageUnderTheHeadingEveryEntryOnOneLineAndTheWindowsFigures)
 {
-    std::vector<LogRecord> records;
-    for (int i = 1; i <= 41; ++i)
-        records.push_back(logEntry("12-05-26", ".75", "45.50", i == 41 ? "last" : "grocery", "note"));
     const LogFigures shown{"1.00", "2.00", ".50", "1.00"};
-    const QStringList text = logPrintout(records, QDate(2026, 12, 6), shown).asText();
-
     const QStringList heading{"", "", "", "{Times New Roman 14}Pantrix Shopping List",
                               "{Times New Roman 12}Expense Log   Printed 06-12-2026", "",
-                              // "Entry Date" passes column 38, so the rest goes on below, as it always has.
-                              "List" + QString(26, u' ') + "Entry Date", QString(38, u' ') + "Coupons Net     Comments",
-                              ""};
-    EXPECT_EQ(text.mid(0, 9), heading);
-    EXPECT_EQ(text[9], "grocery" + QString(23, u' ') + "12-05-26.75     45.50   note");
-    const qsizetype page = text.indexOf("<new page>");
-    ASSERT_EQ(page, 9 + 40) << "forty entries on the first page";
-    EXPECT_EQ(text.mid(page + 1, 9), heading);
-    EXPECT_TRUE(text[page + 10].startsWith("last "));
-    EXPECT_EQ(text.mid(page + 11),
-              (QStringList{"", "", "Coupons: 1.00", "Average: .50", "", "Net: 2.00", "Average: 1.00"}));
+                              // A column already passed: the next one follows a blank after.
+                              "List" + QString(26, u' ') + "Entry Date Coupons Net  Comments", ""};
+    const QStringList totals{"Coupons: 1.00", "Average: .50", "", "Net: 2.00", "Average: 1.00"};
+    const QString entry = "grocery" + QString(23, u' ') + "12-05-26.75     45.50   note";
+    const std::pair<int, QStringList> cases[] = {
+        // entries, what follows the first page's forty
+        {41, QStringList{"<new page>"} + heading + QStringList{"last" + QString(26, u' ') + entry.mid(30), "", ""} +
+                 totals},
+        // The figures stay on the last page.
+        {40, QStringList{"", ""} + totals},
+    };
+    for (const auto& [count, tail] : cases) {
+        std::vector<LogRecord> records;
+        for (int i = 1; i <= count; ++i)
+            records.push_back(logEntry("12-05-26", ".75", "45.50", i == 41 ? "last" : "grocery", "note"));
+        QStringList text = logPrintout(records, QDate(2026, 12, 6), shown).asText();
+        ASSERT_TRUE(text[0].startsWith("{Times New Roman 12}"));
+        text[0].remove("{Times New Roman 12}");
+        EXPECT_EQ(text.mid(0, 8), heading);
+        EXPECT_EQ(text.mid(8, 40), QStringList(40, entry));
+        EXPECT_EQ(text.mid(48), tail) << count;
+    }
 }
 
 TEST(EntryEditingTest, ChecksAndFormatsOfTheBoxes)

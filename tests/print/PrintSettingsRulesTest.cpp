@@ -11,7 +11,18 @@ TEST(PrintSettingsRules, RecordsLoadAsTheDialogShowsThem)
         {"8 11        ", {"8", true, false, false, false, false, false, ""}},
         {"141  11 1 3 ", {"14", false, true, false, true, true, true, "3"}},
         {"101 1    0 ", {"10", false, false, false, false, false, false, "0"}}, // indent 0 loads unchecked
-        {"xy1111111ab", {"xy", true, true, true, true, true, false, "ab"}},
+        // Sizes go to the nearest allowed one, indents to one that leaves 40 characters of line;
+        // bytes that are neither show as a first run does (12, no indent).
+        {"xy1111111ab", {"12", true, true, true, true, true, false, ""}},
+        {"\x82\xb7"
+         "1111111"
+         "\x82\xb7",
+         {"12", true, true, true, true, true, false, ""}},
+        {"99111111199", {"12", true, true, true, true, true, true, "39"}},
+        {"0 1111111ab", {"12", true, true, true, true, true, false, ""}},
+        {"9 111111199", {"10", true, true, true, true, true, true, "55"}},
+        {"16111111120", {"18", true, true, true, true, true, true, "12"}},
+        {"7 1111111.6", {"12", true, true, true, true, true, true, "1"}},
     };
     for (const auto& [bytes, expected] : cases) {
         const auto record = data::recordsFromBytes<PrintSettingsRecord>(bytes.leftJustified(508, '\0'));

@@ -103,7 +103,15 @@ TEST_F(ShoppingPrintoutTest, ByCategorySortsByCodeWithHeadersAndSeparatorsBetwee
                                                         "{Playbill 12}Pantrix Shopping List Utility"}));
 }
 
-TEST(ProductListPrintout, FortySixProductsAPageUnderARepeatedHeading)
+TEST_F(ShoppingPrintoutTest, AnIndentThePageCannotHoldLeavesFortyCharactersOfLine)
+{
+    for (const auto& [size, blanks] : {std::pair{"18", 12}, std::pair{"8", 79}}) {
+        in.choices = {.fontSize = size, .indent = true, .indentText = "99"};
+        EXPECT_TRUE(plain(build())[2].startsWith(QString(blanks, ' ') + "1   Bread")) << size;
+    }
+}
+
+TEST(ProductListPrintout, FortySixProductsAPageUnderARepeatedHeadingAndNoPageForTheHeadingAlone)
 {
     const QDateTime now(QDate(2026, 12, 5), QTime(9, 5, 7));
     const QStringList heading = {"", "", "", "PANTRIX Product List    Printed 12-05-2026 09:05:07", "Category: All",
@@ -116,7 +124,7 @@ TEST(ProductListPrintout, FortySixProductsAPageUnderARepeatedHeading)
     const std::pair<qsizetype, QStringList> cases[] = {
         // products, the lines after the first page
         {0, {}},
-        {46, QStringList{"<new page>"} + heading},
+        {46, {}}, // no sheet for the heading alone
         {47, QStringList{"<new page>"} + heading + QStringList{line47}},
     };
     for (const auto& [count, tail] : cases) {
