@@ -188,6 +188,9 @@ TEST(SpendingByMonthTest, LongSpansGoByYearAndStrayDatesAreLeftOut)
     const SpendingByMonth even = spendingByMonth(records, all, today);
     EXPECT_EQ(even.outlying, 0);
     EXPECT_EQ(even.years().size(), 27u);
+    // A log kept years ago, then paused, is not a mistyped year: it holds more than a tenth.
+    EXPECT_EQ(spendingByMonth(records, {1, 2, 3, 26, 27}, today).firstYear, 2000);
+
     const std::vector<LogRecord> edge{logEntry("06-01-24", "", "1.00", "g"), logEntry("05-01-26", "", "1.00", "g"),
                                       logEntry("06-01-26", "", "1.00", "g")};
     EXPECT_FALSE(spendingByMonth(edge, {1, 2}, today).byYear()) << "24 months: a bar each";

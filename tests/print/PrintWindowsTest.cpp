@@ -123,12 +123,14 @@ TEST_F(PrintWindowsTest, ThePreviewsPrintPrintsAsPrintDoes)
             if (action->text() == "Print")
                 action->trigger();
         }
-        // Whatever else the preview opened is closed, so that a wrong path fails instead of waiting.
-        QTimer::singleShot(100, [] {
-            for (int i = 0; i < 3 && QApplication::activeModalWidget(); ++i)
-                QApplication::activeModalWidget()->close();
-        });
     });
+    // Whatever else the preview opens is closed, so that a wrong path fails instead of waiting.
+    QTimer guard;
+    QObject::connect(&guard, &QTimer::timeout, [] {
+        if (QWidget* shown = QApplication::activeModalWidget())
+            shown->close();
+    });
+    guard.start(200);
     in("previewcmd")->click();
     ASSERT_EQ(printer.printed.size(), 1u);
     EXPECT_TRUE(printer.lastText().contains("Bags"));
