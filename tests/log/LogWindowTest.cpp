@@ -281,22 +281,17 @@ TEST_F(LogWindowTest, AChartOfManyYearsShowsYearsAndTheMonthsOfAChosenOne)
         return qobject_cast<QBarCategoryAxis*>(chart->chart()->axes(Qt::Horizontal).value(0));
     };
     ASSERT_TRUE(axis());
+    EXPECT_EQ(axis()->categories().front() + " " + axis()->titleText(), "2000 2000 \u2013 2026");
     EXPECT_EQ(axis()->categories().size(), 27);
-    EXPECT_EQ(axis()->categories().front(), "2000");
-    EXPECT_EQ(axis()->titleText(), "2000 \u2013 2026");
-    EXPECT_EQ(in<QLabel>("notelbl", chart)->text(),
-              "1 entry has a date that cannot be read and 1 entry has a date far from the others (before 2000 or in "
-              "the future); they are left off the chart and count in the average only.");
+    EXPECT_TRUE(in<QLabel>("notelbl", chart)->text().startsWith("1 entry has a date that cannot be read and 1 entry"));
 
     auto* years = in<QComboBox>("yearcombo", chart);
     ASSERT_TRUE(years->isVisible());
-    EXPECT_EQ(years->itemText(0), "All years");
-    EXPECT_EQ(years->count(), 28);
+    EXPECT_EQ(years->itemText(0) + " " + years->itemText(27), "All years 2026");
     years->setCurrentText("2013");
     ASSERT_TRUE(axis());
     EXPECT_EQ(axis()->categories().size(), 12);
-    EXPECT_EQ(axis()->categories().value(2), "Mar");
-    EXPECT_EQ(axis()->titleText(), "2013");
+    EXPECT_EQ(axis()->categories().value(2) + " " + axis()->titleText(), "Mar 2013");
     EXPECT_TRUE(chart->chart()->title().startsWith("Spending by month"));
     years->setCurrentIndex(0);
     EXPECT_EQ(axis()->categories().size(), 27);
