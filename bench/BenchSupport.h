@@ -51,6 +51,7 @@ public:
 struct NoPrinter : ui::Printer
 {
     ui::PrintOutcome print(const ui::PrintDocument&) override { return {}; }
+    ui::PrintOutcome printToPdf(const ui::PrintDocument&) override { return {}; }
 };
 struct NoDesktop : ui::Desktop
 {

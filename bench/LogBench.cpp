@@ -79,6 +79,7 @@ class NoPrinter : public ui::Printer
 {
 public:
     ui::PrintOutcome print(const ui::PrintDocument&) override { return {}; }
+    ui::PrintOutcome printToPdf(const ui::PrintDocument&) override { return {}; }
 };
 
 // The whole window: its file opened, the list built and shown in the list view.

@@ -48,11 +48,16 @@ pantguide* HelpCommands::guide() const
 void HelpCommands::programHelp()
 {
     const QFileInfo file(kHelpFile);
-    if (file.isFile() && desktop_.openUrl(QUrl::fromLocalFile(file.absoluteFilePath())))
+    const bool present = file.isFile();
+    if (present && desktop_.openUrl(QUrl::fromLocalFile(file.absoluteFilePath())))
         return;
     // One guide, kept with the place it was read to.
     if (!guide_)
         guide_ = new pantguide(window_);
+    // A help file the desktop cannot show would otherwise leave the user wondering where it went.
+    guide_->setNotice(
+        present ? QStringLiteral("%1 could not be opened, so here is the guide that comes with Pantrix.").arg(kHelpFile)
+                : QString());
     ui::present(guide_);
 }
 

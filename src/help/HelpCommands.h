@@ -31,7 +31,8 @@ public:
     ~HelpCommands() override;
 
     // Shows pantrix.hlp from the working folder when there is one and the desktop can open it;
-    // otherwise the guide that comes with the program. Never complains.
+    // otherwise the guide that comes with the program, which then says when pantrix.hlp was
+    // there but could not be opened.
     void programHelp();
     // Shows the help on merge files, or on custom lists, in a fresh "Help" window.
     void mergeHelp() { openHelp(HelpSection::MergeFiles); }

@@ -31,4 +31,10 @@ pantguide::pantguide(QWidget* parent)
 
 pantguide::~pantguide() = default;
 
+void pantguide::setNotice(const QString& notice)
+{
+    form_->noticelbl->setText(notice);
+    form_->noticelbl->setVisible(!notice.isEmpty());
+}
+
 } // namespace help

@@ -20,6 +20,9 @@ public:
     explicit pantguide(QWidget* parent = nullptr);
     ~pantguide() override;
 
+    // One line above the guide saying why it is shown; empty shows none.
+    void setNotice(const QString& notice);
+
 private:
     std::unique_ptr<Ui::pantguide> form_;
 };

@@ -174,7 +174,7 @@ void pantlog1::showChart()
         scope = state_.restriction.list;
     else if (state_.restriction.kind == Restriction::Kind::Picked)
         scope = QStringLiteral("selected entries");
-    ui::openFresh(chart_, spendingByMonth(state_.file.readAll(), entries), scope, dialogs_, this);
+    ui::openFresh(chart_, spendingByMonth(state_.file.readAll(), entries, QDate::currentDate()), scope, dialogs_, this);
 }
 
 void pantlog1::HandleActivation()

@@ -10,6 +10,7 @@
 #include <QBarSet>
 #include <QBuffer>
 #include <QChart>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLocale>
 #include <QValueAxis>
@@ -34,12 +35,22 @@ QString askFileName(QWidget* parent)
 pantlogchart::pantlogchart(const SpendingByMonth& spending, const QString& scope, ui::Dialogs& dialogs, QWidget* parent)
     : ui::SecondaryWindow(parent, Modality::Beside)
     , form_(std::make_unique<Ui::pantlogchart>())
+    , spending_(spending)
+    , scope_(scope)
     , dialogs_(dialogs)
     , chooser_(askFileName)
 {
     form_->setupUi(this);
     form_->chartview->setRenderHint(QPainter::Antialiasing);
-    buildChart(spending, scope);
+    if (spending_.byYear()) {
+        form_->yearcombo->addItem(QStringLiteral("All years"), 0);
+        for (const MonthSpending& year : spending_.years())
+            form_->yearcombo->addItem(QString::number(year.month.year()), year.month.year());
+        form_->yearcombo->setVisible(true);
+    }
+    buildChart();
+    form_->notelbl->setText(leftOutNote(spending_));
+    connect(form_->yearcombo, &QComboBox::currentIndexChanged, this, &pantlogchart::buildChart);
     connect(form_->savecmd, &QPushButton::clicked, this, &pantlogchart::saveImage);
     connect(form_->quitcmd, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -51,7 +62,7 @@ QChart* pantlogchart::chart() const
     return form_->chartview->chart();
 }
 
-void pantlogchart::buildChart(const SpendingByMonth& spending, const QString& scope)
+void pantlogchart::buildChart()
 {
     auto* chart = new QChart;
     chart->legend()->setAlignment(Qt::AlignBottom);
@@ -64,54 +75,58 @@ void pantlogchart::buildChart(const SpendingByMonth& spending, const QString& sc
     form_->chartview->setChart(chart);
     delete previous;
 
-    if (spending.months.empty()) {
-        chart->setTitle(QStringLiteral("Nothing to chart yet: no dated entries are listed (%1)").arg(scope));
+    if (spending_.months.empty()) {
+        chart->setTitle(QStringLiteral("Nothing to chart yet: no dated entries are listed (%1)").arg(scope_));
         form_->savecmd->setEnabled(false);
         return;
     }
-    chart->setTitle(QStringLiteral("Spending by month, %1 \u2014 average per trip %2 (%3 trips)")
-                        .arg(scope, dollars(spending.averagePerTrip()))
-                        .arg(spending.trips));
+    const int year = form_->yearcombo->currentData().toInt();
+    const bool years = spending_.byYear() && year == 0;
+    chart->setTitle(
+        QStringLiteral("Spending by %1, %2 \u2014 average per trip %3 (%4 trips)")
+            .arg(years ? QStringLiteral("year") : QStringLiteral("month"), scope_, dollars(spending_.averagePerTrip()))
+            .arg(spending_.trips));
 
+    const std::vector<MonthSpending> periods =
+        years ? spending_.years() : (year != 0 ? spending_.monthsOf(year) : spending_.months);
+    const int firstYear = periods.front().month.year();
+    const int lastYear = periods.back().month.year();
+    // Within one year the months are named alone and the year titles the axis.
+    const QString format = years                   ? QStringLiteral("yyyy")
+                           : firstYear == lastYear ? QStringLiteral("MMM")
+                                                   : QStringLiteral("MMM yy");
     auto* net = new QBarSet(QStringLiteral("Net spent"));
     auto* coupons = new QBarSet(QStringLiteral("Coupon savings"));
-    // Within one year the months are named alone and the year titles the axis.
-    const int firstYear = spending.months.front().month.year();
-    const int lastYear = spending.months.back().month.year();
-    const QString monthFormat = firstYear == lastYear ? QStringLiteral("MMM") : QStringLiteral("MMM yy");
-    QStringList months;
+    QStringList labels;
     const QLocale c = QLocale::c();
-    for (const MonthSpending& m : spending.months) {
+    for (const MonthSpending& m : periods) {
         net->append(m.net);
         coupons->append(m.coupons);
-        months.append(c.toString(m.month, monthFormat));
+        labels.append(c.toString(m.month, format));
     }
     auto* series = new QBarSeries;
     series->append(net);
     series->append(coupons);
     chart->addSeries(series);
 
-    auto* monthAxis = new QBarCategoryAxis;
-    monthAxis->append(months);
-    monthAxis->setTitleText(firstYear == lastYear ? QString::number(firstYear)
-                                                  : QStringLiteral("%1 \u2013 %2").arg(firstYear).arg(lastYear));
-    if (months.size() > 12)
-        monthAxis->setLabelsAngle(-90);
-    chart->addAxis(monthAxis, Qt::AlignBottom);
-    series->attachAxis(monthAxis);
+    auto* periodAxis = new QBarCategoryAxis;
+    periodAxis->append(labels);
+    periodAxis->setTitleText(firstYear == lastYear ? QString::number(firstYear)
+                                                   : QStringLiteral("%1 \u2013 %2").arg(firstYear).arg(lastYear));
+    // Upright labels side by side need room that many bars do not leave.
+    if (labels.size() > 12)
+        periodAxis->setLabelsAngle(-90);
+    chart->addAxis(periodAxis, Qt::AlignBottom);
+    series->attachAxis(periodAxis);
 
     auto* moneyAxis = new QValueAxis;
-    moneyAxis->setRange(0, spending.largestMonth() > 0 ? spending.largestMonth() * 1.1 : 1);
+    const double largest = largestOf(periods);
+    moneyAxis->setRange(0, largest > 0 ? largest * 1.1 : 1);
     moneyAxis->applyNiceNumbers();
     moneyAxis->setLabelFormat(QStringLiteral("$%.0f"));
     moneyAxis->setTitleText(QStringLiteral("Dollars"));
     chart->addAxis(moneyAxis, Qt::AlignLeft);
     series->attachAxis(moneyAxis);
-
-    if (spending.undated > 0)
-        form_->notelbl->setText(
-            QStringLiteral("%1 entries have a date that cannot be read; they count in the average only.")
-                .arg(spending.undated));
 }
 
 void pantlogchart::saveImage()

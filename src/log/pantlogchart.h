@@ -19,6 +19,8 @@ namespace shoplog {
 
 // A bar chart of the net spent and the coupon savings per month of the entries the
 // Expense Log lists, with the average per trip in its title; it can be saved as a PNG.
+// Over more than two years of months it shows years, and the months of a year chosen in
+// the box under it.
 class pantlogchart : public ui::SecondaryWindow
 {
     Q_OBJECT
@@ -36,10 +38,12 @@ public:
     void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
 
 private:
-    void buildChart(const SpendingByMonth& spending, const QString& scope);
+    void buildChart();
     void saveImage();
 
     std::unique_ptr<Ui::pantlogchart> form_;
+    SpendingByMonth spending_;
+    QString scope_;
     ui::Dialogs& dialogs_;
     FileChooser chooser_;
 };

@@ -11,6 +11,8 @@
 #include "ui/QtPrinter.h"
 #include "ui_pantprnt.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
@@ -159,11 +161,16 @@ ui::PrintDocument pantprnt::document()
 
 void pantprnt::printList()
 {
+    printAndClose(document());
+}
+
+void pantprnt::printAndClose(const ui::PrintDocument& doc)
+{
     // Settings that cannot be saved are reported; the printout is still made.
     saveComments();
     saveparameters();
     printed_ = true;
-    ui::printDocument(printer_, dialogs_, desktop_, document());
+    ui::printDocument(printer_, dialogs_, desktop_, doc);
     accept();
 }
 
@@ -176,7 +183,23 @@ void pantprnt::preview()
     ui::QtPrinter::prepare(*dialog.printer(), doc);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [&doc](QPrinter* printer) { ui::QtPrinter::paint(doc, *printer); });
+    // The preview's own Print would open the system's print dialog and print past the
+    // program's path (no PDF in Printouts/, nothing saved, no printed flag): it closes the
+    // preview and prints as Print does, what the preview showed.
+    bool print = false;
+    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction* action : dialog.findChildren<QAction*>()) {
+        if (action->text() != printText)
+            continue;
+        disconnect(action, &QAction::triggered, &dialog, nullptr);
+        connect(action, &QAction::triggered, &dialog, [&] {
+            print = true;
+            dialog.accept();
+        });
+    }
     dialog.exec();
+    if (print)
+        printAndClose(doc);
 }
 
 void pantprnt::saveAndClose()

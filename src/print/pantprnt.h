@@ -57,6 +57,7 @@ private:
     bool saveparameters();
 
     void printList();
+    void printAndClose(const ui::PrintDocument& doc);
     void preview();
     void saveAndClose();
     void alphaChosen(bool on);

@@ -8,14 +8,30 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include <functional>
+
 namespace ui {
+
+namespace {
+
+ui::PrintOutcome busyWhile(const std::function<ui::PrintOutcome()>& job)
+{
+    const ui::BusyCursor busy;
+    return job();
+}
+
+} // namespace
 
 bool printDocument(ui::Printer& printer, ui::Dialogs& dialogs, ui::Desktop& desktop, const ui::PrintDocument& document)
 {
-    ui::PrintOutcome outcome;
-    {
-        const ui::BusyCursor busy;
-        outcome = printer.print(document);
+    ui::PrintOutcome outcome = busyWhile([&] { return printer.print(document); });
+    if (outcome.refused) {
+        // Nothing came out of the printer; a PDF still gives the user the printout.
+        const QString question = outcome.error + QStringLiteral("\r\n\r\nSave the printout as a PDF instead?");
+        if (dialogs.ask(question, ui::Title::application(), ui::Buttons::YesNo, ui::Icon::Exclamation) !=
+            ui::Answer::Yes)
+            return false;
+        outcome = busyWhile([&] { return printer.printToPdf(document); });
     }
     if (!outcome.ok()) {
         // The cause, when the print system gave one, is what lets the user put it right.
@@ -26,10 +42,14 @@ bool printDocument(ui::Printer& printer, ui::Dialogs& dialogs, ui::Desktop& desk
         return false;
     }
     if (!outcome.savedAs.isEmpty()) {
-        const QString text = QStringLiteral("No printer is installed. The printout was saved as ") + outcome.savedAs +
-                             QStringLiteral(".\r\n\r\nOpen it now?");
-        if (dialogs.ask(text, ui::Title::application(), ui::Buttons::YesNo, ui::Icon::Question) == ui::Answer::Yes)
-            desktop.openUrl(QUrl::fromLocalFile(QFileInfo(outcome.savedAs).absoluteFilePath()));
+        const QString path = QFileInfo(outcome.savedAs).absoluteFilePath();
+        QString text = QStringLiteral("The printout was saved as ") + path + QStringLiteral(".\r\n\r\nOpen it now?");
+        if (outcome.noPrinter)
+            text.prepend(QStringLiteral("No printer is installed. "));
+        if (dialogs.ask(text, ui::Title::application(), ui::Buttons::YesNo, ui::Icon::Question) == ui::Answer::Yes &&
+            !desktop.openUrl(QUrl::fromLocalFile(path)))
+            dialogs.tell(QStringLiteral("No program to open PDF files was found, so %1 could not be opened.").arg(path),
+                         ui::Title::application(), ui::Icon::Exclamation);
     }
     return true;
 }

@@ -10,8 +10,9 @@ class Printer;
 namespace ui {
 
 // Sends a printout to the printer and tells the user what became of it: "Printer error"
-// when it failed; when it was saved as a PDF because no printer is installed, where it is,
-// with the offer to open it. Returns whether the printout was made.
+// with the cause when it failed; a printer that would not take it, with the offer of a PDF
+// instead; a PDF that was saved, by its full path, with the offer to open it. Returns
+// whether the printout was made (printed or saved).
 bool printDocument(ui::Printer& printer, ui::Dialogs& dialogs, ui::Desktop& desktop, const ui::PrintDocument& document);
 
 } // namespace ui

@@ -12,10 +12,14 @@ struct PrintOutcome
     // Empty when it printed; otherwise why it could not (the printer would not start, a
     // file could not be written).
     QString error;
-    // Set when no printer is installed and the printout was saved as a PDF instead: the
-    // file's path relative to the working folder ("Printouts/Shopping List 2026-12-06
-    // 10.45.12.pdf").
+    // Set when the printout was saved as a PDF instead of printed: the file's path relative
+    // to the working folder ("Printouts/Shopping List 2026-12-06 10.45.12.pdf").
     QString savedAs;
+    // The PDF was made because no printer is installed (not because it was asked for).
+    bool noPrinter = false;
+    // The printer would not take the printout (error says which and why); nothing was
+    // printed, and a PDF may be made instead.
+    bool refused = false;
 
     bool ok() const { return error.isEmpty(); }
 };
@@ -26,6 +30,8 @@ class Printer
 public:
     virtual ~Printer() = default;
     virtual PrintOutcome print(const PrintDocument& document) = 0;
+    // Saves the printout as a PDF in Printouts/ whatever printer there is.
+    virtual PrintOutcome printToPdf(const PrintDocument& document) = 0;
 };
 
 } // namespace ui

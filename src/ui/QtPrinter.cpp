@@ -4,11 +4,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
 
 #include <algorithm>
 #include <functional>
@@ -362,47 +364,115 @@ QString QtPrinter::pdfPath(const QString& documentName, const QDateTime& moment)
     return path;
 }
 
+QtPrinter::QtPrinter(AcceptanceQuery query)
+    : acceptance_(std::move(query))
+{
+}
+
+QtPrinter::Acceptance QtPrinter::acceptanceFrom(const QString& queue, int exitCode, const QByteArray& output)
+{
+    // "<queue> accepting requests since …" or "<queue> not accepting requests since …".
+    if (exitCode != 0)
+        return Acceptance::Unknown;
+    const QString answer = QString::fromLocal8Bit(output).trimmed();
+    if (answer.startsWith(queue + QStringLiteral(" not accepting")))
+        return Acceptance::NotAccepting;
+    if (answer.startsWith(queue + QStringLiteral(" accepting")))
+        return Acceptance::Accepting;
+    return Acceptance::Unknown;
+}
+
+QtPrinter::Acceptance QtPrinter::askCups(const QString& queue)
+{
+    // Qt tells whether a queue is stopped, not whether it takes jobs, and hands a job to CUPS
+    // without looking at the answer; lpstat knows.
+    QProcess lpstat;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C")); // its words are read below
+    lpstat.setProcessEnvironment(environment);
+    lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-a"), queue});
+    if (!lpstat.waitForFinished(1000)) {
+        lpstat.kill();
+        lpstat.waitForFinished(100);
+        return Acceptance::Unknown;
+    }
+    if (lpstat.exitStatus() != QProcess::NormalExit)
+        return Acceptance::Unknown;
+    return acceptanceFrom(queue, lpstat.exitCode(), lpstat.readAllStandardOutput());
+}
+
 PrintOutcome QtPrinter::print(const PrintDocument& document)
 {
     const QString wanted = qEnvironmentVariable("PANTRIX_PRINTER");
-    bool toPdf = wanted.compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
+    if (wanted.compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0)
+        return printToPdf(document);
+    if (!wanted.isEmpty()) {
+        if (QPrinterInfo::printerInfo(wanted).isNull())
+            return {QStringLiteral("The printer %1 is not installed.").arg(wanted), {}};
+        return printOn(wanted, document);
+    }
+    // The printer Qt would take: the default one, else the first there is.
+    QString queue = QPrinterInfo::defaultPrinterName();
+    if (queue.isEmpty())
+        queue = QPrinterInfo::availablePrinterNames().value(0);
+    if (queue.isEmpty()) {
+        PrintOutcome outcome = printToPdf(document);
+        outcome.noPrinter = true;
+        return outcome;
+    }
+    return printOn(queue, document);
+}
+
+PrintOutcome QtPrinter::printOn(const QString& queue, const PrintDocument& document)
+{
+    PrintOutcome refused{QStringLiteral("The printer %1 is not accepting jobs.").arg(queue), {}};
+    refused.refused = true;
+    if (acceptance_(queue) == Acceptance::NotAccepting)
+        return refused;
     QPrinter printer(QPrinter::HighResolution);
-    if (!toPdf) {
-        if (!wanted.isEmpty()) {
-            if (QPrinterInfo::printerInfo(wanted).isNull())
-                return {QStringLiteral("The printer %1 is not installed.").arg(wanted), {}};
-            printer.setPrinterName(wanted);
-        } else if (QPrinterInfo::availablePrinters().isEmpty()) {
-            toPdf = true;
-        }
+    printer.setPrinterName(queue);
+    prepare(printer, document);
+    if (QString error = paint(document, printer); !error.isEmpty())
+        return {error, {}};
+    // A queue that stopped taking jobs while this one was sent refused it; Qt would not say.
+    if (acceptance_(queue) == Acceptance::NotAccepting) {
+        refused.error =
+            QStringLiteral("The printer %1 did not accept the printout: it is not accepting jobs.").arg(queue);
+        return refused;
     }
-    QString savedAs;
-    data::Temporary temporary;
-    if (toPdf) {
-        if (!QDir().mkpath(kFolder))
-            return {QStringLiteral("The folder %1 could not be created.").arg(kFolder), {}};
-        savedAs = pdfPath(document.name(), QDateTime::currentDateTime());
-        // The engine writes a file beside the printout's name, which takes the printout's
-        // name only once it is whole and on the disk.
-        temporary = data::createTemporaryBeside(savedAs);
-        if (!temporary.result)
-            return {temporary.result.error, {}};
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QDir::current().absoluteFilePath(temporary.name));
+    return {};
+}
+
+PrintOutcome QtPrinter::printToPdf(const PrintDocument& document)
+{
+    // Named in full, so that the user knows where to look or what to put right.
+    const QString folder = QDir::current().absoluteFilePath(kFolder);
+    if (!QDir().mkpath(kFolder)) {
+        const QString why =
+            QFileInfo(kFolder).exists() ? QStringLiteral(": a file of that name is in the way") : QString();
+        return {QStringLiteral("The folder %1 for printouts could not be made%2.").arg(folder, why), {}};
     }
+    const QString savedAs = pdfPath(document.name(), QDateTime::currentDateTime());
+    const QString target = QDir::current().absoluteFilePath(savedAs);
+    // The engine writes a file beside the printout's name, which takes the printout's
+    // name only once it is whole and on the disk.
+    const data::Temporary temporary = data::createTemporaryBeside(target);
+    if (!temporary.result)
+        return {temporary.result.error, {}};
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QDir::current().absoluteFilePath(temporary.name));
     prepare(printer, document);
     QString error = paint(document, printer);
-    if (!toPdf)
-        return {error, {}};
     if (error.isEmpty() && !isWholePdf(temporary.name))
-        error = data::FileResult::failure(QStringLiteral("Writing"), savedAs,
+        error = data::FileResult::failure(QStringLiteral("Writing"), target,
                                           QStringLiteral("the printout could not be written completely"))
                     .error;
     if (!error.isEmpty()) {
         QFile::remove(temporary.name); // no half-written printout is left behind
         return {error, {}};
     }
-    if (const data::FileResult moved = data::moveTemporaryInPlace(temporary.name, savedAs); !moved)
+    if (const data::FileResult moved = data::moveTemporaryInPlace(temporary.name, target); !moved)
         return {moved.error, {}};
     return {{}, savedAs};
 }

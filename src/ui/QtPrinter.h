@@ -7,6 +7,8 @@
 
 #include <vector>
 
+#include <functional>
+
 class QPrinter;
 
 namespace ui {
@@ -17,7 +19,20 @@ namespace ui {
 class QtPrinter : public Printer
 {
 public:
+    // Whether a print queue takes jobs now, as the print system says.
+    enum class Acceptance { Accepting, NotAccepting, Unknown };
+    using AcceptanceQuery = std::function<Acceptance(const QString& queue)>;
+
+    // query: asks the print system about a queue (by default CUPS, through lpstat).
+    explicit QtPrinter(AcceptanceQuery query = askCups);
+
     PrintOutcome print(const PrintDocument& document) override;
+    PrintOutcome printToPdf(const PrintDocument& document) override;
+
+    // What `lpstat -a <queue>` answered (its exit code and output) says of the queue.
+    static Acceptance acceptanceFrom(const QString& queue, int exitCode, const QByteArray& output);
+    // Runs lpstat for the queue, for a second at most; Unknown when it cannot be asked.
+    static Acceptance askCups(const QString& queue);
 
     // Lays the document out on a printer that is set up (a real one, a PDF, a preview):
     // character column n is n average character widths of the current font from the left
@@ -40,6 +55,11 @@ public:
     // The relative path a printout made at that moment is saved under, one not yet taken:
     // "Printouts/Shopping List 2026-12-06 10.45.12.pdf".
     static QString pdfPath(const QString& documentName, const QDateTime& moment);
+
+private:
+    PrintOutcome printOn(const QString& queue, const PrintDocument& document);
+
+    AcceptanceQuery acceptance_;
 };
 
 } // namespace ui

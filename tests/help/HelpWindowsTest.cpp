@@ -75,7 +75,11 @@ TEST_F(HelpWindowsTest, TopicHelpIsReplacedAndPrintsAndProgramHelpFallsBackToThe
     commands->programHelp();
     EXPECT_TRUE(desktop.opened.empty()) << "no pantrix.hlp here";
     ASSERT_TRUE(commands->guide() && commands->guide()->isVisible());
-    EXPECT_TRUE(child<QTextBrowser>(commands->guide(), "guidetxt")->toPlainText().contains("Where your files live"));
+    const QString guide = child<QTextBrowser>(commands->guide(), "guidetxt")->toPlainText();
+    for (const char* topic : {"Where your files live", "Make a log entry", "Restrict list", "Edit", "Chart",
+                              "PANTRIX_PRINTER", "Printouts"})
+        EXPECT_TRUE(guide.contains(topic)) << topic;
+    EXPECT_TRUE(child<QLabel>(commands->guide(), "noticelbl")->isHidden());
     click(commands->guide(), "closecmd");
 
     TempFolder::write("pantrix.hlp", "help");
@@ -83,9 +87,16 @@ TEST_F(HelpWindowsTest, TopicHelpIsReplacedAndPrintsAndProgramHelpFallsBackToThe
     EXPECT_EQ(desktop.opened, std::vector{QUrl::fromLocalFile(folder.path() + "/pantrix.hlp")});
     EXPECT_FALSE(commands->guide()->isVisible()) << "closed by its button, not shown beside the help file";
 
-    desktop.works = false; // nothing on this desktop shows .hlp files: the guide, and no box
+    desktop.works = false; // nothing on this desktop shows .hlp files: the guide says so, and no box
     commands->programHelp();
     EXPECT_TRUE(commands->guide()->isVisible());
+    auto* notice = child<QLabel>(commands->guide(), "noticelbl");
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_TRUE(notice->text().startsWith("pantrix.hlp could not be opened")) << notice->text().toStdString();
+
+    QFile::remove("pantrix.hlp");
+    commands->programHelp();
+    EXPECT_TRUE(notice->isHidden()) << "no help file, nothing to explain";
 }
 
 TEST_F(HelpWindowsTest, AboutIsOneWindowWithItsLabelsAndLinkAndSwallowsF1)

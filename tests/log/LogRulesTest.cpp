@@ -4,6 +4,8 @@
 #include "log/SpendingByMonth.h"
 #include "support/Fixtures.h"
 
+#include <numeric>
+
 using namespace shoplog;
 using data::LogRecord;
 
@@ -145,7 +147,7 @@ TEST(SpendingByMonthTest, MonthsInOrderWithQuietMonthsAndTheAveragePerTrip)
         logEntry("01-25-26", "", "20.00", "corner"),      logEntry("DEC 5", "", "40.00", "grocery"),
         logEntry("12-31-25", "", "5.00", "corner"),
     };
-    const SpendingByMonth s = spendingByMonth(records, {1, 2, 3, 4, 9});
+    const SpendingByMonth s = spendingByMonth(records, {1, 2, 3, 4, 9}, QDate(2026, 12, 7));
     ASSERT_EQ(s.months.size(), 3u);
     EXPECT_EQ(s.months[0].month, QDate(2026, 1, 1));
     EXPECT_DOUBLE_EQ(s.months[0].net, 30);
@@ -154,5 +156,49 @@ TEST(SpendingByMonthTest, MonthsInOrderWithQuietMonthsAndTheAveragePerTrip)
     EXPECT_DOUBLE_EQ(s.months[2].net, 30);
     EXPECT_EQ(s.undated, 1);
     EXPECT_DOUBLE_EQ(s.averagePerTrip(), 25) << "four trips, the undated one too";
-    EXPECT_EQ(spendingByMonth(records, {}).averagePerTrip(), 0);
+    EXPECT_EQ(spendingByMonth(records, {}, QDate(2026, 12, 7)).averagePerTrip(), 0);
+}
+
+TEST(SpendingByMonthTest, LongSpansGoByYearAndStrayDatesAreLeftOut)
+{
+    const QDate today(2026, 12, 7);
+    std::vector<LogRecord> records;
+    for (int year = 2000; year <= 2026; ++year)
+        records.push_back(logEntry(QDate(year, 6, 1).toString("MM-dd-yy"), ".50", "10.00", "g"));
+    records.push_back(logEntry("03-12-62", "", "100.00", "g")); // a mistyped year
+    records.push_back(logEntry("12-08-26", "", "100.00", "g")); // tomorrow
+    std::vector<int> all(records.size());
+    std::iota(all.begin(), all.end(), 1);
+    // Over many even years no year holds a tenth of the entries, and none is far from the rest.
+    const SpendingByMonth s = spendingByMonth(records, all, today);
+    EXPECT_EQ(s.outlying, 2);
+    EXPECT_EQ(s.firstYear, 2000);
+    EXPECT_EQ(s.trips, 29) << "left out of the months, not of the average";
+    const std::vector<MonthSpending> years = s.years();
+    ASSERT_EQ(years.size(), 27u);
+    EXPECT_EQ(years[26].month, QDate(2026, 1, 1));
+    EXPECT_DOUBLE_EQ(years[26].net + years[26].coupons, 10.5);
+    EXPECT_EQ(s.monthsOf(2025).size(), 12u);
+    EXPECT_DOUBLE_EQ(s.monthsOf(2025)[5].net, 10);
+    // A log kept years ago, then paused, is not a mistyped year: it holds more than a tenth.
+    EXPECT_EQ(spendingByMonth(records, {1, 2, 3, 26, 27}, today).firstYear, 2000);
+    const std::vector<LogRecord> edge{logEntry("07-01-24", "", "1.00", "g"), logEntry("06-01-26", "", "1.00", "g")};
+    EXPECT_FALSE(spendingByMonth(edge, {1, 2}, today).byYear()) << "24 months";
+    EXPECT_TRUE(spendingByMonth(records, {25, 27}, today).byYear()) << "25 months";
+}
+
+TEST(SpendingByMonthTest, TheNoteCountsWhatIsLeftOut)
+{
+    const std::tuple<int, int, int, QString> notes[] = {
+        {0, 0, 2024, ""},
+        {1, 0, 2024,
+         "1 entry has a date that cannot be read; it is left off the chart and counts in the average only."},
+        {2, 1, 0,
+         "2 entries have dates that cannot be read and 1 entry has a date far from the others (in the "
+         "future); they are left off the chart and count in the average only."},
+    };
+    for (const auto& [undated, outlying, firstYear, note] : notes) {
+        SpendingByMonth s{{}, 0, 0, undated, outlying, firstYear};
+        EXPECT_EQ(leftOutNote(s), note);
+    }
 }

@@ -10,6 +10,7 @@
 #include <QAbstractItemModelTester>
 #include <QBarCategoryAxis>
 #include <QChart>
+#include <QComboBox>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
@@ -231,6 +232,7 @@ TEST_F(LogWindowTest, TheChartShowsTheListedEntriesByMonthAndSavesAPicture)
     auto* months = qobject_cast<QBarCategoryAxis*>(chart->chart()->axes(Qt::Horizontal).value(0));
     ASSERT_NE(months, nullptr);
     EXPECT_EQ(months->categories().size(), 3) << "February too, with nothing spent";
+    EXPECT_TRUE(in<QComboBox>("yearcombo", chart)->isHidden()) << "three months need no choice of year";
 
     chart->setFileChooser([](QWidget*) { return QStringLiteral("spending"); });
     in("savecmd", chart)->click();
@@ -266,4 +268,35 @@ TEST_F(LogWindowTest, TheChartShowsTheListedEntriesByMonthAndSavesAPicture)
     EXPECT_FALSE(in("savecmd", chart)->isEnabled());
     in("quitcmd")->click();
     EXPECT_FALSE(chart->isVisible()) << "it closes with the log";
+}
+
+TEST_F(LogWindowTest, AChartOfManyYearsShowsYearsAndTheMonthsOfAChosenOne)
+{
+    std::vector<LogRecord> records;
+    for (int year = 2000; year <= 2026; ++year)
+        records.push_back(logEntry(QDate(year, 3, 1).toString("MM-dd-yy"), "", "10.00", "grocery"));
+    records.push_back(logEntry("03-12-62", "", "5.00", "grocery"));
+    records.push_back(logEntry("DEC 5", "", "5.00", "grocery"));
+    writeLog(records);
+    openLog();
+    in("chartcmd")->click();
+    pantlogchart* chart = log.viewer()->chart();
+    const auto axis = [chart] {
+        return qobject_cast<QBarCategoryAxis*>(chart->chart()->axes(Qt::Horizontal).value(0));
+    };
+    ASSERT_TRUE(axis());
+    EXPECT_EQ(axis()->categories().front() + " " + axis()->titleText(), "2000 2000 \u2013 2026");
+    EXPECT_EQ(axis()->categories().size(), 27);
+    EXPECT_TRUE(in<QLabel>("notelbl", chart)->text().startsWith("1 entry has a date that cannot be read and 1 entry"));
+
+    auto* years = in<QComboBox>("yearcombo", chart);
+    ASSERT_TRUE(years->isVisible());
+    EXPECT_EQ(years->itemText(0) + " " + years->itemText(27), "All years 2026");
+    years->setCurrentText("2013");
+    ASSERT_TRUE(axis());
+    EXPECT_EQ(axis()->categories().size(), 12);
+    EXPECT_EQ(axis()->categories().value(2) + " " + axis()->titleText(), "Mar 2013");
+    EXPECT_TRUE(chart->chart()->title().startsWith("Spending by month"));
+    years->setCurrentIndex(0);
+    EXPECT_EQ(axis()->categories().size(), 27);
 }

@@ -112,6 +112,28 @@ TEST_F(PrintWindowsTest, FirstRunPreviewsSavesBothFilesThenPrintsTheListAsShown)
     EXPECT_TRUE(commands.printDialog()->isHidden());
 }
 
+TEST_F(PrintWindowsTest, ThePreviewsPrintPrintsAsPrintDoes)
+{
+    commands.openPrintDialog();
+    box("notetxt_0")->setText("Bags");
+    QTimer::singleShot(0, [] {
+        for (QAction* action : QApplication::activeModalWidget()->findChildren<QAction*>())
+            if (action->text() == "Print")
+                action->trigger();
+    });
+    // Whatever else the preview opens is closed, so that a wrong path fails instead of waiting.
+    QTimer guard;
+    QObject::connect(&guard, &QTimer::timeout, [] {
+        if (QWidget* shown = QApplication::activeModalWidget())
+            shown->close();
+    });
+    guard.start(200);
+    in("previewcmd")->click();
+    ASSERT_EQ(printer.printed.size(), 1u);
+    EXPECT_TRUE(printer.lastText().contains("Bags") && commands.printed() && commands.printDialog()->isHidden());
+    EXPECT_TRUE(TempFolder::exists("pantlpt.cfg") && TempFolder::read("pantnote.dat").startsWith("Bags"));
+}
+
 TEST_F(PrintWindowsTest, OptionsStayConsistentSpareSurvivesAndFailedWritesAreTold)
 {
     TempFolder::write("pantlpt.cfg", QByteArray(11, ' ') + QByteArray(497, 'S'));
@@ -165,8 +187,10 @@ TEST_F(PrintWindowsTest, ProductListPrintsTheRowsShownAndNotesPrintFromTheirWind
     views.shown = {3, 1}; // the high-fat butter hidden by the diet filter
     const QString pdf = "Printouts/Product List 2026-12-06 10.45.12.pdf";
     printer.next.savedAs = pdf;
+    printer.next.noPrinter = true;
     dialogs.answer(Answer::Yes, question)
-        .answer(Answer::Yes, "No printer is installed. The printout was saved as " + pdf + ".\r\n\r\nOpen it now?");
+        .answer(Answer::Yes, "No printer is installed. The printout was saved as " +
+                                 QDir::current().absoluteFilePath(pdf) + ".\r\n\r\nOpen it now?");
     commands.printProductList();
     const QStringList lines = printer.lastText();
     ASSERT_EQ(lines.size(), 8);
@@ -255,7 +279,8 @@ TEST(QtPrinter, APdfTheDiskCannotHoldIsAnErrorAndLeavesNoFile)
         outcome = ui::QtPrinter().print(doc);
     }
     qunsetenv("PANTRIX_PRINTER");
-    EXPECT_TRUE(outcome.error.startsWith("Writing Printouts/Shopping List ")) << outcome.error.toStdString();
+    EXPECT_TRUE(outcome.error.startsWith("Writing " + QDir::current().absoluteFilePath("Printouts/Shopping List ")))
+        << outcome.error.toStdString();
     EXPECT_TRUE(outcome.savedAs.isEmpty());
     EXPECT_TRUE(QDir("Printouts").isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
@@ -286,6 +311,7 @@ TEST(QtPrinter, WritesPdfPagesWhenToldTo)
     // A printout that cannot be written is an error, and leaves no file.
     QDir("Printouts").removeRecursively();
     TempFolder::write("Printouts", "in the way");
-    EXPECT_FALSE(printer.print(doc).ok());
+    EXPECT_EQ(printer.print(doc).error, "The folder " + QDir::current().absoluteFilePath("Printouts") +
+                                            " for printouts could not be made: a file of that name is in the way.");
     qunsetenv("PANTRIX_PRINTER");
 }

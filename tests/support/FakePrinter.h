@@ -7,8 +7,8 @@
 
 #include <vector>
 
-// Keeps every document it is asked to print; a test may make the next print fail or
-// pretend no printer is installed.
+// Keeps every document it is asked to print; a test may make the next print fail, be
+// refused, or pretend no printer is installed.
 class FakePrinter : public ui::Printer
 {
 public:
@@ -17,11 +17,19 @@ public:
         printed.push_back(document);
         return std::exchange(next, {});
     }
+    ui::PrintOutcome printToPdf(const ui::PrintDocument& document) override
+    {
+        printed.push_back(document);
+        ++pdfs;
+        return std::exchange(nextPdf, {});
+    }
     // The last document as lines (see PrintDocument::asText).
     QStringList lastText() const { return printed.empty() ? QStringList() : printed.back().asText(); }
 
     std::vector<ui::PrintDocument> printed;
-    ui::PrintOutcome next; // what the next print answers
+    ui::PrintOutcome next;    // what the next print answers
+    ui::PrintOutcome nextPdf; // what the next PDF asked for answers
+    int pdfs = 0;             // PDFs asked for
 };
 
 // Records what the program asked of the desktop; each request answers `works`.
