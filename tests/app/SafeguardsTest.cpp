@@ -1,5 +1,4 @@
-// What only matters when something is refused or gone: commands that are off, keys that
-// still answer, rows whose records vanished, controls reached without a mouse.
+// What only matters when records vanish or files are replaced behind the window's back.
 #include "app/DataFileWatcher.h"
 #include "support/MainWindowFixture.h"
 
@@ -10,25 +9,6 @@
 
 using namespace data;
 using ui::Answer;
-
-TEST_F(MainWindowTest, CommandsAreOffWithNothingToActOnAndOwnFilesAreNoStores)
-{
-    start();
-    for (const char* off : {"foodoncmd", "editfoodcmd", "delfoodcmd", "foodoffcmd", "clearlistcmd", "printlistcmd",
-                            "allcmd", "categorycmd"})
-        EXPECT_FALSE(enabled(off)) << off;
-    EXPECT_TRUE(enabled("importbutton")) << "Import on the toolbar is always there";
-    // F2 still answers with nothing to add.
-    dialogs.ok("Select an item!", ui::Title::own("Add..."));
-    key(Qt::Key_F2);
-    EXPECT_EQ(TempFolder::read("grocery.lst"), QByteArray());
-
-    TempFolder::write("pantrecp.lst", QByteArray());
-    dialogs.choose(QDir::current().filePath("pantrecp.lst"))
-        .ok("\"pantrecp.lst\" is one of the program's own files, not a shopping list.");
-    trigger("openfilecmd");
-    EXPECT_EQ(state.ListFile, "grocery.lst");
-}
 
 // Another program changes the files while the window shows them.
 TEST_F(MainWindowTest, RecordsThatVanishedRebuildTheViews)

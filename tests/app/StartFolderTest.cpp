@@ -1,15 +1,22 @@
 #include "app/StartFolder.h"
+#include "app/FolderLock.h"
+#include "data/FileOps.h"
 #include "support/Fixtures.h"
 
 #include <QDir>
+#include <QLockFile>
+#include <QProcess>
 
+#include <map>
+
+using app::FolderLock;
 using app::planStart;
 
 namespace {
 const QString kHome = QStringLiteral("/home/ann");
 }
 
-TEST(StartFolder, ChoosesTheFolderFromOptionsAndEnvironment)
+TEST(StartFolder, ChoosesTheFolderAnswersHelpAndVersionAndRefusesWhatItDoesNotKnow)
 {
     const QString here = QDir::currentPath();
     const std::tuple<QStringList, QString, QString> cases[] = {
@@ -30,10 +37,7 @@ TEST(StartFolder, ChoosesTheFolderFromOptionsAndEnvironment)
         EXPECT_FALSE(plan.ends()) << arguments.join(' ').toStdString() << ": " << plan.error.toStdString();
         EXPECT_EQ(plan.folder, chosen) << arguments.join(' ').toStdString() << " with " << variable.toStdString();
     }
-}
 
-TEST(StartFolder, AnswersHelpAndVersionAndRefusesWhatItDoesNotKnow)
-{
     const app::StartPlan help = planStart({"/usr/bin/pantrix", "-platform", "xcb", "--help"}, "", kHome);
     EXPECT_TRUE(help.answer.startsWith("Usage: pantrix [options]")) << help.answer.toStdString();
     EXPECT_EQ(planStart({"pantrix", "--help-all"}, "", kHome).answer, help.answer);
@@ -68,4 +72,63 @@ TEST(StartFolder, EntersTheFolderCreatingItOrSaysWhyNot)
     const QString fresh = folder.path() + "/home/Pantrix";
     EXPECT_EQ(app::enterWorkingFolder(fresh), QString());
     EXPECT_EQ(QDir::currentPath(), QDir(fresh).canonicalPath());
+}
+
+namespace {
+// Every file of the folder, hidden ones too, with its bytes.
+std::map<QString, QByteArray> filesIn(const QString& folder)
+{
+    std::map<QString, QByteArray> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System))
+        files[name] = TempFolder::read(QDir(folder).filePath(name));
+    return files;
+}
+} // namespace
+
+TEST(FolderLock, ASecondPantrixOnTheFolderIsTurnedAwayAndChangesNothing)
+{
+    TempFolder folder;
+    TempFolder::write("grocery.dat", bytesOf(std::vector{product("Milk", "2.49")}));
+    TempFolder::write("grocery.lst", {});
+    QLockFile running(QDir::current().filePath(FolderLock::kFileName)); // the Pantrix that came first
+    ASSERT_TRUE(running.tryLock());
+    const auto before = filesIn(folder.path());
+    {
+        FolderLock second(folder.path());
+        EXPECT_EQ(second.acquire(), FolderLock::Outcome::Busy);
+        EXPECT_EQ(second.busyMessage(),
+                  "Pantrix is already working on the folder " + QDir::toNativeSeparators(folder.path()) +
+                      ".\r\n\r\nUse the Pantrix window that is open, or close it and start again.");
+    }
+    EXPECT_EQ(filesIn(folder.path()), before) << "the lock of the first is left as it was, too";
+
+    // The start-up clean-up takes the lock for none of its own leftovers.
+    data::removeStaleTemporaries();
+    EXPECT_EQ(filesIn(folder.path()), before);
+
+    running.unlock();
+    FolderLock next(folder.path());
+    EXPECT_EQ(next.acquire(), FolderLock::Outcome::Locked) << "free again once the first has ended";
+}
+
+TEST(FolderLock, TheLockOfAPantrixThatEndedIsTakenOver)
+{
+    TempFolder folder;
+    // A lock as one left behind by a run that was killed: the process named in it is gone.
+    QByteArray left;
+    {
+        QLockFile run(QDir::current().filePath(FolderLock::kFileName));
+        ASSERT_TRUE(run.tryLock());
+        left = TempFolder::read(FolderLock::kFileName);
+    }
+    QProcess ended;
+    ended.start(QStringLiteral("true"), {});
+    ASSERT_TRUE(ended.waitForStarted());
+    const qint64 pid = ended.processId();
+    ASSERT_TRUE(ended.waitForFinished());
+    left.replace(0, left.indexOf('\n'), QByteArray::number(pid));
+    TempFolder::write(FolderLock::kFileName, left);
+
+    FolderLock lock(folder.path());
+    EXPECT_EQ(lock.acquire(), FolderLock::Outcome::Locked);
 }

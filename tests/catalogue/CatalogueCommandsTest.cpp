@@ -1,6 +1,6 @@
-#include "support/MainWindowFixture.h"
-
+#include "catalogue/CommonProductData.h"
 #include "catalogue/TextExportRules.h"
+#include "support/MainWindowFixture.h"
 
 using namespace data;
 using ui::Answer;
@@ -145,4 +145,28 @@ TEST_F(CatalogueCommandsTest, TextExportsCategoryRenameAndF10PriceWipe)
     key(Qt::Key_F10);
     EXPECT_EQ(TempFolder::read("justincase.sav"), before);
     EXPECT_EQ(products()[3], product("Jam", "", "Spreads"));
+}
+
+TEST_F(MainWindowTest, CommonProductsNoChangesNothingThenAllAreAddedOnce)
+{
+    const QByteArray all = catalogue::commonProductRecords();
+    const QString question = QStringLiteral("Add common products to the Product List?");
+    start();
+    dialogs.answer(Answer::No, question);
+    trigger("commonproductscmd"); // a failed write: see the table of failing commands
+    EXPECT_EQ(TempFolder::read("grocery.dat"), QByteArray());
+
+    const int total = int(all.size() / data::ProductRecord::Length);
+    dialogs.answer(Answer::Yes, question).ok(QStringLiteral(" %1 items imported.").arg(total), ui::Title::none());
+    trigger("commonproductscmd");
+    const auto& asked = dialogs.boxes().front();
+    EXPECT_TRUE(asked.title == Title::application() && asked.buttons == ui::Buttons::YesNo &&
+                asked.icon == ui::Icon::Question);
+    EXPECT_EQ(productRows().size(), total);
+    EXPECT_GT(find<QListWidget>("Combo1")->count(), 10) << "the categories are shown";
+    EXPECT_TRUE(find<QWidget>("foodoncmd")->isEnabled());
+
+    dialogs.answer(Answer::Yes, question).ok("No new items found.");
+    trigger("commonproductscmd");
+    EXPECT_EQ(TempFolder::read("grocery.dat"), all);
 }

@@ -5,24 +5,15 @@
 using namespace data;
 using ui::Answer;
 
-class CouponAndMergeTest : public MainWindowTest
-{
-protected:
-    void SetUp() override
-    {
-        TempFolder::write("grocery.dat", bytesOf(local));
-        TempFolder::write("grocery.lst", bytesOf(std::vector{listItem("Milk", " 4.98", "2", "Dairy"),
-                                                             listItem("Bread", " 2", "1", "", ".50"),
-                                                             listItem("Jam", "3.00", "1", "", "1")}));
-    }
-    bool importEnabled() const { return window->findChild<QAction*>("mergecmd")->isEnabled(); }
-
-    const std::vector<ProductRecord> local{product("Milk", "2.49", "Dairy"), product("Bread", "2.00", "Bakery")};
-};
-
 // One session: the coupons of the Shopping List, then products in and out through a merge file.
-TEST_F(CouponAndMergeTest, CouponsThenImportAndExport)
+TEST_F(MainWindowTest, CouponsThenImportAndExport)
 {
+    const std::vector local{product("Milk", "2.49", "Dairy"), product("Bread", "2.00", "Bakery")};
+    TempFolder::write("grocery.dat", bytesOf(local));
+    TempFolder::write("grocery.lst", bytesOf(std::vector{listItem("Milk", " 4.98", "2", "Dairy"),
+                                                         listItem("Bread", " 2", "1", "", ".50"),
+                                                         listItem("Jam", "3.00", "1", "", "1")}));
+    const auto importEnabled = [this] { return window->findChild<QAction*>("mergecmd")->isEnabled(); };
     const std::vector merge{product("MILK ", "9.99"), product("Tea", "1.50", "Drinks"), product("Soap")};
     TempFolder::write("grocery.mrg", bytesOf(merge));
     start(); // rows: Bread, Jam, Milk

@@ -5,7 +5,7 @@
 using namespace customlists;
 using data::CustomListRecord;
 
-TEST(CustomListRules, NamesAreTitleCasedAndComparedAsTheyWouldBeStored)
+TEST(CustomListRules, NamesPickerRemovalGetAndSaveKeepTheRecordsInOrder)
 {
     const std::pair<QString, QString> cases[] = {
         {"bbq PARTY mix", "Bbq Party Mix"}, {"  lead", "  Lead"}, {"o'BRIEN's  two", "O'brien's  Two"},
@@ -16,18 +16,15 @@ TEST(CustomListRules, NamesAreTitleCasedAndComparedAsTheyWouldBeStored)
     EXPECT_EQ(storedListName(QString(40, 'a')), "A" + QString(29, 'a'));
 
     const QString longName = "Abcdefghij Abcdefghij Abcdefgh"; // exactly the field's 30 characters
-    const std::vector records{customRecord(" Party", "Milk"), customRecord(longName, "Jam")};
-    EXPECT_TRUE(listExists(records, "PARTY  ")) << "trimmed, case ignored";
-    EXPECT_FALSE(listExists(records, "Part"));
+    const std::vector lists{customRecord(" Party", "Milk"), customRecord(longName, "Jam")};
+    EXPECT_TRUE(listExists(lists, "PARTY  ")) << "trimmed, case ignored";
+    EXPECT_FALSE(listExists(lists, "Part"));
     const std::vector polish{customRecord(storedListName(QString::fromUtf8("Łódź party")), "Vodka")};
     EXPECT_TRUE(listExists(polish, QString::fromUtf8("łódź PARTY"))) << "compared after the code page";
     EXPECT_FALSE(listExists(polish, QString::fromUtf8("Lódz party")));
-    EXPECT_TRUE(listExists(records, longName + " and more"))
+    EXPECT_TRUE(listExists(lists, longName + " and more"))
         << "a longer name would be stored as the existing one and mix the two lists";
-}
 
-TEST(CustomListRules, PickerNamesItemsInCodeOrderAndRemovalKeepingTheRestInOrder)
-{
     std::vector records{customRecord("Party", "Milk"),   customRecord("Weekly", "Bread"),
                         customRecord(" party ", "Eggs"), customRecord("Party", "apple"),
                         customRecord("PARTY", "Milk"),   customRecord("Apple Pie", "Flour")};
@@ -45,10 +42,7 @@ TEST(CustomListRules, PickerNamesItemsInCodeOrderAndRemovalKeepingTheRestInOrder
     EXPECT_EQ(withoutRecords(records, {1, 3, 4, 5}), kept);
     EXPECT_EQ(withoutList(records, "party  "), kept);
     EXPECT_TRUE(withoutList(withoutList(kept, "weekly"), "APPLE PIE").empty());
-}
 
-TEST(CustomListRules, GetAddsEachNameOnceAndNeverOneAlreadyListed)
-{
     const std::vector onList{listItem("Milk", " 4.98", "2"), listItem("  Bread", "2.00", "1")};
     const std::vector chosen{customRecord("P", "Bread"), customRecord("P", "milk"),
                              customRecord("P", "Eggs", "1.50", "02 Dairy"), customRecord("P", " Eggs "),
@@ -56,16 +50,13 @@ TEST(CustomListRules, GetAddsEachNameOnceAndNeverOneAlreadyListed)
     EXPECT_EQ(itemsToGet(chosen, onList),
               (std::vector{listItem("milk", "", "1"), listItem("Eggs", "1.50", "1", "02 Dairy")}))
         << "case counts; no coupon";
-}
 
-TEST(CustomListRules, SaveStoresTheUnitPrice)
-{
-    const char* cases[][3] = {
+    const char* unitPrices[][3] = {
         {" 4.00", "3", "1.3333"}, {"3", "2", " 1.5"},    {" 4.98", "2", " 2.49"},    {"12.00", "1", " 12"},
         {"2.50", "0", " 2.5"},    {"2.50", "", " 2.5"},  {"2.50", "abc", " 2.5"},    {"", "1", " 0"},
         {".03", "700", ".00004"}, {"999999", ".01", ""}, {"999.99", ".5", "2000.0"},
     };
-    for (const auto& [price, quantity, unit] : cases)
+    for (const auto& [price, quantity, unit] : unitPrices)
         EXPECT_EQ(recordFor("My List", listItem("Milk", price, quantity, "Dairy")),
                   customRecord("My List", "Milk", unit, "Dairy"))
             << price << " / " << quantity;

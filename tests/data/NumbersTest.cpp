@@ -1,7 +1,54 @@
 #include "data/Numbers.h"
+#include "data/Cp1252.h"
 #include "support/Fixtures.h"
 
 using namespace data;
+
+TEST(Fields, EveryByteSurvivesAndFieldsArePaddedCutAndNeverShifted)
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    EXPECT_EQ(cp1252::encode(cp1252::decode(all)), all);
+
+    // One byte per character, whatever the character.
+    const std::pair<QString, QByteArray> cases[] = {
+        {QStringLiteral("Café"), QByteArray("Caf\xE9")},
+        {QStringLiteral("€5 – “Bio”"), QByteArray("\x80"
+                                                  "5 \x96 \x93"
+                                                  "Bio\x94")},
+        {QStringLiteral("Żurek"), QByteArray("Zurek")}, // base letter of a missing accent
+        {QStringLiteral("Łosoś"), QByteArray("?osos")}, // Ł has no base letter
+        {QStringLiteral("Tofu 豆腐"), QByteArray("Tofu ??")},
+        {QStringLiteral("Pie 🥧!"), QByteArray("Pie ?!")}, // a surrogate pair is one character
+    };
+    for (const auto& [text, bytes] : cases)
+        EXPECT_EQ(cp1252::encode(text), bytes) << text.toStdString();
+
+    ProductRecord r;
+    r.set(ProductRecord::item, QStringLiteral("Crème fraîche 200 g and a name far longer than forty"));
+    r.set(ProductRecord::price, QStringLiteral(".49"));
+    r.set(ProductRecord::category, QStringLiteral("Dairy"));
+
+    const QByteArray bytes(r.bytes.data(), ProductRecord::Length);
+    EXPECT_EQ(bytes.left(40), QByteArray("Cr\xE8me fra\xEE"
+                                         "che 200 g and a name far longe"));
+    EXPECT_EQ(bytes.mid(40, 6), QByteArray(".49   "));
+    EXPECT_EQ(bytes.mid(46, 75), QByteArray(75, '\0')); // fat, carb, spare1, spare2 never written
+    EXPECT_EQ(bytes.mid(121), QByteArray("Dairy") + QByteArray(20, ' '));
+
+    EXPECT_EQ(r.get(ProductRecord::fat), QString(1, QChar(0)));
+    EXPECT_EQ(r.text(ProductRecord::fat), "") << "zero bytes are fill, not text";
+    EXPECT_EQ(r.shown(ProductRecord::spare1), QString(30, ' '));
+    EXPECT_TRUE(isBlankOrUnwritten(r.get(ProductRecord::spare1)));
+
+    // A character outside the code page is one byte too, so later fields stay in place.
+    ShoppingItemRecord item;
+    item.set(ShoppingItemRecord::item, QStringLiteral("Pie 🥧 with ✓ mark"));
+    item.set(ShoppingItemRecord::price, QStringLiteral(" 4.98"));
+    EXPECT_EQ(item.get(ShoppingItemRecord::item).left(17), QStringLiteral("Pie ? with ? mark"));
+    EXPECT_EQ(item.get(ShoppingItemRecord::price), QStringLiteral(" 4.98 "));
+}
 
 TEST(Numbers, LenientParseAndWhatCountsAsANumber)
 {
@@ -30,7 +77,7 @@ TEST(Numbers, LenientParseAndWhatCountsAsANumber)
         EXPECT_FALSE(isNumber(QString::fromLatin1(no))) << no;
 }
 
-TEST(Numbers, MoneyPatterns)
+TEST(Numbers, MoneyPatternsAndThePlainNumberOfTheOldListFiles)
 {
     const std::tuple<double, QString, QString> cases[] = {
         {0.49, "###.00", ".49"},   {12, "###.00", "12.00"},       {0, "###.00", ".00"},
@@ -45,15 +92,9 @@ TEST(Numbers, MoneyPatterns)
     EXPECT_EQ(formatMoneyText(QStringLiteral("  2.5 ")), QStringLiteral("2.50"));
     EXPECT_EQ(formatMoneyText(QStringLiteral("      ")), QStringLiteral("      "));
     EXPECT_EQ(formatMoneyText(QStringLiteral("n/a")), QStringLiteral("n/a"));
-}
 
-TEST(Numbers, PlainNumberOfTheOldListFiles)
-{
-    EXPECT_EQ(plainNumber(4.98), QStringLiteral(" 4.98"));
-    EXPECT_EQ(plainNumber(0.5), QStringLiteral(" .5"));
-    EXPECT_EQ(plainNumber(0), QStringLiteral(" 0"));
-    EXPECT_EQ(plainNumber(-2), QStringLiteral("-2"));
-    EXPECT_EQ(plainNumber(-0.25), QStringLiteral("-.25"));
+    for (const auto& [value, text] : {std::pair{4.98, " 4.98"}, {0.5, " .5"}, {0, " 0"}, {-2, "-2"}, {-0.25, "-.25"}})
+        EXPECT_EQ(plainNumber(value), QString::fromLatin1(text)) << value;
     EXPECT_EQ(plainNumber(4.0 / 3).left(6), QStringLiteral(" 1.333"));
     EXPECT_EQ(plainNumber(1e20), QStringLiteral(" 100000000000000000000")) << "never an exponent";
     EXPECT_EQ(plainNumber(0.03 / 700), QStringLiteral(" .0000428571428571429"));
@@ -63,26 +104,24 @@ TEST(Numbers, NumbersAreFittedNeverCut)
 {
     using Fit = std::optional<QString>; // nullopt: refused
     // The text and the width; then as money may fit it, and as an exact number.
-    const std::tuple<QString, int, Fit, Fit> cases[] = {
-        {" 4.98", 6, " 4.98", " 4.98"},
-        {" 199.98", 6, "199.98", "199.98"},
-        {" 123.45", 6, "123.45", "123.45"},
-        {"1234.56", 6, "1234.6", std::nullopt},
-        {"12345.67", 7, "12345.7", std::nullopt},
-        {"99999.99", 6, "100000", std::nullopt},
-        {" 74.9925", 6, "74.993", std::nullopt},
-        {" .0000428571428571429", 6, ".00004", std::nullopt},
-        {"-1234.56", 6, "-1235", std::nullopt},
-        {"1234567", 6, std::nullopt, std::nullopt},
-        {"0.75", 3, ".8", ".75"},
-        {"1.25", 3, "1.3", std::nullopt},
-        {"1.50", 3, "1.5", "1.5"},
-        {"002", 3, "002", "002"},
-        {" 2 ", 3, " 2 ", " 2 "},
-        {"1000", 3, std::nullopt, std::nullopt},
-        {"0.001", 3, ".00", std::nullopt},
-        {"abcdefgh", 6, std::nullopt, std::nullopt},
-    };
+    const std::tuple<QString, int, Fit, Fit> cases[] = {{" 4.98", 6, " 4.98", " 4.98"},
+                                                        {" 199.98", 6, "199.98", "199.98"},
+                                                        {" 123.45", 6, "123.45", "123.45"},
+                                                        {"1234.56", 6, "1234.6", std::nullopt},
+                                                        {"12345.67", 7, "12345.7", std::nullopt},
+                                                        {"99999.99", 6, "100000", std::nullopt},
+                                                        {" 74.9925", 6, "74.993", std::nullopt},
+                                                        {" .0000428571428571429", 6, ".00004", std::nullopt},
+                                                        {"-1234.56", 6, "-1235", std::nullopt},
+                                                        {"1234567", 6, std::nullopt, std::nullopt},
+                                                        {"0.75", 3, ".8", ".75"},
+                                                        {"1.25", 3, "1.3", std::nullopt},
+                                                        {"1.50", 3, "1.5", "1.5"},
+                                                        {"002", 3, "002", "002"},
+                                                        {" 2 ", 3, " 2 ", " 2 "},
+                                                        {"1000", 3, std::nullopt, std::nullopt},
+                                                        {"0.001", 3, ".00", std::nullopt},
+                                                        {"abcdefgh", 6, std::nullopt, std::nullopt}};
     for (const auto& [text, width, money, exact] : cases) {
         EXPECT_EQ(fitMoneyText(text, width), money) << text.toStdString();
         EXPECT_EQ(fitExactText(text, width), exact) << text.toStdString();

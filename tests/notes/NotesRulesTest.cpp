@@ -7,7 +7,7 @@
 using namespace notes;
 using data::NotesRecord;
 
-TEST(NotesRules, SavedNotesKeepTheirLinesAndLoseOuterBlanks)
+TEST(NotesRules, SavedNotesAreCutAt3000BytesAndThoseUnreadAreNeverReplaced)
 {
     TempFolder folder;
     EXPECT_EQ(readNotes(), "") << "no file";
@@ -19,10 +19,7 @@ TEST(NotesRules, SavedNotesKeepTheirLinesAndLoseOuterBlanks)
         TempFolder::write(kNotesFile, empty);
         EXPECT_EQ(readNotes(), "");
     }
-}
 
-TEST(NotesRules, LongNotesAreCutAt3000BytesNeverInsideALineBreak)
-{
     const QString line = QString(2999, 'a');
     const std::pair<QString, QByteArray> cases[] = {
         // text, its last two bytes
@@ -33,11 +30,7 @@ TEST(NotesRules, LongNotesAreCutAt3000BytesNeverInsideALineBreak)
     };
     for (const auto& [text, tail] : cases)
         EXPECT_EQ(QByteArray(notesRecord(text).bytes.data() + 2998, 2), tail) << text.right(3).toStdString();
-}
 
-TEST(NotesRules, NotesCutShortAreReadAsFarAsTheyGoAndThoseUnreadAreNeverReplaced)
-{
-    TempFolder folder;
     TempFolder::write(kNotesFile, "Milk\r\nEggs"); // an editor stripped the trailing blanks
     EXPECT_EQ(readNotes(), "Milk\nEggs");
 
@@ -57,7 +50,7 @@ TEST(NotesRules, NotesCutShortAreReadAsFarAsTheyGoAndThoseUnreadAreNeverReplaced
     EXPECT_FALSE(TempFolder::exists(kNotesFile));
 }
 
-TEST(NotesRules, TheBoxCountsBytesAsStoredAndKeepsOfAnEditWhatFits)
+TEST(NotesRules, TheBoxKeepsOfAnEditWhatFitsAndPrintableNotesAndTheirLines)
 {
     EXPECT_EQ(storedNoteBytes("  \u00e9\n\U0001F600\r\n\u20ac  "), 7) << "trimmed, CR LF, one byte each";
     const QString full(2990, 'a');
@@ -76,10 +69,7 @@ TEST(NotesRules, TheBoxCountsBytesAsStoredAndKeepsOfAnEditWhatFits)
         const FittedEdit fit = fitEdit(before, after);
         EXPECT_EQ(std::tuple(fit.insertedAt, fit.kept, fit.leftOut), std::tuple(at, kept, leftOut));
     }
-}
 
-TEST(NotesRules, PrintableNotesAndTheirLines)
-{
     const std::pair<QString, bool> printable[] = {
         {"Milk", true}, {"  Milk", true}, {"", false}, {"   ", false}, {QString(3, QChar(0)), false}, {"\tTab", false}};
     for (const auto& [text, expected] : printable)

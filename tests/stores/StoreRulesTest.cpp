@@ -3,7 +3,7 @@
 
 using namespace stores;
 
-TEST(StoreRules, NamesThatCannotBeFilesAreRefused)
+TEST(StoreRules, NamesThatCannotBeFilesAreRefusedSayingWhyAndExistingLists)
 {
     for (const char* fine :
          {"Corner", "Café du Coin", "My.Store", "€uro Shop", "Joe's (north)", "groceryshop", "my.pantrecp", "pantlogs"})
@@ -17,10 +17,7 @@ TEST(StoreRules, NamesThatCannotBeFilesAreRefused)
         EXPECT_EQ(openedListProblem(fine), "") << fine;
     for (const char* own : {"/x/.lst", "namefile.lst", "/x/grocery.old.lst", "pantlog.x.lst"})
         EXPECT_NE(openedListProblem(own), "") << own;
-}
 
-TEST(StoreRules, ListExtensionAndExistingLists)
-{
     TempFolder folder;
     EXPECT_TRUE(hasListExtension("/a.b/c/x.LST"));
     EXPECT_FALSE(hasListExtension("x.lst.bak"));
@@ -29,10 +26,7 @@ TEST(StoreRules, ListExtensionAndExistingLists)
     EXPECT_FALSE(TempFolder::exists("new.lst")) << "looking does not create the file";
     TempFolder::write("short.lst", QByteArray(148, ' '));
     EXPECT_FALSE(listHoldsRecords("short.lst")) << "a whole record, as the store window's Market.lst holds";
-}
 
-TEST(StoreRules, EachRefusedNameSaysWhatIsWrongWithIt)
-{
     const std::tuple<QString, QString> cases[] = {
         {".hidden", "\".hidden\" cannot be used as a file name.  A name starting with \".\" makes a hidden file.  "
                     "Choose another name."},
