@@ -9,12 +9,15 @@
 #include "log/LogListModel.h"
 #include "log/LogPrintout.h"
 #include "log/LogRules.h"
+#include "log/SpendingByMonth.h"
 #include "log/pantlog1.h"
+#include "log/pantlogchart.h"
 #include "ui/Dialogs.h"
 #include "ui/Printer.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QPixmap>
 
 #include <random>
 
@@ -144,6 +147,31 @@ void DeleteEntry(benchmark::State& s)
     }
 }
 BENCHMARK(DeleteEntry)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The chart of every entry over thirty years: the sums, then the window drawn once.
+void ChartWindow(benchmark::State& s)
+{
+    const int n = int(s.range(0));
+    std::mt19937 random(77u);
+    std::vector<LogRecord> records(size_t(n), LogRecord{});
+    std::vector<int> entries(static_cast<size_t>(n));
+    const QDate first(1997, 1, 1);
+    for (int i = 0; i < n; ++i) {
+        LogRecord& r = records[size_t(i)];
+        r.set(LogRecord::entrydate, shoplog::entryDateText(first.addDays(int(random() % 10950))));
+        r.set(LogRecord::coupons, data::formatPattern(double(random() % 500) / 100, u"####.00"));
+        r.set(LogRecord::total, data::formatPattern(double(random() % 30000) / 100, u"####.00"));
+        entries[size_t(i)] = i + 1;
+    }
+    bench::SilentDialogs dialogs;
+    for (auto _ : s) {
+        const shoplog::SpendingByMonth spending = shoplog::spendingByMonth(records, entries, QDate(2026, 12, 6));
+        shoplog::pantlogchart chart(spending, QStringLiteral("all lists"), dialogs);
+        chart.resize(900, 600);
+        benchmark::DoNotOptimize(chart.grab().size());
+    }
+}
+BENCHMARK(ChartWindow)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // Reads every other entry record by record, deletes the file and writes them back one by one.
 void LiteralDeleteEntry(benchmark::State& s)
