@@ -19,28 +19,34 @@
 #include <QFile>
 #include <QPixmap>
 
+#include <numeric>
 #include <random>
 
 namespace {
 
 using data::LogRecord;
 
-// n entries over ten years in random order, a few dozen lists, some comments.
-QByteArray logBytes(int n)
+// n entries over the given years from 2027 back, in random order, a few dozen lists, some comments.
+std::vector<LogRecord> logRecords(int n, int years)
 {
-    std::mt19937 random(4242u + unsigned(n));
+    std::mt19937 random(4242u + unsigned(n) + unsigned(years));
     std::vector<LogRecord> records(size_t(n), LogRecord{});
-    const QDate first(2017, 1, 1);
+    const QDate first(2027 - years, 1, 1);
     for (int i = 0; i < n; ++i) {
         LogRecord& r = records[size_t(i)];
-        r.set(LogRecord::entrydate, shoplog::entryDateText(first.addDays(int(random() % 3650))));
+        r.set(LogRecord::entrydate, shoplog::entryDateText(first.addDays(int(random() % unsigned(365 * years)))));
         r.set(LogRecord::coupons, data::formatPattern(double(random() % 500) / 100, u"####.00"));
         r.set(LogRecord::total, data::formatPattern(double(random() % 30000) / 100, u"####.00"));
         r.set(LogRecord::listname, QStringLiteral("Store %1").arg(random() % 40));
         if (i % 3 == 0)
             r.set(LogRecord::comment, QStringLiteral("Weekly shop with the usual extras %1").arg(i));
     }
-    return data::bytesFromRecords(records);
+    return records;
+}
+
+QByteArray logBytes(int n)
+{
+    return data::bytesFromRecords(logRecords(n, 10));
 }
 
 QString logFile(int n)
@@ -152,17 +158,9 @@ BENCHMARK(DeleteEntry)->Arg(100000)->Unit(benchmark::kMillisecond);
 void ChartWindow(benchmark::State& s)
 {
     const int n = int(s.range(0));
-    std::mt19937 random(77u);
-    std::vector<LogRecord> records(size_t(n), LogRecord{});
+    const std::vector<LogRecord> records = logRecords(n, 30);
     std::vector<int> entries(static_cast<size_t>(n));
-    const QDate first(1997, 1, 1);
-    for (int i = 0; i < n; ++i) {
-        LogRecord& r = records[size_t(i)];
-        r.set(LogRecord::entrydate, shoplog::entryDateText(first.addDays(int(random() % 10950))));
-        r.set(LogRecord::coupons, data::formatPattern(double(random() % 500) / 100, u"####.00"));
-        r.set(LogRecord::total, data::formatPattern(double(random() % 30000) / 100, u"####.00"));
-        entries[size_t(i)] = i + 1;
-    }
+    std::iota(entries.begin(), entries.end(), 1);
     bench::SilentDialogs dialogs;
     for (auto _ : s) {
         const shoplog::SpendingByMonth spending = shoplog::spendingByMonth(records, entries, QDate(2026, 12, 6));
