@@ -25,9 +25,15 @@ QStringList argumentsOf(int argc, char* argv[])
     return arguments;
 }
 
-app::StartPlan planFor(const QStringList& arguments)
+// The program's icon in every size the desktop's icon theme has, so that no window
+// manager or task switcher scales a single one.
+QIcon programIcon()
 {
-    return app::planStart(arguments, qEnvironmentVariable("PANTRIX_DIR"), QDir::homePath());
+    QIcon icon;
+    const QDir icons(QStringLiteral(":/icons"));
+    for (const QString& name : icons.entryList(QDir::Files))
+        icon.addFile(icons.filePath(name));
+    return icon;
 }
 
 } // namespace
@@ -35,24 +41,26 @@ app::StartPlan planFor(const QStringList& arguments)
 int main(int argc, char* argv[])
 {
     app::tuneHeap();
-    // --help and --version are answered before the window system is needed.
-    if (const app::StartPlan early = planFor(argumentsOf(argc, argv)); !early.answer.isEmpty()) {
-        std::fputs(qPrintable(early.answer), stdout);
+    // The command line is read before the window system is needed: help, version and a
+    // mistyped option are answered on a machine without a display too.
+    const app::StartPlan plan =
+        app::planStart(argumentsOf(argc, argv), qEnvironmentVariable("PANTRIX_DIR"), QDir::homePath());
+    if (!plan.answer.isEmpty()) {
+        std::fputs(qPrintable(plan.answer), stdout);
         return 0;
     }
-
-    QApplication application(argc, argv); // takes the window system's own options out
-    QApplication::setApplicationName(QStringLiteral("Pantrix"));
-    QApplication::setApplicationVersion(model::kVersion);
-    QApplication::setDesktopFileName(model::kApplicationId);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/pantrix-64.png")));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-
-    const app::StartPlan plan = planFor(QApplication::arguments());
     if (!plan.error.isEmpty()) {
         std::fputs(qPrintable(plan.error), stderr);
         return 2;
     }
+
+    QApplication application(argc, argv); // takes the window system's own options out
+    // Also the class of the windows (WM_CLASS), which the desktop entry names.
+    QApplication::setApplicationName(model::kApplicationName);
+    QApplication::setApplicationVersion(model::kVersion);
+    QApplication::setDesktopFileName(model::kApplicationId);
+    QApplication::setWindowIcon(programIcon());
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     if (const QString failed = app::enterWorkingFolder(plan.folder); !failed.isEmpty()) {
         std::fprintf(stderr, "%s\n", qPrintable(failed));
         return 1;
@@ -74,5 +82,7 @@ int main(int argc, char* argv[])
     dialogs.setParent(&window);
     window.show();
     window.Load();
+    if (!plan.store.isEmpty())
+        window.openStore(plan.store);
     return QApplication::exec();
 }

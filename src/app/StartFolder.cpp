@@ -1,10 +1,13 @@
 #include "StartFolder.h"
 
 #include "model/ProgramInfo.h"
+#include "stores/StoreRules.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+
+#include <utility>
 
 namespace app {
 
@@ -13,6 +16,31 @@ namespace {
 QString absolute(const QString& base, const QString& path)
 {
     return QDir::cleanPath(QDir(base).absoluteFilePath(path));
+}
+
+// Options that Qt and its window system plugins take out of the arguments themselves; they
+// are accepted here so that they are not refused before Qt has seen them.
+void passOverWindowSystemOptions(QCommandLineParser& parser)
+{
+    const std::pair<const char*, QString> groups[] = {
+        {"platform platformpluginpath platformtheme plugin qwindowgeometry qwindowtitle qwindowicon geometry title "
+         "icon display name visual session style stylesheet",
+         QStringLiteral("value")},
+        {"reverse nograb dograb widgetcount testability", QString()},
+    };
+    for (const auto& [names, valueName] : groups) {
+        for (const QString& name : QString::fromLatin1(names).split(u' ')) {
+            QCommandLineOption option(name, QString(), valueName);
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+    }
+}
+
+// A list file that is there and would open: its folder holds its products.
+bool opensAsStore(const QString& path)
+{
+    return QFileInfo(path).isFile() && stores::hasListExtension(path) && stores::openedListProblem(path).isEmpty();
 }
 
 } // namespace
@@ -34,6 +62,11 @@ StartPlan planStart(const QStringList& arguments, const QString& folderVariable,
         QStringLiteral("Keep the data files in ~/Pantrix, or in the folder %1 names.").arg(kFolderVariable));
     parser.addOption(folderOption);
     parser.addOption(desktopOption);
+    parser.addPositionalArgument(
+        QStringLiteral("list"),
+        QStringLiteral("A shopping list (.lst) to open; without --folder or --desktop, Pantrix works in its folder."),
+        QStringLiteral("[list]"));
+    passOverWindowSystemOptions(parser);
 
     const bool parsed = parser.parse(arguments);
     const QString program = arguments.isEmpty() ? QStringLiteral("pantrix") : QFileInfo(arguments.first()).fileName();
@@ -43,17 +76,18 @@ StartPlan planStart(const QStringList& arguments, const QString& folderVariable,
         // The parser names the program after the application object, which does not exist
         // yet when help is answered.
         const QString text = parser.helpText();
-        plan.answer = QStringLiteral("Usage: %1 [options]").arg(program) + text.mid(text.indexOf(u'\n'));
+        plan.answer = QStringLiteral("Usage: %1 [options] [list]").arg(program) + text.mid(text.indexOf(u'\n'));
         return plan;
     }
     if (parser.isSet(versionOption)) {
         plan.answer = QStringLiteral("Pantrix %1\n").arg(model::kVersion);
         return plan;
     }
+    const QStringList lists = parser.positionalArguments();
     if (!parsed)
         plan.error = parser.errorText();
-    else if (!parser.positionalArguments().isEmpty())
-        plan.error = QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+    else if (lists.size() > 1 || (lists.size() == 1 && lists.first().isEmpty()))
+        plan.error = QStringLiteral("Unexpected argument '%1'.").arg(lists.last());
     else if (parser.isSet(folderOption) && parser.value(folderOption).isEmpty())
         plan.error = QStringLiteral("The option --folder needs a folder.");
     if (!plan.error.isEmpty()) {
@@ -61,6 +95,8 @@ StartPlan planStart(const QStringList& arguments, const QString& folderVariable,
         return plan;
     }
 
+    if (!lists.isEmpty())
+        plan.store = absolute(QDir::currentPath(), lists.first());
     if (parser.isSet(folderOption)) {
         plan.folder = absolute(QDir::currentPath(), parser.value(folderOption));
     } else if (parser.isSet(desktopOption)) {
@@ -69,6 +105,8 @@ StartPlan planStart(const QStringList& arguments, const QString& folderVariable,
         plan.folder = folderVariable.isEmpty() ? standard : absolute(homeFolder, folderVariable);
         if (plan.folder == homeFolder)
             plan.folder = standard;
+    } else if (!plan.store.isEmpty() && opensAsStore(plan.store)) {
+        plan.folder = QFileInfo(plan.store).absolutePath();
     }
     return plan;
 }

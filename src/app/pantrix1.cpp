@@ -432,6 +432,11 @@ QStringList pantrix1::categories() const
     return products_->categories();
 }
 
+void pantrix1::openStore(const QString& listFile)
+{
+    stores_->OpenFile(listFile);
+}
+
 void pantrix1::switchStore(const QString& listFile)
 {
     state_.DefaultListWarned = false;

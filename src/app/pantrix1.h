@@ -68,6 +68,9 @@ public:
     // Ends the program, first offering to eliminate an empty store. Returns false when the
     // user cancelled and the program goes on.
     bool Quit();
+    // Opens the named list file as the current store, with the checks and messages of
+    // File > Open; a file that cannot be opened leaves the current store in use.
+    void openStore(const QString& listFile);
 
     // Derives the product file from the list file, opens and counts it; a store whose own
     // product file is empty uses grocery.dat.

@@ -6,7 +6,13 @@
 #include "pantnew.h"
 #include "ui/Dialogs.h"
 
+#include <QFileInfo>
+
 namespace stores {
+
+namespace {
+const QString kChooserTitle = QStringLiteral("Open a Shopping List");
+}
 
 StoreCommands::StoreCommands(model::SharedState& state, ui::Dialogs& dialogs, QWidget* window)
     : QObject(window)
@@ -20,26 +26,37 @@ StoreCommands::~StoreCommands() = default;
 
 void StoreCommands::Open()
 {
-    const QString chosen =
-        dialogs_.openFile(QStringLiteral("Open a Shopping List"), QStringLiteral("Pantrix Lists|*.lst"));
-    if (chosen.isEmpty())
-        return;
-    if (!hasListExtension(chosen)) {
+    const QString chosen = dialogs_.openFile(kChooserTitle, QStringLiteral("Pantrix Lists|*.lst"));
+    if (!chosen.isEmpty())
+        OpenFile(chosen);
+}
+
+void StoreCommands::OpenFile(const QString& listFile)
+{
+    if (!hasListExtension(listFile)) {
         dialogs_.tell(QStringLiteral("File name must have .LST extension"));
         return;
     }
-    if (const QString problem = openedListProblem(chosen); !problem.isEmpty()) {
+    if (const QString problem = openedListProblem(listFile); !problem.isEmpty()) {
         dialogs_.tell(problem);
+        return;
+    }
+    // Opening would make a missing list an empty one; the chooser itself says this of a
+    // name that is not there.
+    if (!QFileInfo::exists(listFile)) {
+        dialogs_.tell(QStringLiteral("%1\r\nFile not found.\r\nPlease verify the correct file name was given.")
+                          .arg(QFileInfo(listFile).fileName()),
+                      ui::Title::own(kChooserTitle), ui::Icon::Exclamation);
         return;
     }
     // A list that cannot be opened at all leaves the current store in use.
     {
         data::RecordFile<data::ShoppingItemRecord> probe;
-        dialogs_.reportFailure(probe.open(chosen));
+        dialogs_.reportFailure(probe.open(listFile));
         if (!probe.isOpen())
             return;
     }
-    emit storeChosen(chosen);
+    emit storeChosen(listFile);
 }
 
 void StoreCommands::New()

@@ -26,8 +26,11 @@ public:
     StoreCommands(model::SharedState& state, ui::Dialogs& dialogs, QWidget* window);
     ~StoreCommands() override;
 
-    // "Open...": asks for a .lst file and checks that it can be opened.
+    // "Open...": asks for a .lst file and opens it as OpenFile does.
     void Open();
+    // Checks that the named file is a list that is there and can be opened, saying why not
+    // in a box; a list that can is made the current store (storeChosen).
+    void OpenFile(const QString& listFile);
     // "New...": the new-store dialog, made afresh.
     void New();
 

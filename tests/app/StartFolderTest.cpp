@@ -39,7 +39,8 @@ TEST(StartFolder, ChoosesTheFolderAnswersHelpAndVersionAndRefusesWhatItDoesNotKn
     }
 
     const app::StartPlan help = planStart({"/usr/bin/pantrix", "-platform", "xcb", "--help"}, "", kHome);
-    EXPECT_TRUE(help.answer.startsWith("Usage: pantrix [options]")) << help.answer.toStdString();
+    EXPECT_TRUE(help.answer.startsWith("Usage: pantrix [options] [list]")) << help.answer.toStdString();
+    EXPECT_FALSE(help.answer.contains("platform")) << "the window system's options are its own to tell";
     EXPECT_EQ(planStart({"pantrix", "--help-all"}, "", kHome).answer, help.answer);
     EXPECT_EQ(planStart({"pantrix", "-v"}, "", kHome).answer, "Pantrix 6.1.1\n");
     EXPECT_FALSE(planStart({"pantrix", "-reverse"}, "", kHome).answer.contains("6.1.1"))
@@ -47,7 +48,7 @@ TEST(StartFolder, ChoosesTheFolderAnswersHelpAndVersionAndRefusesWhatItDoesNotKn
 
     const std::pair<QStringList, const char*> refused[] = {
         {{"--bogus"}, "Unknown option 'bogus'."},
-        {{"notes.lst"}, "Unexpected argument 'notes.lst'."},
+        {{"a.lst", "b.lst"}, "Unexpected argument 'b.lst'."},
         {{"--folder"}, "Missing value after '--folder'."},
         {{"--folder="}, "The option --folder needs a folder."},
     };
@@ -131,4 +132,36 @@ TEST(FolderLock, TheLockOfAPantrixThatEndedIsTakenOver)
 
     FolderLock lock(folder.path());
     EXPECT_EQ(lock.acquire(), FolderLock::Outcome::Locked);
+}
+
+TEST(StartFolder, AListNamedIsOpenedAndBringsItsFolderUnlessOneIsChosen)
+{
+    TempFolder folder;
+    QDir().mkpath("shop");
+    for (const char* name : {"shop/corner.lst", "shop/notes.txt", "shop/pantlog.lst"})
+        TempFolder::write(name, {});
+    const QString here = QDir::currentPath();
+    const QString shop = here + "/shop";
+    const std::tuple<QStringList, QString, QString> cases[] = {
+        // arguments, folder, store
+        {{"shop/corner.lst"}, shop, shop + "/corner.lst"},
+        // The window system's options, also with their values, are not taken for the list.
+        {{"-session", "1a2b", "-display", ":1", "--style=fusion", "-reverse", "shop/corner.lst"},
+         shop,
+         shop + "/corner.lst"},
+        {{"--desktop", "shop/corner.lst"}, "/home/ann/Pantrix", shop + "/corner.lst"},
+        {{"--folder", "/srv/lists", "shop/corner.lst"}, "/srv/lists", shop + "/corner.lst"},
+        // What File > Open refuses is refused where the program would work anyway.
+        {{"shop/gone.lst"}, "", shop + "/gone.lst"},
+        {{"shop/notes.txt"}, "", shop + "/notes.txt"},
+        {{"shop/pantlog.lst"}, "", shop + "/pantlog.lst"},
+        {{"gone/x.lst"}, "", here + "/gone/x.lst"},
+    };
+    for (const auto& [arguments, chosen, store] : cases) {
+        const app::StartPlan plan = planStart(QStringList{"pantrix"} + arguments, "", kHome);
+        EXPECT_FALSE(plan.ends()) << arguments.join(' ').toStdString() << ": " << plan.error.toStdString();
+        EXPECT_EQ(plan.folder, chosen) << arguments.join(' ').toStdString();
+        EXPECT_EQ(plan.store, store) << arguments.join(' ').toStdString();
+    }
+    EXPECT_FALSE(QDir("gone").exists());
 }

@@ -1,5 +1,7 @@
 #include "support/MainWindowFixture.h"
 
+#include "app/StartFolder.h"
+#include "model/StoreFiles.h"
 #include "stores/pantnew.h"
 
 using namespace data;
@@ -34,6 +36,7 @@ TEST_F(StoreWindowTest, NewAndOpenedStoresSwitchListProductsAndMergeFile)
     TempFolder::write("Market.lst", bytesOf(std::vector{listItem("Tea", " 3.10", "1")}));
     TempFolder::write("Corner.lst", {});
     TempFolder::write("Deli.dat", bytesOf(std::vector{product("Salami", "4.99", "Meat")}));
+    TempFolder::write("Deli.lst", {});
     TempFolder::write("pantrecp.dat", bytesOf(std::vector{customRecord("Party", "Milk")}));
     start();
     const std::tuple<QString, QString, ui::Title> refused[] = {
@@ -94,6 +97,30 @@ TEST_F(StoreWindowTest, NewAndOpenedStoresSwitchListProductsAndMergeFile)
     EXPECT_EQ(productRows(), (QStringList{"Salami"}));
     EXPECT_EQ(text("listlbl"), "Deli ($)");
     EXPECT_FALSE(importEnabled());
+}
+
+TEST_F(StoreWindowTest, AListNamedOnTheCommandLineOpensAsFileOpenOpensIt)
+{
+    TempFolder::write("grocery.dat", bytesOf(std::vector{product("Milk", "2.49"), product("Tea", "3.10")}));
+    TempFolder::write("Market.lst", bytesOf(std::vector{listItem("Tea", " 3.10", "1")}));
+    TempFolder::write("notes.txt", "not a list");
+    start();
+    auto open = [this](const char* argument) {
+        window->openStore(app::planStart({"pantrix", argument}, {}, {}).store);
+    };
+    dialogs.ok("gone.lst\r\nFile not found.\r\nPlease verify the correct file name was given.",
+               ui::Title::own("Open a Shopping List"));
+    open("gone.lst");
+    dialogs.ok("File name must have .LST extension", ui::Title::application());
+    open("notes.txt");
+    EXPECT_FALSE(TempFolder::exists("gone.lst")) << "a name not there is not made a new store";
+    EXPECT_EQ(text("listlbl"), "grocery ($)");
+
+    open("Market.lst");
+    EXPECT_EQ(model::storeBaseName(state.ListFile), "Market");
+    EXPECT_EQ(text("listlbl"), "Market ($3.10)");
+    EXPECT_EQ(shoppingRows().size(), 1);
+    EXPECT_EQ(productRows(), (QStringList{"Milk", "Tea"}));
 }
 
 TEST_F(StoreWindowTest, NoStoreCommandReachesTheFilesUnderAnOpenEditorOrNewStoreDialog)
