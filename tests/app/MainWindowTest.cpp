@@ -286,6 +286,7 @@ TEST_F(ShoppingListWindowTest, TheKeyboardDoesWhatTheMouseDoesInBothLists)
     selectProducts({1}); // rows: Bread, Milk, Salt
     dialogs.type("2", "Enter a quantity...");
     QTest::keyClick(productView(), Qt::Key_Return);
+    ASSERT_EQ(items().size(), 1u);
     dialogs.type("2,59").ok("Bad entry.  Type a point, not a comma, before the cents: 2.59", ui::Title::own("Error"));
     dialogs.type("2.59");
     QTest::keyClick(productView(), Qt::Key_F10, Qt::ShiftModifier);

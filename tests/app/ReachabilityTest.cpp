@@ -195,6 +195,7 @@ TEST_F(MainWindowTest, EveryMenuAndCommandKeyIsReachableFromTheMainWindow)
     QTest::mouseClick(log, Qt::LeftButton);
     ASSERT_TRUE(menu->isVisible());
     menu->hide();
+    QTest::mouseMove(log, QPoint(3, 3));
     log->setFocus();
     QTest::keyClick(log, Qt::Key_Space);
     ASSERT_TRUE(menu->isVisible());
