@@ -340,8 +340,9 @@ void ProductListPanel::enterPrice()
 
 bool ProductListPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == form_->List1 && ui::handleListKeys(
-                                       event, [this] { enterPrice(); }, [this] { emit addWithQuantityRequested(); }))
+    if (watched == form_->List1 &&
+        ui::handleListKeys(
+            form_->List1, event, [this] { enterPrice(); }, [this] { emit addWithQuantityRequested(); }))
         return true;
     if (watched == form_->searchtxt && ui::isEscape(event) && !form_->searchtxt->text().isEmpty()) {
         // Esc in a search being typed gives the whole list back; it quits only from an empty box.

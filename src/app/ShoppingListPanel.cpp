@@ -346,7 +346,7 @@ void ShoppingListPanel::selectRow(int row)
 bool ShoppingListPanel::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == form_->List2 && ui::handleListKeys(
-                                       event, [this] { rightClicked(); }, [this] { changeCurrent(); }))
+                                       form_->List2, event, [this] { rightClicked(); }, [this] { changeCurrent(); }))
         return true;
     if (watched == form_->List2->viewport()) {
         switch (event->type()) {

@@ -61,7 +61,8 @@ public:
 
 } // namespace
 
-bool handleListKeys(QEvent* event, const std::function<void()>& rightClick, const std::function<void()>& doubleClick)
+bool handleListKeys(QAbstractItemView* list, QEvent* event, const std::function<void()>& rightClick,
+                    const std::function<void()>& doubleClick)
 {
     const ListKey key = listKey(event);
     if (key == ListKey::None)
@@ -69,6 +70,11 @@ bool handleListKeys(QEvent* event, const std::function<void()>& rightClick, cons
     event->accept();
     if (event->type() == QEvent::ShortcutOverride)
         return true; // the key press itself follows
+    // The row the keyboard is on is the one meant, also where moving onto it (the focus
+    // coming to the list) selected nothing.
+    const QModelIndex current = list->currentIndex();
+    if (current.isValid() && !list->selectionModel()->hasSelection())
+        list->selectionModel()->select(current, QItemSelectionModel::Select);
     if (key == ListKey::RightClick)
         rightClick();
     else

@@ -16,8 +16,10 @@ namespace ui {
 // The keys that stand for the mouse in a list: the menu key (which reaches the list as a
 // keyboard context menu event) and Shift+F10 do what the right button does; Return and Enter
 // do what a double-click does. Returns whether the event was one of them; a shortcut of the
-// window never takes them from the list.
-bool handleListKeys(QEvent* event, const std::function<void()>& rightClick, const std::function<void()>& doubleClick);
+// window never takes them from the list. With no row selected, they act on the list's
+// current row.
+bool handleListKeys(QAbstractItemView* list, QEvent* event, const std::function<void()>& rightClick,
+                    const std::function<void()>& doubleClick);
 
 // Whether the event is Esc reaching a widget (or asking to, before a shortcut of the window
 // takes it). The caller accepts it when it has something to cancel.

@@ -295,12 +295,18 @@ TEST_F(ShoppingListWindowTest, TheKeyboardDoesWhatTheMouseDoesInBothLists)
     menuKey(productView());
 
     shoppingView()->setFocus();
-    selectShoppingRow(0);
+    // Where the focus coming to the list made a row current without selecting it, the keys
+    // act on that row.
+    const auto keyboardOnFirstItem = [this] {
+        shoppingView()->selectionModel()->setCurrentIndex(shoppingView()->model()->index(0, 0),
+                                                          QItemSelectionModel::Clear);
+    };
+    keyboardOnFirstItem();
     dialogs.type("3", "Enter a NEW quantity for Milk").type("");
     QTest::keyClick(shoppingView(), Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(items()[0].get(ShoppingItemRecord::quantity), "3  ");
     auto* panel = find<QWidget>("couponpanel");
-    selectShoppingRow(0);
+    keyboardOnFirstItem();
     menuKey(shoppingView());
     ASSERT_TRUE(panel->isVisible());
     QTest::keyClick(find<QWidget>("valuetxt"), Qt::Key_Escape);
