@@ -26,6 +26,7 @@
 #include "ui_pantrix1.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -120,6 +121,15 @@ void pantrix1::setUpKeys()
     connect(form_->copylistcmd, &QAction::triggered, textExport_, &catalogue::TextExport::copyShoppingList);
     // The Log button's menu drops under the button when it was pressed from the keyboard.
     ui::trackPresses(form_->logcmd);
+    // The keys come back to the main window when a window it disabled closes: a window
+    // manager may leave no window active after the closing window's last box.
+    const auto takeKeysBack = [this] {
+        if (!QApplication::activeModalWidget())
+            activateWindow();
+    };
+    connect(print_, &print::PrintCommands::windowClosed, this, takeKeysBack);
+    connect(log_, &shoplog::LogCommands::logClosed, this, takeKeysBack);
+    connect(catalogue_, &catalogue::CatalogueCommands::editorClosed, this, takeKeysBack);
 }
 
 void pantrix1::setUpFileMenu()
