@@ -5,9 +5,9 @@
 #include "model/SharedState.h"
 #include "ui/ActionButton.h"
 #include "ui/Dialogs.h"
+#include "ui/KeyboardPaths.h"
 #include "ui_ProductListPanel.h"
 
-#include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -45,6 +45,7 @@ void ProductListPanel::setUp(model::SharedState& state, ui::Dialogs& dialogs)
         ui::bind(button, action);
     form_->List1->setModel(&model_);
     form_->List1->viewport()->installEventFilter(this);
+    setUpKeys();
 
     connect(form_->Combo1, &QListWidget::currentRowChanged, this, &ProductListPanel::categoryClicked);
     connect(form_->searchtxt, &QLineEdit::textChanged, this, &ProductListPanel::searchChanged);
@@ -57,6 +58,19 @@ void ProductListPanel::setUp(model::SharedState& state, ui::Dialogs& dialogs)
     connect(form_->List1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &ProductListPanel::showSelection);
     connect(form_->List1, &QListView::doubleClicked, this, &ProductListPanel::addWithQuantityRequested);
+}
+
+void ProductListPanel::setUpKeys()
+{
+    form_->List1->installEventFilter(this);
+    form_->searchtxt->installEventFilter(this);
+    form_->searchAction->setShortcuts(ui::standardKeys(QKeySequence::Find, QKeySequence(Qt::CTRL | Qt::Key_F)));
+    connect(form_->searchAction, &QAction::triggered, this, [this] {
+        form_->searchtxt->setFocus(Qt::ShortcutFocusReason);
+        form_->searchtxt->selectAll();
+    });
+    form_->copyProductsAction->setShortcuts(ui::standardKeys(QKeySequence::Copy, QKeySequence(Qt::CTRL | Qt::Key_C)));
+    connect(form_->copyProductsAction, &QAction::triggered, this, [this] { ui::copySelectedRows(form_->List1); });
 }
 
 void ProductListPanel::bindDietFilters(QAction* loFat, QAction* loCarb)
@@ -306,7 +320,7 @@ void ProductListPanel::enterPrice()
         if (answer.isEmpty())
             return;
         if (answer != QLatin1String(" ") && !data::isNumber(answer)) {
-            dialogs_->tell(QStringLiteral("Bad entry."), ui::Title::own(QStringLiteral("Error")));
+            dialogs_->tell(catalogue::priceProblem(answer), ui::Title::own(QStringLiteral("Error")));
             continue;
         }
         const QString formatted = data::formatPattern(data::parseLenient(answer), u"###.00");
@@ -326,6 +340,17 @@ void ProductListPanel::enterPrice()
 
 bool ProductListPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == form_->List1 &&
+        ui::handleListKeys(
+            form_->List1, event, [this] { enterPrice(); }, [this] { emit addWithQuantityRequested(); }))
+        return true;
+    if (watched == form_->searchtxt && ui::isEscape(event) && !form_->searchtxt->text().isEmpty()) {
+        // Esc in a search being typed gives the whole list back; it quits only from an empty box.
+        event->accept();
+        if (event->type() == QEvent::KeyPress)
+            form_->searchtxt->clear();
+        return true;
+    }
     if (watched == form_->List1->viewport()) {
         if (event->type() == QEvent::MouseButtonPress &&
             static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
@@ -336,12 +361,8 @@ bool ProductListPanel::eventFilter(QObject* watched, QEvent* event)
         }
         if (event->type() == QEvent::MouseButtonRelease)
             form_->List1->setToolTip(QString());
-        if (event->type() == QEvent::ContextMenu) {
-            // The menu key does what the right button does.
-            if (static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard)
-                enterPrice();
-            return true;
-        }
+        if (event->type() == QEvent::ContextMenu)
+            return true; // the right button has acted on its press already
     }
     return QObject::eventFilter(watched, event);
 }

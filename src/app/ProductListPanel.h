@@ -88,6 +88,8 @@ signals:
     void changed();
 
 private:
+    // The keyboard's ways to the mouse's commands, Ctrl+F and Ctrl+C.
+    void setUpKeys();
     void showCaption(int rows);
     void categoryClicked();
     model::ProductFilter filter() const;

@@ -1,12 +1,15 @@
 #include "ShoppingListPanel.h"
 
+#include "ProductListModel.h"
 #include "ProductListPanel.h"
 #include "customlists/CustomListPanel.h"
 #include "data/Numbers.h"
 #include "model/SharedState.h"
 #include "ui/Dialogs.h"
+#include "ui/KeyboardPaths.h"
 #include "ui_ShoppingListPanel.h"
 
+#include <QDropEvent>
 #include <QMouseEvent>
 
 namespace app {
@@ -43,10 +46,8 @@ void ShoppingListPanel::setUp(model::SharedState& state, ui::Dialogs& dialogs, P
         state_->addMode = AddMode::AskQuantity;
         Add();
     });
-    connect(form_->List2, &QAbstractItemView::doubleClicked, this, [this] {
-        state_->addMode = AddMode::Change;
-        Add();
-    });
+    connect(form_->List2, &QAbstractItemView::doubleClicked, this, &ShoppingListPanel::changeCurrent);
+    setUpKeysAndDrops();
     connect(form_->alphasort, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             setOrder(ListOrder::Alphabetical);
@@ -57,6 +58,22 @@ void ShoppingListPanel::setUp(model::SharedState& state, ui::Dialogs& dialogs, P
     });
     connect(form_->List2->selectionModel(), &QItemSelectionModel::selectionChanged, this, &ShoppingListPanel::showRow);
     connect(form_->coupontotalcmd, &QPushButton::clicked, this, &ShoppingListPanel::couponListRequested);
+}
+
+void ShoppingListPanel::setUpKeysAndDrops()
+{
+    form_->List2->installEventFilter(this);
+    form_->copyItemsAction->setShortcuts(ui::standardKeys(QKeySequence::Copy, QKeySequence(Qt::CTRL | Qt::Key_C)));
+    connect(form_->copyItemsAction, &QAction::triggered, this, [this] { ui::copySelectedRows(form_->List2); });
+    // Products dropped on the list are added as Add adds them; the list's own model takes
+    // no drops of rows.
+    form_->List2->viewport()->setAcceptDrops(true);
+}
+
+void ShoppingListPanel::changeCurrent()
+{
+    state_->addMode = AddMode::Change;
+    Add();
 }
 
 void ShoppingListPanel::RebuildShoppingList()
@@ -238,7 +255,7 @@ void ShoppingListPanel::Change()
     ShoppingItemRecord item = state_->items.read(record);
     for (;;) {
         const QString quantity =
-            askQuantity(QStringLiteral("Enter a NEW quantity for ") + item.get(ShoppingItemRecord::item),
+            askQuantity(QStringLiteral("Enter a NEW quantity for ") + item.text(ShoppingItemRecord::item),
                         item.text(ShoppingItemRecord::quantity));
         if (quantity.isEmpty())
             return;
@@ -328,7 +345,28 @@ void ShoppingListPanel::selectRow(int row)
 
 bool ShoppingListPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == form_->List2 && ui::handleListKeys(
+                                       form_->List2, event, [this] { rightClicked(); }, [this] { changeCurrent(); }))
+        return true;
     if (watched == form_->List2->viewport()) {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            if (!carriesOwnProducts(drop->mimeData())) {
+                drop->ignore();
+                return true;
+            }
+            drop->setDropAction(Qt::CopyAction);
+            drop->accept();
+            if (event->type() == QEvent::Drop)
+                Add(); // the dragged products are the selected ones
+            return true;
+        }
+        default:
+            break;
+        }
         if (event->type() == QEvent::MouseButtonPress &&
             static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
             rightClicked();

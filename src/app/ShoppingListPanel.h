@@ -83,6 +83,10 @@ signals:
     void productsVanished();
 
 private:
+    // Return, the menu key, Shift+F10 and Ctrl+C on the list, and products dropped on it.
+    void setUpKeysAndDrops();
+    // A double-click on an item (or Return): change its quantity and name.
+    void changeCurrent();
     void Change();
     void showRow();
     void setOrder(model::ListOrder order);

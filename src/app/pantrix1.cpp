@@ -22,11 +22,12 @@
 #include "stores/StoreCommands.h"
 #include "ui/ActionButton.h"
 #include "ui/Dialogs.h"
+#include "ui/KeyboardPaths.h"
 #include "ui_pantrix1.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCursor>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -104,6 +105,31 @@ void pantrix1::setUpCommands()
     setUpHelpMenu();
     setUpListCommands();
     setUpSecondaryWindows();
+    setUpKeys();
+}
+
+void pantrix1::setUpKeys()
+{
+    using ui::standardKeys;
+    // Esc quits from the main window, as it always has; the desktop's own key for it too.
+    form_->exitcmd->setShortcuts(QList<QKeySequence>{QKeySequence(Qt::Key_Escape)} +
+                                 standardKeys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
+    form_->printListAction->setShortcuts(standardKeys(QKeySequence::Print, QKeySequence(Qt::CTRL | Qt::Key_P)));
+    form_->helpcmd->setShortcuts(standardKeys(QKeySequence::HelpContents, QKeySequence(Qt::Key_F1)));
+    form_->newfilecmd->setShortcuts(standardKeys(QKeySequence::New, QKeySequence(Qt::CTRL | Qt::Key_N)));
+    form_->openfilecmd->setShortcuts(standardKeys(QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O)));
+    connect(form_->copylistcmd, &QAction::triggered, textExport_, &catalogue::TextExport::copyShoppingList);
+    // The Log button's menu drops under the button when it was pressed from the keyboard.
+    ui::trackPresses(form_->logcmd);
+    // The keys come back to the main window when a window it disabled closes: a window
+    // manager may leave no window active after the closing window's last box.
+    const auto takeKeysBack = [this] {
+        if (!QApplication::activeModalWidget())
+            activateWindow();
+    };
+    connect(print_, &print::PrintCommands::windowClosed, this, takeKeysBack);
+    connect(log_, &shoplog::LogCommands::logClosed, this, takeKeysBack);
+    connect(catalogue_, &catalogue::CatalogueCommands::editorClosed, this, takeKeysBack);
 }
 
 void pantrix1::setUpFileMenu()
@@ -170,12 +196,8 @@ void pantrix1::setUpLogMenu()
     ui::bind(form_->logcmd, form_->logMenuAction);
     connect(form_->logput, &QAction::triggered, log_, &shoplog::LogCommands::logput);
     connect(form_->logsee, &QAction::triggered, log_, &shoplog::LogCommands::logsee);
-    connect(form_->logMenuAction, &QAction::triggered, this, [this] {
-        // Clicked, the menu opens at the pointer; pressed from the keyboard, under its button.
-        const QPoint at = form_->logcmd->underMouse() ? QCursor::pos()
-                                                      : form_->logcmd->mapToGlobal(QPoint(0, form_->logcmd->height()));
-        form_->logmenucmd->popup(at);
-    });
+    connect(form_->logMenuAction, &QAction::triggered, this,
+            [this] { form_->logmenucmd->popup(ui::menuPosition(form_->logcmd)); });
 }
 
 void pantrix1::setUpHelpMenu()
@@ -255,6 +277,7 @@ void pantrix1::updateActions()
     form_->removeAction->setEnabled(items);
     form_->clearAction->setEnabled(items);
     form_->printListAction->setEnabled(items);
+    form_->copylistcmd->setEnabled(items);
     panel.all->setEnabled(!state_.CategoryFilter.isAll());
     panel.renameCategory->setEnabled(!state_.CategoryFilter.isAll());
     form_->mergecmd->setEnabled(state_.MergeFileReady);

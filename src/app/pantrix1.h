@@ -111,6 +111,8 @@ private:
     // The commands of the two lists and their panels' buttons.
     void setUpListCommands();
     void setUpSecondaryWindows();
+    // The keys of the window's commands, beyond the menus' access keys.
+    void setUpKeys();
     // Makes the chosen list file the current store.
     void switchStore(const QString& listFile);
     // After pantnew made a new store current: the views are rebuilt from its files.

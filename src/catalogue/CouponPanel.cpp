@@ -5,6 +5,7 @@
 #include "model/ListViews.h"
 #include "model/SharedState.h"
 #include "ui/Dialogs.h"
+#include "ui/KeyboardPaths.h"
 #include "ui_CouponPanel.h"
 
 #include <QFocusEvent>
@@ -38,7 +39,7 @@ void CouponPanel::setUp(model::SharedState& state, ui::Dialogs& dialogs, model::
         leaveValue();
         accept();
     });
-    connect(form_->cancelcmd, &QPushButton::clicked, this, &QWidget::hide);
+    connect(form_->cancelcmd, &QPushButton::clicked, this, &CouponPanel::cancel);
     connect(form_->delcouponcmd, &QPushButton::clicked, this, &CouponPanel::removeCoupon);
 }
 
@@ -86,6 +87,24 @@ void CouponPanel::accept()
     }
     writeCoupon(*coupon);
     anchor_->setFocus();
+}
+
+void CouponPanel::cancel()
+{
+    hide();
+    anchor_->setFocus(); // back to the item, for the keyboard
+}
+
+bool CouponPanel::event(QEvent* event)
+{
+    // Esc in the panel cancels the coupon, as Cancel does; it does not quit the program.
+    if (ui::isEscape(event)) {
+        event->accept();
+        if (event->type() == QEvent::KeyPress)
+            cancel();
+        return true;
+    }
+    return QFrame::event(event);
 }
 
 void CouponPanel::removeCoupon()

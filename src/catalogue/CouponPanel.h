@@ -37,9 +37,12 @@ public:
 private:
     void leaveValue();
     void accept();
+    // Cancel and Esc: the panel goes without writing anything.
+    void cancel();
     void removeCoupon();
     void writeCoupon(const QString& coupon);
     void placeOverList();
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     std::unique_ptr<Ui::CouponPanel> form_;

@@ -41,8 +41,15 @@ QString priceProblem(const QString& boxText)
     const QString badEntry = QStringLiteral("Bad entry.");
     if (storedPrice(boxText))
         return {};
-    if (!data::isNumber(boxText))
+    if (!data::isNumber(boxText)) {
+        // "2,49": a decimal comma, as many keyboards and countries write it; prices take a point.
+        QString pointed = boxText;
+        pointed.replace(u',', u'.');
+        if (boxText.count(u',') == 1 && data::isNumber(pointed))
+            return badEntry +
+                   QStringLiteral("  Type a point, not a comma, before the cents: %1").arg(data::trimBlanks(pointed));
         return badEntry;
+    }
     return data::moneyDoesNotFit(badEntry, data::parseLenient(boxText), QStringLiteral("price"),
                                  ProductRecord::price.width);
 }

@@ -37,8 +37,9 @@ struct EditorFields
 // when the text is no number or cannot be stored without changing it ("1234.56",
 // "12345.67"): the window says why (priceProblem) and keeps the focus there.
 std::optional<QString> storedPrice(const QString& boxText);
-// Why storedPrice refuses the text, or empty when it does not: "Bad entry." for no number,
-// and for a number that does not fit, "Bad entry." followed by the largest price that does.
+// Why storedPrice refuses the text, or empty when it does not: "Bad entry." for no number
+// (followed by the price with a point where a comma stands for one), and for a number that
+// does not fit, "Bad entry." followed by the largest price that does.
 QString priceProblem(const QString& boxText);
 
 // The record "Save and return" writes: fields never written stay zero bytes, a blank

@@ -5,7 +5,9 @@
 #include "ui/BusyCursor.h"
 #include "ui/Dialogs.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
 
 namespace catalogue {
 
@@ -64,6 +66,15 @@ void TextExport::exportShoppingList()
         return;
     writeTextExport(dialogs_, QStringLiteral("This will create the text file ") + name, name,
                     shoppingListExportLines(rows, views_.shoppingTotal(), QDate::currentDate()));
+}
+
+void TextExport::copyShoppingList()
+{
+    const QStringList rows = views_.shoppingRows();
+    if (rows.isEmpty())
+        return;
+    const QStringList lines = shoppingListExportLines(rows, views_.shoppingTotal(), QDate::currentDate());
+    QGuiApplication::clipboard()->setText(lines.join(u'\n') + u'\n');
 }
 
 } // namespace catalogue

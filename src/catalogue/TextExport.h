@@ -23,7 +23,8 @@ QString askExportName(ui::Dialogs& dialogs, const QString& prompt, const QString
 // be written is reported with its name.
 void writeTextExport(ui::Dialogs& dialogs, const QString& question, const QString& fileName, const QStringList& lines);
 
-// Saving the Shopping List as a text file, from the File menu and the "Text" button.
+// Saving the Shopping List as a text file, from the File menu and the "Text" button, and
+// copying it as that text.
 class TextExport : public QObject
 {
     Q_OBJECT
@@ -32,6 +33,8 @@ public:
     TextExport(ui::Dialogs& dialogs, model::ListViews& views, QObject* parent = nullptr);
 
     void exportShoppingList();
+    // The same lines as the text file, put on the clipboard.
+    void copyShoppingList();
 
 private:
     ui::Dialogs& dialogs_;

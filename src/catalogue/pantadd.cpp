@@ -182,7 +182,7 @@ void pantadd::leavePrice()
         form_->pricetxt->setText(QStringLiteral(".00"));
     else if (const QString formatted = data::formatPattern(data::parseLenient(price), u"###.00");
              !data::isNumber(price))
-        complainLater(form_->pricetxt, QStringLiteral("Bad entry."), kError);
+        complainLater(form_->pricetxt, priceProblem(price), kError);
     else if (const auto stored = storedPrice(formatted))
         form_->pricetxt->setText(*stored);
     else // too large for the field: refused rather than rounded, saying what fits

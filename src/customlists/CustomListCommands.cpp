@@ -10,6 +10,7 @@
 #include "pantcust.h"
 #include "ui/BusyCursor.h"
 #include "ui/Dialogs.h"
+#include "ui/KeyboardPaths.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -102,6 +103,15 @@ bool CustomListCommands::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == menu_ && event->type() == QEvent::WindowActivate)
         menuHadFocus_ = true;
+    if (ui::isEscape(event) && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == window_ &&
+        !menu_->isHidden()) {
+        // A window manager may leave the keys with the main window while the menu shows: Esc
+        // closes the menu there too, as in the menu; it does not quit the program.
+        event->accept();
+        if (event->type() == QEvent::KeyPress)
+            menuChosen(CustomListCommand::None);
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == window_ && !menu_->isHidden()) {
         hideMenu();

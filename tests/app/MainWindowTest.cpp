@@ -1,9 +1,13 @@
+#include "catalogue/TextExportRules.h"
 #include "model/StoreFiles.h"
 #include "support/MainWindowFixture.h"
 
 #include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMimeData>
 
 using namespace data;
 using ui::Answer;
@@ -265,8 +269,97 @@ TEST_F(ShoppingListWindowTest, OrdersCouponsCostAndChangesThatMayRename)
     selectShoppingRow(1);
     EXPECT_EQ(text("costlbl"), "4.48");
 
-    dialogs.type("3", "Enter a NEW quantity for Milk" + QString(36, ' '))
-        .type("Skim Milk", "Modify the item information for Milk");
+    dialogs.type("3", "Enter a NEW quantity for Milk").type("Skim Milk", "Modify the item information for Milk");
     doubleClickShoppingRow(1);
     EXPECT_EQ(shoppingRows()[1], "(3) Skim Milk (coupon .50)");
+}
+
+TEST_F(ShoppingListWindowTest, TheKeyboardDoesWhatTheMouseDoesInBothLists)
+{
+    start();
+    const auto menuKey = [](QWidget* list) {
+        // What the menu key sends to the list that has the focus.
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5), list->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(list, &event);
+    };
+    productView()->setFocus();
+    selectProducts({1}); // rows: Bread, Milk, Salt
+    dialogs.type("2", "Enter a quantity...");
+    QTest::keyClick(productView(), Qt::Key_Return);
+    ASSERT_EQ(items().size(), 1u);
+    dialogs.type("2,59").ok("Bad entry.  Type a point, not a comma, before the cents: 2.59", ui::Title::own("Error"));
+    dialogs.type("2.59");
+    QTest::keyClick(productView(), Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_EQ(products()[0].get(ProductRecord::price), "2.59  ") << "the price, not F10's erasing of all prices";
+    dialogs.type("");
+    menuKey(productView());
+
+    shoppingView()->setFocus();
+    // Where the focus coming to the list made a row current without selecting it, the keys
+    // act on that row.
+    const auto keyboardOnFirstItem = [this] {
+        shoppingView()->selectionModel()->setCurrentIndex(shoppingView()->model()->index(0, 0),
+                                                          QItemSelectionModel::Clear);
+    };
+    keyboardOnFirstItem();
+    dialogs.type("3", "Enter a NEW quantity for Milk").type("");
+    QTest::keyClick(shoppingView(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(items()[0].get(ShoppingItemRecord::quantity), "3  ");
+    auto* panel = find<QWidget>("couponpanel");
+    keyboardOnFirstItem();
+    menuKey(shoppingView());
+    ASSERT_TRUE(panel->isVisible());
+    QTest::keyClick(find<QWidget>("valuetxt"), Qt::Key_Escape);
+    EXPECT_FALSE(panel->isVisible()) << "Esc cancels the coupon";
+    EXPECT_TRUE(window->isVisible()) << "and does not quit";
+    EXPECT_TRUE(shoppingView()->hasFocus());
+    QTest::keyClick(shoppingView(), Qt::Key_F10, Qt::ShiftModifier);
+    ASSERT_TRUE(panel->isVisible());
+    QTest::keyClicks(find<QWidget>("valuetxt"), ".5");
+    QTest::keyClick(find<QWidget>("valuetxt"), Qt::Key_Return);
+    EXPECT_EQ(shoppingRows(), (QStringList{"(3) Milk (coupon .50)"}));
+
+    // Ctrl+C copies the selected rows as shown, in the list's order; the menu copies the
+    // whole list as the text file has it.
+    selectShoppingRow(0);
+    QTest::keyClick(shoppingView(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "(3) Milk (coupon .50)");
+    productView()->setFocus();
+    selectProducts({2, 0});
+    QTest::keyClick(productView(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Bread\nSalt");
+    trigger("copylistcmd");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              QStringList({"(3) Milk (coupon .50)", "  ",
+                           "Pantrix Shopping List " + catalogue::exportDate(QDate::currentDate()), "6.97", ""})
+                  .join('\n'));
+
+    // Dragged products are added as Add adds them; a drag of anything else is refused.
+    const QModelIndexList dragged = productView()->selectionModel()->selectedRows();
+    std::unique_ptr<QMimeData> products(productView()->model()->mimeData(dragged));
+    QMimeData text;
+    text.setText("Bread");
+    QWidget* target = shoppingView()->viewport();
+    QDragEnterEvent refused(QPoint(5, 5), Qt::CopyAction, &text, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &refused);
+    EXPECT_FALSE(refused.isAccepted());
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, products.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(target, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, products.get(), Qt::LeftButton, {});
+    QApplication::sendEvent(target, &drop);
+    EXPECT_EQ(shoppingRows(), (QStringList{"     Bread", "(3) Milk (coupon .50)", "     Salt"}));
+
+    // Esc gives up a search being typed; from the empty box it quits, as from the window.
+    find<QWidget>("List2")->setFocus();
+    QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
+    auto* search = find<QLineEdit>("searchtxt");
+    ASSERT_TRUE(search->hasFocus());
+    QTest::keyClicks(search, "Mi");
+    QTest::keyClick(search, Qt::Key_Escape);
+    EXPECT_EQ(search->text(), "");
+    EXPECT_EQ(productRows().size(), 3);
+    ASSERT_TRUE(window->isVisible());
+    QTest::keyClick(search, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
 }

@@ -4,19 +4,22 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 
 namespace {
 
 // The menus as the user finds them: the title, then the items in order ("-" a separator).
 const std::vector<std::pair<QString, QStringList>> kMenus = {
-    {"File", {"Open...", "New...", "-", "Save shopping list as a text file", "Notes", "-", "Exit program"}},
+    {"&File",
+     {"Open...", "New...", "-", "Save shopping list as a text file", "Copy Shopping List", "Notes", "-",
+      "Exit program"}},
     {"&Import/export", {"Import", "Export", "Add common products...", "-", "Help"}},
     {"&Custom lists",
      {"CREATE a list", "ADD to a list", "REMOVE item(s) from a list", "PREVIEW a list",
       "GET custom item(s) for shopping list", "DELETE a list", "SAVE current shopping list as custom", "-", "Help"}},
-    {"Filters", {"Fats", "Carbohydrates"}},
-    {"Log", {"Make a log entry for this shopping list", "View the log file"}},
-    {"Help", {"Program help", "About"}},
+    {"Fil&ters", {"Fats", "Carbohydrates"}},
+    {"&Log", {"Make a log entry for this shopping list", "View the log file"}},
+    {"&Help", {"Program help", "About"}},
 };
 
 // Every button of the toolbar and the panels: its name, caption and tool tip.
@@ -90,9 +93,12 @@ TEST_F(MainWindowTest, EveryMenuAndButtonLeadsToACommandAndEveryCommandCanBeReac
     for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
         if (QAction* action = ui::boundAction(button))
             reachable.insert(action);
-    for (QAction* action : window->actions())
-        if (!action->shortcut().isEmpty())
-            reachable.insert(action);
+    QList<QWidget*> widgets = window->findChildren<QWidget*>();
+    widgets << window.get();
+    for (QWidget* widget : widgets)
+        for (QAction* action : widget->actions())
+            if (!action->shortcut().isEmpty())
+                reachable.insert(action);
 
     int commands = 0;
     for (QAction* action : window->findChildren<QAction*>()) {
@@ -106,4 +112,93 @@ TEST_F(MainWindowTest, EveryMenuAndButtonLeadsToACommandAndEveryCommandCanBeReac
         EXPECT_TRUE(reachable.contains(action)) << action->objectName().toStdString() << " cannot be reached";
     }
     EXPECT_GE(commands, 41) << "the commands were found";
+}
+
+namespace {
+
+// Takes the shortcut events of the window's commands instead of running them, and keeps
+// which command each key reached.
+class ShortcutCatcher : public QObject
+{
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Shortcut)
+            return false;
+        if (!static_cast<QShortcutEvent*>(event)->isAmbiguous())
+            reached = watched->objectName();
+        return true;
+    }
+    QString reached;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, EveryMenuAndCommandKeyIsReachableFromTheMainWindow)
+{
+    TempFolder::write("grocery.dat", bytesOf(std::vector{product("Milk", "2.49")}));
+    TempFolder::write("grocery.lst", bytesOf(std::vector{listItem("Milk", " 2.49", "1")}));
+    start();
+    // Alt and a menu's letter open it; no two menus (nor a button) share a letter.
+    QSet<QKeySequence> letters;
+    const auto claim = [&letters](const QString& text) {
+        const QKeySequence letter = QKeySequence::mnemonic(text);
+        EXPECT_FALSE(letters.contains(letter)) << text.toStdString() << " shares its letter";
+        letters.insert(letter);
+        return letter;
+    };
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        if (!QKeySequence::mnemonic(button->text()).isEmpty())
+            claim(button->text());
+    for (QAction* title : window->menuBar()->actions()) {
+        const QKeySequence letter = claim(title->text());
+        ASSERT_FALSE(letter.isEmpty()) << title->text().toStdString() << " has no access key";
+        QTest::keySequence(window.get(), letter);
+        EXPECT_TRUE(title->menu()->isVisible()) << title->text().toStdString();
+        title->menu()->hide();
+    }
+
+    ShortcutCatcher catcher;
+    for (QAction* action : window->findChildren<QAction*>())
+        action->installEventFilter(&catcher);
+    const struct
+    {
+        const char* focus;
+        QKeySequence keys;
+        const char* command;
+    } kKeys[] = {
+        {"List1", Qt::Key_Escape, "exitcmd"},
+        {"List1", Qt::CTRL | Qt::Key_Q, "exitcmd"},
+        {"List2", Qt::CTRL | Qt::Key_P, "printListAction"},
+        {"List1", Qt::CTRL | Qt::Key_F, "searchAction"},
+        {"List2", Qt::Key_F1, "helpcmd"},
+        {"searchtxt", Qt::CTRL | Qt::Key_N, "newfilecmd"},
+        {"List1", Qt::CTRL | Qt::Key_O, "openfilecmd"},
+        {"List1", Qt::Key_F10, "stripPricesAction"},
+        {"List2", Qt::Key_F12, "refreshAction"},
+        {"List1", Qt::CTRL | Qt::Key_C, "copyProductsAction"},
+        {"List2", Qt::CTRL | Qt::Key_C, "copyItemsAction"},
+    };
+    for (const auto& k : kKeys) {
+        catcher.reached.clear();
+        QWidget* focus = find<QWidget>(k.focus);
+        focus->setFocus();
+        QTest::keySequence(focus, k.keys);
+        EXPECT_EQ(catcher.reached, k.command) << k.keys.toString().toStdString() << " from " << k.focus;
+    }
+
+    // The Log button's menu: at the pointer when clicked, under the button from the keyboard
+    // (also when the pointer rests on the button).
+    auto* log = find<QAbstractButton>("logcmd");
+    auto* menu = window->findChild<QMenu*>("logmenucmd");
+    QTest::mouseMove(log);
+    QTest::mouseClick(log, Qt::LeftButton);
+    ASSERT_TRUE(menu->isVisible());
+    menu->hide();
+    QTest::mouseMove(log, QPoint(3, 3));
+    log->setFocus();
+    QTest::keyClick(log, Qt::Key_Space);
+    ASSERT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->pos(), log->mapToGlobal(QPoint(0, log->height())));
+    menu->hide();
 }

@@ -51,6 +51,12 @@ TEST_F(CustomListWindowTest, MenuWindowRunsTheChosenCommandOnce)
     EXPECT_FALSE(menu->isVisible()) << "a click on the main window closes it, running nothing";
     EXPECT_TRUE(enabled("custombutton"));
 
+    // Esc closes the menu, also where the keys stayed with the main window; it does not quit.
+    click("custombutton");
+    QTest::keyClick(productView(), Qt::Key_Escape);
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_TRUE(window->isVisible());
+
     click("custombutton");
     dialogs.ok("No lists on file!");
     click("SSCommand4");
