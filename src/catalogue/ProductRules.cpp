@@ -3,6 +3,7 @@
 #include "data/Numbers.h"
 #include "model/ShoppingListRules.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <algorithm>
@@ -38,13 +39,13 @@ std::optional<QString> storedPrice(const QString& boxText)
 
 QString priceProblem(const QString& boxText)
 {
-    const QString badEntry = QStringLiteral("Bad entry.");
+    const QString badEntry = QCoreApplication::translate("catalogue", "Bad entry.");
     if (storedPrice(boxText))
         return {};
     if (!data::isNumber(boxText))
         return badEntry;
-    return data::moneyDoesNotFit(badEntry, data::parseLenient(boxText), QStringLiteral("price"),
-                                 ProductRecord::price.width);
+    return data::moneyDoesNotFit(badEntry, data::parseLenient(boxText),
+                                 QCoreApplication::translate("catalogue", "price"), ProductRecord::price.width);
 }
 
 ProductRecord buildProduct(const EditorFields& fields, bool withAisle)
