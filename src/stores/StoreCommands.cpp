@@ -20,12 +20,11 @@ StoreCommands::~StoreCommands() = default;
 
 void StoreCommands::Open()
 {
-    const QString chosen =
-        dialogs_.openFile(QStringLiteral("Open a Shopping List"), QStringLiteral("Pantrix Lists|*.lst"));
+    const QString chosen = dialogs_.openFile(tr("Open a Shopping List"), QStringLiteral("Pantrix Lists|*.lst"));
     if (chosen.isEmpty())
         return;
     if (!hasListExtension(chosen)) {
-        dialogs_.tell(QStringLiteral("File name must have .LST extension"));
+        dialogs_.tell(tr("File name must have .LST extension"));
         return;
     }
     if (const QString problem = openedListProblem(chosen); !problem.isEmpty()) {
