@@ -1,6 +1,7 @@
 #include "app/FolderLock.h"
 #include "app/HeapTuning.h"
 #include "app/StartFolder.h"
+#include "app/Translations.h"
 #include "app/pantrix1.h"
 #include "model/ProgramInfo.h"
 #include "model/SharedState.h"
@@ -42,6 +43,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication application(argc, argv); // takes the window system's own options out
+    const app::Translations translations; // the user's language, where Pantrix has it
     QApplication::setApplicationName(QStringLiteral("Pantrix"));
     QApplication::setApplicationVersion(model::kVersion);
     QApplication::setDesktopFileName(model::kApplicationId);
