@@ -1,6 +1,7 @@
 #include "app/FolderLock.h"
 #include "app/HeapTuning.h"
 #include "app/StartFolder.h"
+#include "app/Translations.h"
 #include "app/pantrix1.h"
 #include "model/ProgramInfo.h"
 #include "model/SharedState.h"
@@ -55,6 +56,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication application(argc, argv); // takes the window system's own options out
+    const app::Translations translations; // the user's language, where Pantrix has it
     // Also the class of the windows (WM_CLASS), which the desktop entry names.
     QApplication::setApplicationName(model::kApplicationName);
     QApplication::setApplicationVersion(model::kVersion);

@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libgtest-dev googletest libbenchmark-dev
     fonts-dejavu-core fonts-liberation2 clang-format
     appstream desktop-file-utils

@@ -1,5 +1,6 @@
 #include "FolderLock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSysInfo>
 
@@ -29,12 +30,16 @@ QString FolderLock::busyMessage() const
     QString program;
     if (lock_.getLockInfo(&pid, &host, &program) && !host.isEmpty() && host != QSysInfo::machineHostName()) {
         // A lock from another computer sharing the folder cannot be seen to be stale from here.
-        return QStringLiteral("Pantrix on the computer %1 is already working on the folder %2.\r\n\r\nClose it there "
-                              "first. If it is no longer running, delete the file %3 in that folder.")
+        return QCoreApplication::translate(
+                   "app::FolderLock",
+                   "Pantrix on the computer %1 is already working on the folder %2.\r\n\r\nClose it there "
+                   "first. If it is no longer running, delete the file %3 in that folder.")
             .arg(host, folder, kFileName);
     }
-    return QStringLiteral("Pantrix is already working on the folder %1.\r\n\r\nUse the Pantrix window that is open, "
-                          "or close it and start again.")
+    return QCoreApplication::translate(
+               "app::FolderLock",
+               "Pantrix is already working on the folder %1.\r\n\r\nUse the Pantrix window that is open, "
+               "or close it and start again.")
         .arg(folder);
 }
 

@@ -111,7 +111,7 @@ void ProductListPanel::RebuildProductList()
 void ProductListPanel::showCaption(int rows)
 {
     const model::CategoryFilter& filter = state_->CategoryFilter;
-    form_->productlist->setTitle(filter.isAll() ? QStringLiteral("Product List (%1)").arg(rows)
+    form_->productlist->setTitle(filter.isAll() ? tr("Product List (%1)").arg(rows)
                                                 : QStringLiteral("%1 (%2)").arg(filter.category()).arg(rows));
 }
 
@@ -283,11 +283,11 @@ void ProductListPanel::showSelection()
         form_->pricelbl->show();
     }
     const QModelIndexList selected = form_->List1->selectionModel()->selectedRows();
-    form_->selectedlbl->setText(selected.isEmpty() ? QString() : QStringLiteral("%1 selected").arg(selected.size()));
+    form_->selectedlbl->setText(selected.isEmpty() ? QString() : tr("%1 selected").arg(selected.size()));
     if (selected.size() == 1) {
         const ProductRecord product = state_->products.read(model_.recordAt(selected.first().row()));
         form_->categorylbl->setText(product.shown(ProductRecord::category));
-        form_->categorylbl->setToolTip(QStringLiteral(" Category of selected product "));
+        form_->categorylbl->setToolTip(tr(" Category of selected product "));
     } else {
         form_->categorylbl->clear();
         form_->categorylbl->setToolTip(QString());
@@ -298,7 +298,7 @@ void ProductListPanel::enterPrice()
 {
     const QModelIndexList selected = form_->List1->selectionModel()->selectedRows();
     if (selected.isEmpty()) {
-        dialogs_->tell(QStringLiteral("Select an item first, then right-click"));
+        dialogs_->tell(tr("Select an item first, then right-click"));
         return;
     }
     if (selected.size() > 1)
@@ -310,24 +310,24 @@ void ProductListPanel::enterPrice()
         return;
     }
     ProductRecord product = state_->products.read(record);
-    const QString prompt = QStringLiteral("Enter price for ") + product.text(ProductRecord::item).toUpper() +
-                           QStringLiteral(" or cancel for no change.\r\n") +
-                           QStringLiteral("    (To remove a price altogether, press the spacebar once and click OK.)") +
+    const QString prompt = tr("Enter price for ") + product.text(ProductRecord::item).toUpper() +
+                           tr(" or cancel for no change.\r\n") +
+                           tr("    (To remove a price altogether, press the spacebar once and click OK.)") +
                            QStringLiteral("\r\n\r\n\r\n\r\n");
     for (;;) {
-        const QString answer = dialogs_->input(prompt, ui::Title::own(QStringLiteral("Add or Change Item Price")),
-                                               product.text(ProductRecord::price));
+        const QString answer =
+            dialogs_->input(prompt, ui::Title::own(tr("Add or Change Item Price")), product.text(ProductRecord::price));
         if (answer.isEmpty())
             return;
         if (answer != QLatin1String(" ") && !data::isNumber(answer)) {
-            dialogs_->tell(catalogue::priceProblem(answer), ui::Title::own(QStringLiteral("Error")));
+            dialogs_->tell(catalogue::priceProblem(answer), ui::Title::own(tr("Error")));
             continue;
         }
         const QString formatted = data::formatPattern(data::parseLenient(answer), u"###.00");
         const std::optional<QString> price = catalogue::storedPrice(formatted);
         if (!price) {
             // Too large for the field: refused rather than rounded, saying what fits.
-            dialogs_->tell(catalogue::priceProblem(formatted), ui::Title::own(QStringLiteral("Error")));
+            dialogs_->tell(catalogue::priceProblem(formatted), ui::Title::own(tr("Error")));
             continue;
         }
         product.set(ProductRecord::price, *price);

@@ -9,6 +9,7 @@
 #include "ui/KeyboardPaths.h"
 #include "ui_ShoppingListPanel.h"
 
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QMouseEvent>
 
@@ -26,7 +27,7 @@ ShoppingListPanel::ShoppingListPanel(QWidget* parent)
     form_->List2->setModel(&texts_);
     form_->coupontotalcmd->hide();
     form_->tabtxt->hide();
-    form_->costlblss->setText(QStringLiteral("Item cost:"));
+    form_->costlblss->setText(tr("Item cost:"));
     form_->listlbl->setStyleSheet(QStringLiteral("font-weight: bold;"));
 }
 
@@ -199,7 +200,7 @@ QString ShoppingListPanel::askQuantity(const QString& prompt, const QString& def
         const QString answer = dialogs_->input(prompt, ui::Title::application(), defaultAnswer);
         if (answer.isEmpty() || data::isNumber(answer))
             return answer;
-        dialogs_->tell(QStringLiteral("Bad entry"));
+        dialogs_->tell(tr("Bad entry"));
     }
 }
 
@@ -211,14 +212,14 @@ void ShoppingListPanel::Add()
         return;
     }
     if (products_->currentRow() < 0) {
-        dialogs_->tell(QStringLiteral("Select an item!"), ui::Title::own(QStringLiteral("Add...")));
+        dialogs_->tell(tr("Select an item!"), ui::Title::own(tr("Add...")));
         return;
     }
     std::vector<ShoppingItemRecord> added;
     for (;;) {
         QString quantity = QStringLiteral("1");
         if (mode == AddMode::AskQuantity) {
-            quantity = askQuantity(QStringLiteral("Enter a quantity..."), QStringLiteral("2"));
+            quantity = askQuantity(tr("Enter a quantity..."), QStringLiteral("2"));
             if (quantity.isEmpty())
                 return;
         }
@@ -227,7 +228,7 @@ void ShoppingListPanel::Add()
             model::productsAt(state_->products, products_->selectedRecords());
         if (!chosen) {
             emit productsVanished();
-            dialogs_->tell(model::kProductsReloaded);
+            dialogs_->tell(QCoreApplication::translate("model", model::kProductsReloaded));
             return;
         }
         added.clear();
@@ -255,7 +256,7 @@ void ShoppingListPanel::Change()
     ShoppingItemRecord item = state_->items.read(record);
     for (;;) {
         const QString quantity =
-            askQuantity(QStringLiteral("Enter a NEW quantity for ") + item.text(ShoppingItemRecord::item),
+            askQuantity(tr("Enter a NEW quantity for ") + item.text(ShoppingItemRecord::item),
                         item.text(ShoppingItemRecord::quantity));
         if (quantity.isEmpty())
             return;
@@ -267,7 +268,7 @@ void ShoppingListPanel::Change()
     }
     const QString name = item.text(ShoppingItemRecord::item);
     const QString renamed =
-        dialogs_->input(QStringLiteral("Modify the item information for ") + name, ui::Title::application(), name);
+        dialogs_->input(tr("Modify the item information for ") + name, ui::Title::application(), name);
     if (!renamed.isEmpty())
         item.set(ShoppingItemRecord::item, renamed);
     dialogs_->reportFailure(state_->items.write(record, item));
@@ -278,7 +279,7 @@ void ShoppingListPanel::Remove()
 {
     const int row = selectedRow();
     if (row < 0) {
-        dialogs_->tell(QStringLiteral("Select an item"), ui::Title::own(QStringLiteral("Remove...")));
+        dialogs_->tell(tr("Select an item"), ui::Title::own(tr("Remove...")));
         return;
     }
     if (!rowStillInFile(row))
@@ -299,9 +300,9 @@ void ShoppingListPanel::Remove()
 
 void ShoppingListPanel::Clear()
 {
-    const ui::Answer answer = dialogs_->ask(
-        QStringLiteral("Erase the contents of this Shopping List? This is an irreversable move!  Are you sure?"),
-        ui::Title::own(QStringLiteral("Confirm")), ui::Buttons::YesNo, ui::Icon::Question);
+    const ui::Answer answer =
+        dialogs_->ask(tr("Erase the contents of this Shopping List? This is an irreversable move!  Are you sure?"),
+                      ui::Title::own(tr("Confirm")), ui::Buttons::YesNo, ui::Icon::Question);
     if (answer != ui::Answer::Yes)
         return;
     if (dialogs_->reportFailure(state_->items.replaceAll({})))
@@ -331,7 +332,7 @@ void ShoppingListPanel::rightClicked()
         return;
     const int row = form_->List2->currentIndex().row();
     if (row < 0) {
-        dialogs_->tell(QStringLiteral("Select product with left mouse before right-clicking."));
+        dialogs_->tell(tr("Select product with left mouse before right-clicking."));
         return;
     }
     if (rowStillInFile(row))

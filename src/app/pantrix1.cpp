@@ -318,7 +318,7 @@ void pantrix1::Load()
         if (!state_.items.isOpen() && state_.ListFile != model::kDefaultList) {
             // A remembered list that cannot be opened at all (its folder is gone): start
             // with the default list rather than with no list.
-            errors.append(QStringLiteral("The default list is used instead."));
+            errors.append(tr("The default list is used instead."));
             state_.ListFile = model::kDefaultList;
             report(state_.items.open(state_.ListFile));
         }
@@ -514,7 +514,7 @@ bool pantrix1::Quit()
     if (quitting_)
         return true;
     if (model::storeIsEliminable(state_.ProductCount(), state_.ItemCount(), state_.ListFile)) {
-        const ui::Answer answer = dialogs_.ask(state_.ListFile + QStringLiteral(" is empty and will be eliminated."),
+        const ui::Answer answer = dialogs_.ask(state_.ListFile + tr(" is empty and will be eliminated."),
                                                ui::Title::none(), ui::Buttons::OkCancel, ui::Icon::Exclamation);
         if (answer != ui::Answer::Ok)
             return false;

@@ -35,7 +35,7 @@ void CatalogueCommands::editProduct()
         return;
     const int record = views_.currentProductRecord();
     if (record == 0) {
-        dialogs_.tell(QStringLiteral("Select an item."), ui::Title::own(QStringLiteral("Inventory")));
+        dialogs_.tell(tr("Select an item."), ui::Title::own(tr("Inventory")));
         return;
     }
     if (record > state_.ProductCount()) {
@@ -66,43 +66,41 @@ void CatalogueCommands::deleteProducts()
         return;
     const std::vector<int> selected = views_.selectedProductRecords();
     if (selected.empty()) {
-        dialogs_.tell(QStringLiteral("No item selected."), ui::Title::own(QStringLiteral("Oops!")));
+        dialogs_.tell(tr("No item selected."), ui::Title::own(tr("Oops!")));
         return;
     }
-    const ui::Title confirm = ui::Title::own(QStringLiteral("Confirm"));
+    const ui::Title confirm = ui::Title::own(tr("Confirm"));
     if (isDefaultProductFile(state_.ProductFile) && !state_.DefaultListWarned) {
-        const ui::Answer proceed = dialogs_.ask(
-            QStringLiteral("This is the default master list and is used for any shopping lists that do not have "
-                           "their own master list.  Deletions here may affect other lists, now and in the future.  "
-                           "Do you wish to proceed??"),
-            ui::Title::own(QStringLiteral("WARNING!")), ui::Buttons::YesNo, ui::Icon::Exclamation);
+        const ui::Answer proceed =
+            dialogs_.ask(tr("This is the default master list and is used for any shopping lists that do not have "
+                            "their own master list.  Deletions here may affect other lists, now and in the future.  "
+                            "Do you wish to proceed??"),
+                         ui::Title::own(tr("WARNING!")), ui::Buttons::YesNo, ui::Icon::Exclamation);
         state_.DefaultListWarned = true;
         if (proceed != ui::Answer::Yes)
             return;
     }
     if (int(selected.size()) == state_.ProductCount() &&
-        dialogs_.ask(
-            QStringLiteral("This will wipe out this ENTIRE master product list.  Is that what you want to do??"),
-            confirm, ui::Buttons::YesNo, ui::Icon::Exclamation) != ui::Answer::Yes)
+        dialogs_.ask(tr("This will wipe out this ENTIRE master product list.  Is that what you want to do??"), confirm,
+                     ui::Buttons::YesNo, ui::Icon::Exclamation) != ui::Answer::Yes)
         return;
     bool eachItem = false;
     if (selected.size() > 1) {
-        const ui::Answer each =
-            dialogs_.ask(QStringLiteral("Do you wish to confirm each item for deletion?"),
-                         ui::Title::own(QStringLiteral("?")), ui::Buttons::YesNoCancel, ui::Icon::Question);
+        const ui::Answer each = dialogs_.ask(tr("Do you wish to confirm each item for deletion?"),
+                                             ui::Title::own(tr("?")), ui::Buttons::YesNoCancel, ui::Icon::Question);
         if (each == ui::Answer::Cancel)
             return;
         eachItem = each == ui::Answer::Yes;
     }
-    if (!eachItem && dialogs_.ask(QStringLiteral("Delete selected item(s)?"), confirm, ui::Buttons::YesNo,
-                                  ui::Icon::Question) != ui::Answer::Yes)
+    if (!eachItem && dialogs_.ask(tr("Delete selected item(s)?"), confirm, ui::Buttons::YesNo, ui::Icon::Question) !=
+                         ui::Answer::Yes)
         return;
 
     ConfirmDeletion askEach;
     if (eachItem)
         askEach = [this, &confirm](const ProductRecord& product) {
-            return dialogs_.ask(QStringLiteral("Delete %1?").arg(product.text(ProductRecord::item)), confirm,
-                                ui::Buttons::YesNo, ui::Icon::Question) == ui::Answer::Yes;
+            return dialogs_.ask(tr("Delete %1?").arg(product.text(ProductRecord::item)), confirm, ui::Buttons::YesNo,
+                                ui::Icon::Question) == ui::Answer::Yes;
         };
     const data::FileResult written =
         state_.products.replaceAllBytes(keepAfterDeletion(state_.products.readAllBytes(), selected, askEach));
@@ -116,20 +114,20 @@ void CatalogueCommands::deleteProducts()
 void CatalogueCommands::stripPrices()
 {
     const QString answer =
-        dialogs_.input(QStringLiteral("You have pressed the <F10> key. This will erase all product prices in the "
-                                      "master list. If you REALLY want to do this, type yes in the box below."),
-                       ui::Title::own(QStringLiteral("Confirm Action")), QString());
+        dialogs_.input(tr("You have pressed the <F10> key. This will erase all product prices in the "
+                          "master list. If you REALLY want to do this, type yes in the box below."),
+                       ui::Title::own(tr("Confirm Action")), QString());
     if (answer.compare(QLatin1String("yes"), Qt::CaseInsensitive) != 0)
         return;
     data::FileResult result = backUpPrices(state_.products);
     if (result) {
-        dialogs_.tell(QStringLiteral("This master product file has been backed up to a file named justincase.sav"),
+        dialogs_.tell(tr("This master product file has been backed up to a file named justincase.sav"),
                       ui::Title::none());
         result = catalogue::stripPrices(state_.products);
     }
     if (dialogs_.reportFailure(result))
         return;
-    dialogs_.tell(QStringLiteral("Done.  Prices have been removed from all products."), ui::Title::none());
+    dialogs_.tell(tr("Done.  Prices have been removed from all products."), ui::Title::none());
 }
 
 } // namespace catalogue

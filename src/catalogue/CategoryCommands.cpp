@@ -8,19 +8,23 @@
 #include "model/SharedState.h"
 #include "ui/Dialogs.h"
 
+#include <QCoreApplication>
+
 namespace catalogue {
 
 std::optional<CategoryRename> askCategoryRename(ui::Dialogs& dialogs, const QString& boxText)
 {
     const QString oldName = data::trimBlanks(boxText);
     const QString answer =
-        dialogs.input(QStringLiteral("Type a name to replace ") + boxText, ui::Title::application(), boxText);
+        dialogs.input(QCoreApplication::translate("catalogue::CategoryCommands", "Type a name to replace ") + boxText,
+                      ui::Title::application(), boxText);
     if (answer.isEmpty() || answer == oldName)
         return std::nullopt;
     const QString newName = CapitalizeWords(answer);
-    if (dialogs.ask(QStringLiteral("Change all %1 records to %2?").arg(oldName, newName),
-                    ui::Title::own(QStringLiteral("Confirm...")), ui::Buttons::OkCancel,
-                    ui::Icon::Question) != ui::Answer::Ok)
+    if (dialogs.ask(QCoreApplication::translate("catalogue::CategoryCommands", "Change all %1 records to %2?")
+                        .arg(oldName, newName),
+                    ui::Title::own(QCoreApplication::translate("catalogue::CategoryCommands", "Confirm...")),
+                    ui::Buttons::OkCancel, ui::Icon::Question) != ui::Answer::Ok)
         return std::nullopt;
     return CategoryRename{oldName, newName};
 }
@@ -52,25 +56,25 @@ void CategoryCommands::RenameCategory()
     views_.RebuildShoppingList();
     if (dialogs_.reportFailure(renamed))
         return;
-    dialogs_.tell(QStringLiteral("Category changed"), ui::Title::none());
+    dialogs_.tell(tr("Category changed"), ui::Title::none());
 }
 
 void CategoryCommands::exportCategories()
 {
     const QStringList box = views_.categories();
     if (box.isEmpty()) {
-        dialogs_.tell(QStringLiteral("Nothing to save"), ui::Title::none());
+        dialogs_.tell(tr("Nothing to save"), ui::Title::none());
         return;
     }
-    const QString name = askExportName(dialogs_, QStringLiteral("Enter a name for this list file"),
-                                       QStringLiteral(".txt"), categoryExportName, QStringLiteral("Bad file Name"));
+    const QString name = askExportName(dialogs_, tr("Enter a name for this list file"), QStringLiteral(".txt"),
+                                       categoryExportName, tr("Bad file Name"));
     if (name.isEmpty())
         return;
     QStringList categories;
     for (qsizetype i = 1; i < box.size(); ++i)
         categories.append(box[i]);
-    writeTextExport(dialogs_, QStringLiteral("This will create a text file named %1 in your Pantrix folder.").arg(name),
-                    name, categoryExportLines(categories, QDate::currentDate()));
+    writeTextExport(dialogs_, tr("This will create a text file named %1 in your Pantrix folder.").arg(name), name,
+                    categoryExportLines(categories, QDate::currentDate()));
 }
 
 } // namespace catalogue

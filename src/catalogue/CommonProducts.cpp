@@ -21,8 +21,8 @@ CommonProducts::CommonProducts(model::SharedState& state, ui::Dialogs& dialogs, 
 
 void CommonProducts::addCommonProducts()
 {
-    if (dialogs_.ask(QStringLiteral("Add common products to the Product List?"), ui::Title::application(),
-                     ui::Buttons::YesNo, ui::Icon::Question) != ui::Answer::Yes)
+    if (dialogs_.ask(tr("Add common products to the Product List?"), ui::Title::application(), ui::Buttons::YesNo,
+                     ui::Icon::Question) != ui::Answer::Yes)
         return;
     AppendResult outcome;
     {
@@ -32,10 +32,10 @@ void CommonProducts::addCommonProducts()
     if (dialogs_.reportFailure(outcome.result))
         return;
     if (outcome.added == 0) {
-        dialogs_.tell(QStringLiteral("No new items found."), ui::Title::none());
+        dialogs_.tell(tr("No new items found."), ui::Title::none());
         return;
     }
-    dialogs_.tell(QStringLiteral(" %1 items imported.").arg(outcome.added), ui::Title::none());
+    dialogs_.tell(tr(" %1 items imported.").arg(outcome.added), ui::Title::none());
     views_.RebuildCategories();
     views_.RebuildProductList();
     views_.updateActions();
@@ -43,7 +43,8 @@ void CommonProducts::addCommonProducts()
 
 ui::EmptyListHint* addEmptyProductListHint(QAbstractItemView* productList, const model::SharedState& state)
 {
-    return new ui::EmptyListHint(productList, kEmptyProductListHint, [&state] { return state.products.count() == 0; });
+    return new ui::EmptyListHint(productList, CommonProducts::tr(kEmptyProductListHint),
+                                 [&state] { return state.products.count() == 0; });
 }
 
 } // namespace catalogue

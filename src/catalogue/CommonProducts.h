@@ -16,8 +16,8 @@ class EmptyListHint;
 
 namespace catalogue {
 
-inline const QString kEmptyProductListHint =
-    QStringLiteral("No products yet: press New, or choose Import/export \u203a Add common products...");
+inline const char* const kEmptyProductListHint = QT_TRANSLATE_NOOP(
+    "catalogue::CommonProducts", "No products yet: press New, or choose Import/export \u203a Add common products...");
 
 // Takes the built-in everyday products into the open product file: only those whose
 // names it does not know yet, so it may be run again, in any store, without duplicates.

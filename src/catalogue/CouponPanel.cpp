@@ -133,7 +133,7 @@ void CouponPanel::writeCoupon(const QString& coupon)
 
 void CouponPanel::listCoupons()
 {
-    dialogs_->tell(couponListText(state_->items.readAll()), ui::Title::own(QStringLiteral("Coupons...")));
+    dialogs_->tell(couponListText(state_->items.readAll()), ui::Title::own(tr("Coupons...")));
 }
 
 bool CouponPanel::eventFilter(QObject* watched, QEvent* event)

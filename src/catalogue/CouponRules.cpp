@@ -4,6 +4,7 @@
 #include "data/Numbers.h"
 #include "data/RecordFile.h"
 
+#include <QCoreApplication>
 #include <cstring>
 
 namespace catalogue {
@@ -60,11 +61,11 @@ QString couponProblem(const QString& boxText)
     if (storedCouponText(boxText))
         return {};
     const QString trimmed = data::trimBlanks(boxText);
-    const QString badEntry = QStringLiteral("Bad entry");
+    const QString badEntry = QCoreApplication::translate("catalogue", "Bad entry");
     if (!data::isNumber(trimmed) || data::parseLenient(trimmed) < 0)
         return badEntry;
-    return data::moneyDoesNotFit(badEntry, data::parseLenient(trimmed), QStringLiteral("coupon"),
-                                 ShoppingItemRecord::coupon.width);
+    return data::moneyDoesNotFit(badEntry, data::parseLenient(trimmed),
+                                 QCoreApplication::translate("catalogue", "coupon"), ShoppingItemRecord::coupon.width);
 }
 
 QString couponListText(const std::vector<ShoppingItemRecord>& items)

@@ -35,8 +35,8 @@ void MergeCommands::exportProducts()
 {
     state_.MergeFile = model::mergeFileFor(state_.ProductFile);
     if (!dialogs_.reportFailure(data::copyFile(state_.ProductFile, state_.MergeFile))) {
-        const ui::Answer move = dialogs_.ask(QStringLiteral("File created: ") + state_.MergeFile +
-                                                 QStringLiteral("\nShould I move the file to floppy drive A:\\ ?"),
+        const ui::Answer move = dialogs_.ask(tr("File created: ") + state_.MergeFile +
+                                                 tr("\nShould I move the file to floppy drive A:\\ ?"),
                                              ui::Title::none(), ui::Buttons::YesNo, ui::Icon::Question);
         if (move == ui::Answer::Yes)
             moveToRemovableDrive();
@@ -46,18 +46,18 @@ void MergeCommands::exportProducts()
 bool MergeCommands::moveToRemovableDrive()
 {
     for (;;) {
-        if (dialogs_.ask(QStringLiteral("Place diskette in drive A: and click OK when ready."), ui::Title::none(),
+        if (dialogs_.ask(tr("Place diskette in drive A: and click OK when ready."), ui::Title::none(),
                          ui::Buttons::OkCancel, ui::Icon::None) != ui::Answer::Ok)
             return false;
         const QString volume = findVolume_ ? findVolume_() : QString();
         if (!volume.isEmpty()) {
             const QString target = QDir(volume).filePath(QFileInfo(state_.MergeFile).fileName());
             if (data::copyFile(state_.MergeFile, target) && data::deleteFile(state_.MergeFile)) {
-                dialogs_.tell(QStringLiteral("File copied successfully"));
+                dialogs_.tell(tr("File copied successfully"));
                 return true;
             }
         }
-        if (dialogs_.ask(QStringLiteral("Drive does not appear to be ready."), ui::Title::none(), ui::Buttons::OkCancel,
+        if (dialogs_.ask(tr("Drive does not appear to be ready."), ui::Title::none(), ui::Buttons::OkCancel,
                          ui::Icon::None) != ui::Answer::Ok)
             return false;
     }
@@ -65,9 +65,8 @@ bool MergeCommands::moveToRemovableDrive()
 
 void MergeCommands::importProducts()
 {
-    if (dialogs_.ask(QStringLiteral("Import data to ") + state_.ProductFile + QStringLiteral("?"),
-                     ui::Title::own(QStringLiteral("Confirm..")), ui::Buttons::YesNo,
-                     ui::Icon::Question) != ui::Answer::Yes)
+    if (dialogs_.ask(tr("Import data to ") + state_.ProductFile + QStringLiteral("?"), ui::Title::own(tr("Confirm..")),
+                     ui::Buttons::YesNo, ui::Icon::Question) != ui::Answer::Yes)
         return;
     state_.MergeFile = model::mergeFileFor(state_.ProductFile);
     ImportResult outcome;
@@ -75,8 +74,8 @@ void MergeCommands::importProducts()
         const ui::BusyCursor busy;
         std::unique_ptr<QProgressDialog> progress;
         if (data::fileLength(state_.MergeFile) / data::ProductRecord::Length >= kProgressFrom) {
-            progress = std::make_unique<QProgressDialog>(QStringLiteral("Importing ") + state_.MergeFile, QString(), 0,
-                                                         100, window_);
+            progress =
+                std::make_unique<QProgressDialog>(tr("Importing ") + state_.MergeFile, QString(), 0, 100, window_);
             progress->setWindowModality(Qt::WindowModal);
             progress->setMinimumDuration(500);
         }
@@ -98,14 +97,14 @@ void MergeCommands::importProducts()
         return;
     }
     if (!outcome.found) {
-        dialogs_.tell(QStringLiteral("Merge file not found."));
+        dialogs_.tell(tr("Merge file not found."));
         return;
     }
     if (outcome.imported == 0) {
-        dialogs_.tell(QStringLiteral("No new items found."), ui::Title::none());
+        dialogs_.tell(tr("No new items found."), ui::Title::none());
         return;
     }
-    dialogs_.tell(QStringLiteral(" %1 items imported.").arg(outcome.imported), ui::Title::none());
+    dialogs_.tell(tr(" %1 items imported.").arg(outcome.imported), ui::Title::none());
     views_.RebuildProductList();
 }
 

@@ -3,6 +3,7 @@
 #include "data/Numbers.h"
 #include "model/ShoppingListRules.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <algorithm>
@@ -38,7 +39,7 @@ std::optional<QString> storedPrice(const QString& boxText)
 
 QString priceProblem(const QString& boxText)
 {
-    const QString badEntry = QStringLiteral("Bad entry.");
+    const QString badEntry = QCoreApplication::translate("catalogue", "Bad entry.");
     if (storedPrice(boxText))
         return {};
     if (!data::isNumber(boxText)) {
@@ -47,10 +48,10 @@ QString priceProblem(const QString& boxText)
         pointed.replace(u',', u'.');
         if (boxText.count(u',') == 1 && data::isNumber(pointed))
             return badEntry +
-                   QStringLiteral("  Type a point, not a comma, before the cents: %1").arg(data::trimBlanks(pointed));
+                   QCoreApplication::translate("catalogue", "  Type a point, not a comma, before the cents: %1").arg(data::trimBlanks(pointed));
         return badEntry;
     }
-    return data::moneyDoesNotFit(badEntry, data::parseLenient(boxText), QStringLiteral("price"),
+    return data::moneyDoesNotFit(badEntry, data::parseLenient(boxText), QCoreApplication::translate("catalogue", "price"),
                                  ProductRecord::price.width);
 }
 

@@ -6,6 +6,7 @@
 #include "ui/Dialogs.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 
@@ -30,8 +31,8 @@ QString askExportName(ui::Dialogs& dialogs, const QString& prompt, const QString
 
 void writeTextExport(ui::Dialogs& dialogs, const QString& question, const QString& fileName, const QStringList& lines)
 {
-    if (dialogs.ask(question, ui::Title::own(QStringLiteral("Export ascii")), ui::Buttons::OkCancel,
-                    ui::Icon::Exclamation) != ui::Answer::Ok)
+    if (dialogs.ask(question, ui::Title::own(QCoreApplication::translate("catalogue::TextExport", "Export ascii")),
+                    ui::Buttons::OkCancel, ui::Icon::Exclamation) != ui::Answer::Ok)
         return;
     data::FileResult written;
     {
@@ -52,19 +53,19 @@ void TextExport::exportShoppingList()
 {
     const QStringList rows = views_.shoppingRows();
     if (rows.isEmpty()) {
-        dialogs_.tell(QStringLiteral("Nothing to save"), ui::Title::none());
+        dialogs_.tell(tr("Nothing to save"), ui::Title::none());
         return;
     }
-    const QString name = askExportName(
-        dialogs_,
-        // The folder named is the one the file really goes to.
-        QStringLiteral("Enter a name for this list file.\r\n"
-                       "   (Note: enter a full path if you wish to place the file somewhere other than %1)")
-            .arg(QDir::toNativeSeparators(QDir::currentPath())),
-        QString(), listExportName, QStringLiteral("Do not enter an extension"));
+    const QString name =
+        askExportName(dialogs_,
+                      // The folder named is the one the file really goes to.
+                      tr("Enter a name for this list file.\r\n"
+                         "   (Note: enter a full path if you wish to place the file somewhere other than %1)")
+                          .arg(QDir::toNativeSeparators(QDir::currentPath())),
+                      QString(), listExportName, tr("Do not enter an extension"));
     if (name.isEmpty())
         return;
-    writeTextExport(dialogs_, QStringLiteral("This will create the text file ") + name, name,
+    writeTextExport(dialogs_, tr("This will create the text file ") + name, name,
                     shoppingListExportLines(rows, views_.shoppingTotal(), QDate::currentDate()));
 }
 

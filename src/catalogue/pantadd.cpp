@@ -6,6 +6,7 @@
 #include "model/SharedState.h"
 #include "ui_pantadd.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QTimer>
 
@@ -20,26 +21,41 @@ QString linesOf(std::initializer_list<const char*> lines)
 {
     QString text;
     for (const char* line : lines)
-        text += QString::fromLatin1(line) + QStringLiteral("\r\n");
+        text += QCoreApplication::translate("catalogue::pantadd", line) + QStringLiteral("\r\n");
     return text;
 }
 
-const ui::Title kError = ui::Title::own(QStringLiteral("Error"));
-const ui::Title kAisleHelp = ui::Title::own(QStringLiteral("Using Aisle Numbers"));
+ui::Title errorTitle()
+{
+    return ui::Title::own(pantadd::tr("Error"));
+}
+ui::Title aisleHelpTitle()
+{
+    return ui::Title::own(pantadd::tr("Using Aisle Numbers"));
+}
 
 } // namespace
 
 QString pantadd::aisleNote()
 {
     return linesOf({
-        "If you include an aisle number, it will be added to the front of the category name for this",
-        "product.  This is useful for sorting purposes when printing or viewing the shopping list.",
+        QT_TRANSLATE_NOOP(
+            "catalogue::pantadd",
+            "If you include an aisle number, it will be added to the front of the category name for this"),
+        QT_TRANSLATE_NOOP("catalogue::pantadd",
+                          "product.  This is useful for sorting purposes when printing or viewing the shopping list."),
         "",
-        "Please note that, if you are adding an aisle number to an existing category which contains ",
-        "other products, you should edit the category name so that all products in the category will ",
-        "contain the same aisle number.  (See 'Program Help' for more information on editing categories.) ",
+        QT_TRANSLATE_NOOP(
+            "catalogue::pantadd",
+            "Please note that, if you are adding an aisle number to an existing category which contains "),
+        QT_TRANSLATE_NOOP(
+            "catalogue::pantadd",
+            "other products, you should edit the category name so that all products in the category will "),
+        QT_TRANSLATE_NOOP(
+            "catalogue::pantadd",
+            "contain the same aisle number.  (See 'Program Help' for more information on editing categories.) "),
         "",
-        "Aisle numbers should be added in the format ##.## .",
+        QT_TRANSLATE_NOOP("catalogue::pantadd", "Aisle numbers should be added in the format ##.## ."),
         "",
     });
 }
@@ -47,26 +63,38 @@ QString pantadd::aisleNote()
 QString pantadd::aisleInfo()
 {
     return linesOf({
-        "For sorting purposes, you may include an aisle number at the front of the category name for a",
-        "product.  This is useful when printing or viewing the shopping list.",
+        QT_TRANSLATE_NOOP(
+            "catalogue::pantadd",
+            "For sorting purposes, you may include an aisle number at the front of the category name for a"),
+        QT_TRANSLATE_NOOP("catalogue::pantadd", "product.  This is useful when printing or viewing the shopping list."),
         "",
-        "Please note that, if you are adding an aisle number to an existing category which contains ",
-        "other products, you should edit the category name so that all products in the category will ",
-        "contain the same aisle number.  (See 'Program Help' for more information on editing categories.) ",
+        QT_TRANSLATE_NOOP(
+            "catalogue::pantadd",
+            "Please note that, if you are adding an aisle number to an existing category which contains "),
+        QT_TRANSLATE_NOOP(
+            "catalogue::pantadd",
+            "other products, you should edit the category name so that all products in the category will "),
+        QT_TRANSLATE_NOOP(
+            "catalogue::pantadd",
+            "contain the same aisle number.  (See 'Program Help' for more information on editing categories.) "),
         "",
-        "Aisle numbers should contain leading zeros for a uniform sort.  Here is an example of categories",
-        "with aisle numbers:",
+        QT_TRANSLATE_NOOP(
+            "catalogue::pantadd",
+            "Aisle numbers should contain leading zeros for a uniform sort.  Here is an example of categories"),
+        QT_TRANSLATE_NOOP("catalogue::pantadd", "with aisle numbers:"),
         "",
-        "00.1 Deli",
-        "00.2 Bakery",
-        "00.3 Meats",
-        "00.4 Produce",
-        "01.0 Chips and soda",
-        "02.0 Vegetables canned",
-        "02.1 Fruit canned",
+        QT_TRANSLATE_NOOP("catalogue::pantadd", "00.1 Deli"),
+        QT_TRANSLATE_NOOP("catalogue::pantadd", "00.2 Bakery"),
+        QT_TRANSLATE_NOOP("catalogue::pantadd", "00.3 Meats"),
+        QT_TRANSLATE_NOOP("catalogue::pantadd", "00.4 Produce"),
+        QT_TRANSLATE_NOOP("catalogue::pantadd", "01.0 Chips and soda"),
+        QT_TRANSLATE_NOOP("catalogue::pantadd", "02.0 Vegetables canned"),
+        QT_TRANSLATE_NOOP("catalogue::pantadd", "02.1 Fruit canned"),
         "Miscellaneous",
         "",
-        "(Notice that categories that do not begin with a number are sorted at the end of the list.)",
+        QT_TRANSLATE_NOOP(
+            "catalogue::pantadd",
+            "(Notice that categories that do not begin with a number are sorted at the end of the list.)"),
         "",
     });
 }
@@ -113,8 +141,8 @@ pantadd::pantadd(model::SharedState& state, ui::Dialogs& dialogs, QWidget* paren
     connect(form_->addmorecmd, &QPushButton::clicked, this, &pantadd::saveAndAddAnother);
     connect(form_->quitcmd, &QPushButton::clicked, this, &pantadd::reject);
     connect(form_->categorycmd, &QPushButton::clicked, this, &pantadd::renameCategory);
-    connect(form_->Command1, &QPushButton::clicked, this, [this] { dialogs_.tell(aisleNote(), kAisleHelp); });
-    connect(form_->aisleinfocmd, &QPushButton::clicked, this, [this] { dialogs_.tell(aisleInfo(), kAisleHelp); });
+    connect(form_->Command1, &QPushButton::clicked, this, [this] { dialogs_.tell(aisleNote(), aisleHelpTitle()); });
+    connect(form_->aisleinfocmd, &QPushButton::clicked, this, [this] { dialogs_.tell(aisleInfo(), aisleHelpTitle()); });
 }
 
 pantadd::~pantadd() = default;
@@ -182,11 +210,11 @@ void pantadd::leavePrice()
         form_->pricetxt->setText(QStringLiteral(".00"));
     else if (const QString formatted = data::formatPattern(data::parseLenient(price), u"###.00");
              !data::isNumber(price))
-        complainLater(form_->pricetxt, priceProblem(price), kError);
+        complainLater(form_->pricetxt, priceProblem(price), errorTitle());
     else if (const auto stored = storedPrice(formatted))
         form_->pricetxt->setText(*stored);
     else // too large for the field: refused rather than rounded, saying what fits
-        complainLater(form_->pricetxt, priceProblem(formatted), kError);
+        complainLater(form_->pricetxt, priceProblem(formatted), errorTitle());
 }
 
 void pantadd::leaveCategory()
@@ -205,7 +233,7 @@ void pantadd::leaveAisle()
         form_->aisletxt->setText(formatAisle(aisle));
     } else {
         form_->aisletxt->clear();
-        complainLater(form_->aisletxt, QStringLiteral("Enter numbers only"), ui::Title::none());
+        complainLater(form_->aisletxt, tr("Enter numbers only"), ui::Title::none());
     }
 }
 
@@ -231,7 +259,7 @@ bool pantadd::priceIsUsable()
     if (data::trimBlanks(price).isEmpty() || (data::isNumber(price) && storedPrice(price)))
         return true;
     // A price that was never a number (as another program stored it) is refused here too.
-    dialogs_.tell(priceProblem(price), kError);
+    dialogs_.tell(priceProblem(price), errorTitle());
     form_->pricetxt->setFocus(Qt::OtherFocusReason);
     return false;
 }
@@ -245,7 +273,7 @@ EditorFields pantadd::fields() const
 void pantadd::saveAndReturn()
 {
     if (data::trimBlanks(form_->itemtxt->text()).isEmpty()) {
-        dialogs_.tell(QStringLiteral("Missing data."), kError);
+        dialogs_.tell(tr("Missing data."), errorTitle());
         return;
     }
     if (!priceIsUsable())
@@ -269,7 +297,7 @@ void pantadd::saveAndAddAnother()
     if (data::trimBlanks(form_->pricetxt->text()).isEmpty())
         form_->pricetxt->setText(QStringLiteral(".00"));
     if (data::trimBlanks(form_->itemtxt->text()).isEmpty() || form_->pricetxt->text().isEmpty()) {
-        dialogs_.tell(QStringLiteral("Missing data.  Each box must be filled."), kError);
+        dialogs_.tell(tr("Missing data.  Each box must be filled."), errorTitle());
         return;
     }
     if (!priceIsUsable())
@@ -291,11 +319,10 @@ bool pantadd::appendProduct(const ProductRecord& product)
 
 void pantadd::offerShoppingList(ui::Answer defaultButton)
 {
-    if (dialogs_.ask(QStringLiteral("Add this item to your Shopping List now?"), ui::Title::none(), ui::Buttons::YesNo,
+    if (dialogs_.ask(tr("Add this item to your Shopping List now?"), ui::Title::none(), ui::Buttons::YesNo,
                      ui::Icon::Question, defaultButton) != ui::Answer::Yes)
         return;
-    const QString prompt =
-        QStringLiteral("Enter a quantity for ") + data::trimBlanks(form_->itemtxt->text()) + QStringLiteral(".");
+    const QString prompt = tr("Enter a quantity for ") + data::trimBlanks(form_->itemtxt->text()) + QStringLiteral(".");
     const ProductRecord product = state_.products.read(state_.ProductCount());
     for (;;) {
         const QString quantity = dialogs_.input(prompt, ui::Title::application(), QStringLiteral("1"));
@@ -328,7 +355,7 @@ void pantadd::renameCategory()
     form_->Combo1->setEditText(rename->newName);
     fillCategories();
     if (!dialogs_.reportFailure(renamed))
-        dialogs_.tell(QStringLiteral("Category changed"), ui::Title::none());
+        dialogs_.tell(tr("Category changed"), ui::Title::none());
     reject();
 }
 

@@ -13,6 +13,7 @@
 #include "ui/KeyboardPaths.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -166,7 +167,7 @@ std::optional<std::vector<data::ProductRecord>> CustomListCommands::chosenProduc
     std::optional<std::vector<data::ProductRecord>> products = model::productsAt(state_.products, records);
     if (!products) {
         views_.reloadViews();
-        dialogs_.tell(model::kProductsReloaded);
+        dialogs_.tell(QCoreApplication::translate("model", model::kProductsReloaded));
     }
     return products;
 }
@@ -182,16 +183,14 @@ void CustomListCommands::Create()
 {
     const std::vector<int> chosen = views_.selectedProductRecords();
     if (chosen.size() < 2) {
-        dialogs_.tell(QStringLiteral("A custom list requires selection of more than one item on the Product List."),
-                      Title::none());
+        dialogs_.tell(tr("A custom list requires selection of more than one item on the Product List."), Title::none());
         return;
     }
     if (!readFile())
         return;
     QString name;
     for (;;) {
-        const QString typed =
-            dialogs_.input(QStringLiteral("Type a name for this custom Product List."), Title::application(), {});
+        const QString typed = dialogs_.input(tr("Type a name for this custom Product List."), Title::application(), {});
         // A name of blanks only could never be picked again.
         if (data::trimBlanks(typed).isEmpty())
             return;
@@ -202,7 +201,7 @@ void CustomListCommands::Create()
             name = storedListName(typed);
             break;
         }
-        dialogs_.tell(QStringLiteral("Name already exists!"), Title::own(QStringLiteral("Oops!")));
+        dialogs_.tell(tr("Name already exists!"), Title::own(tr("Oops!")));
     }
     // Taken after the name was asked: the files may have changed meanwhile.
     const std::optional<std::vector<data::ProductRecord>> products = chosenProducts(chosen);
@@ -213,19 +212,19 @@ void CustomListCommands::Create()
         records.push_back(recordFor(name, product));
     if (dialogs_.reportFailure(file_.appendBytes(data::bytesFromRecords(records))))
         return;
-    dialogs_.tell(QStringLiteral("Product List for %1 is now on file.").arg(name), Title::none());
+    dialogs_.tell(tr("Product List for %1 is now on file.").arg(name), Title::none());
 }
 
 void CustomListCommands::Save()
 {
     if (state_.ItemCount() == 0) {
-        dialogs_.tell(QStringLiteral("Create a shopping list first!"), Title::own(QStringLiteral("Oops!")));
+        dialogs_.tell(tr("Create a shopping list first!"), Title::own(tr("Oops!")));
         return;
     }
     QString typed;
     for (;;) {
-        typed = dialogs_.input(QStringLiteral("Enter a name for this custom list"),
-                               Title::own(QStringLiteral("Save shopping list.........")), {});
+        typed =
+            dialogs_.input(tr("Enter a name for this custom list"), Title::own(tr("Save shopping list.........")), {});
         if (data::trimBlanks(typed).isEmpty())
             return;
         const std::optional<std::vector<CustomListRecord>> lists = readFile();
@@ -233,9 +232,9 @@ void CustomListCommands::Save()
             return;
         if (!listExists(*lists, typed))
             break;
-        const Answer add = dialogs_.ask(QStringLiteral("Name already exists.  Add products to this custom list?  "
-                                                       "(This may cause duplication of products.)"),
-                                        Title::own(QStringLiteral("Oops!")), ui::Buttons::YesNo, ui::Icon::Question);
+        const Answer add = dialogs_.ask(tr("Name already exists.  Add products to this custom list?  "
+                                           "(This may cause duplication of products.)"),
+                                        Title::own(tr("Oops!")), ui::Buttons::YesNo, ui::Icon::Question);
         if (add == Answer::Yes)
             break;
     }
@@ -245,15 +244,15 @@ void CustomListCommands::Save()
         records.push_back(recordFor(name, item));
     if (dialogs_.reportFailure(file_.appendBytes(data::bytesFromRecords(records))))
         return;
-    dialogs_.tell(QStringLiteral("Product List for %1 is now on file.").arg(name), Title::none());
+    dialogs_.tell(tr("Product List for %1 is now on file.").arg(name), Title::none());
 }
 
 void CustomListCommands::Refresh()
 {
-    const Answer go = dialogs_.ask(
-        QStringLiteral("You have pressed the <F12> key. This will update the prices and category designations "
-                       "for foods in your custom list files.   Proceed?"),
-        Title::own(QStringLiteral("Confirm")), ui::Buttons::YesNo, ui::Icon::None);
+    const Answer go =
+        dialogs_.ask(tr("You have pressed the <F12> key. This will update the prices and category designations "
+                        "for foods in your custom list files.   Proceed?"),
+                     Title::own(tr("Confirm")), ui::Buttons::YesNo, ui::Icon::None);
     if (go != Answer::Yes)
         return;
     // Opening creates a missing file, so there is always something to back up. A file that
@@ -270,7 +269,7 @@ void CustomListCommands::Refresh()
     (void)file_.open(kCustomListFile);
     if (dialogs_.reportFailure(outcome.result))
         return;
-    dialogs_.tell(refreshMessage(outcome.updated), Title::own(QStringLiteral("Done")));
+    dialogs_.tell(refreshMessage(outcome.updated), Title::own(tr("Done")));
 }
 
 // Commands that go through the picker -------------------------------------------------------
@@ -307,7 +306,7 @@ void CustomListCommands::startPicker(PickerMode mode)
     if (!records || records->empty()) {
         // A file that cannot be read was told already; "No lists on file!" would not be true.
         if (records)
-            dialogs_.tell(QStringLiteral("No lists on file!"), Title::none());
+            dialogs_.tell(tr("No lists on file!"), Title::none());
         if (panel_->showing())
             panel_->leave();
         state_.pickerMode = PickerMode::None;
@@ -336,7 +335,7 @@ void CustomListCommands::listPicked()
     case PickerMode::Preview:
         panel_->hidePicker(false);
         state_.pickerMode = PickerMode::None;
-        panel_->showPreview(previewRows(*records, name), QStringLiteral("Preview Only - ") + name);
+        panel_->showPreview(previewRows(*records, name), tr("Preview Only - ") + name);
         break;
     case PickerMode::Add:
         panel_->hidePicker(true);
@@ -345,13 +344,13 @@ void CustomListCommands::listPicked()
     case PickerMode::Remove:
         panel_->hidePicker(false);
         panel_->showItems(listEntries(*records, name));
-        dialogs_.tell(QStringLiteral("Select item(s) to remove"), Title::none());
+        dialogs_.tell(tr("Select item(s) to remove"), Title::none());
         panel_->showPanel(name);
         break;
     case PickerMode::Get:
         panel_->showItems(listEntries(*records, name));
-        dialogs_.tell(QStringLiteral("Select item(s) for the shopping list, then click \"Proceed\""), Title::none());
-        panel_->showPanel(QStringLiteral("Get"));
+        dialogs_.tell(tr("Select item(s) for the shopping list, then click \"Proceed\""), Title::none());
+        panel_->showPanel(tr("Get"));
         break;
     case PickerMode::None:
         break;
@@ -364,12 +363,12 @@ void CustomListCommands::addPicked()
     const QString shown = data::trimBlanks(name);
     const std::vector<int> chosen = views_.selectedProductRecords();
     if (chosen.empty()) {
-        dialogs_.tell(QStringLiteral("First you must select item(s) to add"), Title::none());
+        dialogs_.tell(tr("First you must select item(s) to add"), Title::none());
         panel_->leave();
         return;
     }
-    const Answer add = dialogs_.ask(QStringLiteral("Add the selected Product List item(s) to %1?").arg(shown),
-                                    Title::own(QStringLiteral("Confirm")), ui::Buttons::YesNo, ui::Icon::Question);
+    const Answer add = dialogs_.ask(tr("Add the selected Product List item(s) to %1?").arg(shown),
+                                    Title::own(tr("Confirm")), ui::Buttons::YesNo, ui::Icon::Question);
     if (add != Answer::Yes) {
         panel_->leave();
         return;
@@ -385,15 +384,15 @@ void CustomListCommands::addPicked()
     // All of them or none.
     const int added =
         dialogs_.reportFailure(file_.appendBytes(data::bytesFromRecords(records))) ? 0 : int(records.size());
-    dialogs_.tell(QStringLiteral("%1 Product(s) added to %2.").arg(added).arg(shown), Title::none());
+    dialogs_.tell(tr("%1 Product(s) added to %2.").arg(added).arg(shown), Title::none());
     panel_->leave();
 }
 
 void CustomListCommands::deletePicked()
 {
     const QString name = panel_->selectedName();
-    const Answer sure = dialogs_.ask(QStringLiteral("Delete %1?").arg(data::trimBlanks(name)),
-                                     Title::own(QStringLiteral("Confirm...")), ui::Buttons::YesNo, ui::Icon::Question);
+    const Answer sure = dialogs_.ask(tr("Delete %1?").arg(data::trimBlanks(name)), Title::own(tr("Confirm...")),
+                                     ui::Buttons::YesNo, ui::Icon::Question);
     if (sure != Answer::Yes) {
         panel_->leave();
         return;
@@ -407,7 +406,7 @@ void CustomListCommands::deletePicked()
     const bool written = records && !dialogs_.reportFailure(file_.replaceAll(withoutList(*records, name)));
     panel_->leave();
     if (written)
-        dialogs_.tell(QStringLiteral("List deleted"), Title::none());
+        dialogs_.tell(tr("List deleted"), Title::none());
 }
 
 // Proceed under the item list ---------------------------------------------------------------
@@ -422,8 +421,8 @@ void CustomListCommands::proceed()
 
 void CustomListCommands::removeProceed()
 {
-    const Answer answer = dialogs_.ask(QStringLiteral("Delete selected items?"), Title::none(),
-                                       ui::Buttons::YesNoCancel, ui::Icon::Question);
+    const Answer answer =
+        dialogs_.ask(tr("Delete selected items?"), Title::none(), ui::Buttons::YesNoCancel, ui::Icon::Question);
     if (answer == Answer::No)
         return;
     if (answer != Answer::Yes) {
@@ -434,14 +433,14 @@ void CustomListCommands::removeProceed()
     const std::optional<std::vector<CustomListRecord>> records = readFile();
     if (!records || dialogs_.reportFailure(file_.replaceAll(withoutRecords(*records, panel_->selectedRecords()))))
         return;
-    dialogs_.tell(QStringLiteral("Done!"), Title::none());
+    dialogs_.tell(tr("Done!"), Title::none());
     panel_->leave();
 }
 
 void CustomListCommands::getProceed()
 {
-    const Answer answer = dialogs_.ask(QStringLiteral("Add selected items?"), Title::none(), ui::Buttons::YesNoCancel,
-                                       ui::Icon::Question);
+    const Answer answer =
+        dialogs_.ask(tr("Add selected items?"), Title::none(), ui::Buttons::YesNoCancel, ui::Icon::Question);
     if (answer == Answer::No)
         return;
     if (answer != Answer::Yes) {

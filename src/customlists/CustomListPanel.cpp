@@ -3,6 +3,7 @@
 #include "model/SharedState.h"
 #include "ui_CustomListPanel.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 namespace customlists {
@@ -19,15 +20,15 @@ QString promptFor(PickerMode mode)
 {
     switch (mode) {
     case PickerMode::Delete:
-        return QStringLiteral("Select a list to delete...");
+        return QCoreApplication::translate("customlists::CustomListPanel", "Select a list to delete...");
     case PickerMode::Get:
-        return QStringLiteral("Select a list to use...");
+        return QCoreApplication::translate("customlists::CustomListPanel", "Select a list to use...");
     case PickerMode::Preview:
-        return QStringLiteral("Select a list to preview...");
+        return QCoreApplication::translate("customlists::CustomListPanel", "Select a list to preview...");
     case PickerMode::Add:
-        return QStringLiteral("Select a list to add to...");
+        return QCoreApplication::translate("customlists::CustomListPanel", "Select a list to add to...");
     case PickerMode::Remove:
-        return QStringLiteral("Select a list to edit...");
+        return QCoreApplication::translate("customlists::CustomListPanel", "Select a list to edit...");
     case PickerMode::None:
         break;
     }
@@ -76,13 +77,13 @@ void CustomListPanel::showPicker(const QStringList& names)
 {
     form_->List3->clear();
     form_->List3->addItems(
-        {promptFor(state_->pickerMode), QString(), QStringLiteral("CLICK HERE TO RETURN TO SHOPPING LIST"), QString()});
+        {promptFor(state_->pickerMode), QString(), tr("CLICK HERE TO RETURN TO SHOPPING LIST"), QString()});
     form_->List3->addItems(names);
     form_->List3->show();
     form_->List4->hide();
     form_->List5->hide();
     form_->custompanel->hide();
-    emit captionChanged(QStringLiteral("Select"));
+    emit captionChanged(tr("Select"));
     updateShown();
     form_->List3->setFocus();
 }

@@ -3,6 +3,7 @@
 #include "data/FileOps.h"
 #include "data/RecordFile.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <cstring>
@@ -48,7 +49,7 @@ int refreshRecords(std::vector<CustomListRecord>& records, const std::vector<Pro
 
 QString refreshMessage(int updated)
 {
-    return QStringLiteral(" %1 items scanned and updated.").arg(updated);
+    return QCoreApplication::translate("customlists", " %1 items scanned and updated.").arg(updated);
 }
 
 RefreshOutcome refreshFile(const QString& customFile, const std::vector<ProductRecord>& products)

@@ -3,6 +3,7 @@
 #include "data/Cp1252.h"
 #include "data/Numbers.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <unordered_set>
 
@@ -82,7 +83,7 @@ std::vector<ListEntry> listEntries(const std::vector<CustomListRecord>& records,
 
 QStringList previewRows(const std::vector<CustomListRecord>& records, const QString& listName)
 {
-    QStringList rows{listName, QStringLiteral("(CLICK LIST TO CLEAR)"), QString()};
+    QStringList rows{listName, QCoreApplication::translate("customlists", "(CLICK LIST TO CLEAR)"), QString()};
     for (const ListEntry& entry : listEntries(records, listName))
         rows.append(QStringLiteral("  ") + entry.item);
     return rows;

@@ -3,6 +3,7 @@
 #include "FileFaults.h"
 #include "PosixIo.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -175,9 +176,15 @@ int writeAll(int fd, const QByteArray& content, const QString& name)
 
 } // namespace
 
+// What the callers were doing when a file failed them, in the failure message's words.
+[[maybe_unused]] const char* const kFileActions[] = {
+    QT_TRANSLATE_NOOP("data", "Opening"), QT_TRANSLATE_NOOP("data", "Reading"), QT_TRANSLATE_NOOP("data", "Writing"),
+    QT_TRANSLATE_NOOP("data", "Deleting"), QT_TRANSLATE_NOOP("data", "Moving")};
+
 FileResult FileResult::failure(const QString& what, const QString& fileName, const QString& reason)
 {
-    return {QStringLiteral("%1 %2 failed: %3").arg(what, fileName, reason)};
+    return {QCoreApplication::translate("data", "%1 %2 failed: %3")
+                .arg(QCoreApplication::translate("data", what.toUtf8().constData()), fileName, reason)};
 }
 
 bool fileExists(const QString& name)
@@ -240,8 +247,8 @@ FileResult replaceFilesTogether(const QString& first, const QByteArray& firstCon
             if (putBack) {
                 oldFirst.temporary.clear();
             } else {
-                result.error +=
-                    QStringLiteral("; %1 could not be put back as it was: %2").arg(first, io::reason(errno));
+                result.error += QCoreApplication::translate("data", "; %1 could not be put back as it was: %2")
+                                    .arg(first, io::reason(errno));
             }
         }
     }
@@ -258,7 +265,9 @@ FileResult tooLarge(const QString& name, qint64 length, qint64 largest)
 {
     return FileResult::failure(
         QStringLiteral("Reading"), name,
-        QStringLiteral("the file is larger than it can be (%1 bytes; at most %2)").arg(length).arg(largest));
+        QCoreApplication::translate("data", "the file is larger than it can be (%1 bytes; at most %2)")
+            .arg(length)
+            .arg(largest));
 }
 
 FileBytes readFileBytes(const QString& name, qint64 largest)

@@ -1,5 +1,6 @@
 #include "Numbers.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -268,7 +269,8 @@ QString largestMoneyWithCents(int width)
 
 QString moneyDoesNotFit(const QString& badEntry, double amount, const QString& what, int width)
 {
-    return QStringLiteral("%1  %2 does not fit the %3 characters a %4 is stored in.  The largest %4 with cents is %5.")
+    return QCoreApplication::translate(
+               "data", "%1  %2 does not fit the %3 characters a %4 is stored in.  The largest %4 with cents is %5.")
         .arg(badEntry, formatPattern(amount, u"###.00"), QString::number(width), what, largestMoneyWithCents(width));
 }
 

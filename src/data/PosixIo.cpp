@@ -2,6 +2,7 @@
 
 #include "FileFaults.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -17,7 +18,7 @@ namespace data::io {
 QString reason(int error)
 {
     if (error == kNotRegularFile)
-        return QStringLiteral("it is not a regular file");
+        return QCoreApplication::translate("data", "it is not a regular file");
     return QString::fromLocal8Bit(std::strerror(error));
 }
 

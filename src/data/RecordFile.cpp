@@ -3,6 +3,7 @@
 #include "FileOps.h"
 #include "PosixIo.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -88,7 +89,8 @@ FileResult RecordFileBase::writable() const
     if (!openError_.ok())
         return {openError_.error};
     return FileResult::failure(QStringLiteral("Writing"), name_,
-                               isOpen() ? QStringLiteral("the file is read-only") : QStringLiteral("it is not open"));
+                               isOpen() ? QCoreApplication::translate("data", "the file is read-only")
+                                        : QCoreApplication::translate("data", "it is not open"));
 }
 
 FileResult RecordFileBase::writeAt(qint64 offset, const char* data, qint64 size)
@@ -116,7 +118,8 @@ FileResult RecordFileBase::writeBytes(int n, const char* data)
     if (const FileResult ready = writable(); !ready)
         return ready;
     if (n < 1 || n > count() + 1)
-        return FileResult::failure(QStringLiteral("Writing"), name_, QStringLiteral("no such record"));
+        return FileResult::failure(QStringLiteral("Writing"), name_,
+                                   QCoreApplication::translate("data", "no such record"));
     // An append lands directly after the last whole record, so a partial tail left by
     // another program is overwritten rather than shifting every later record.
     return writeAt(qint64(n - 1) * length_, data, length_);

@@ -55,9 +55,9 @@ void HelpCommands::programHelp()
     if (!guide_)
         guide_ = new pantguide(window_);
     // A help file the desktop cannot show would otherwise leave the user wondering where it went.
-    guide_->setNotice(
-        present ? QStringLiteral("%1 could not be opened, so here is the guide that comes with Pantrix.").arg(kHelpFile)
-                : QString());
+    guide_->setNotice(present
+                          ? tr("%1 could not be opened, so here is the guide that comes with Pantrix.").arg(kHelpFile)
+                          : QString());
     ui::present(guide_);
 }
 
@@ -87,14 +87,13 @@ void HelpCommands::meals()
 {
     if (companionInstalled()) {
         if (!desktop_.startProgram(kCompanionProgram))
-            dialogs_.tell(QStringLiteral("%1 could not be started.").arg(kCompanionProgram), ui::Title::application(),
+            dialogs_.tell(tr("%1 could not be started.").arg(kCompanionProgram), ui::Title::application(),
                           ui::Icon::Exclamation);
         return;
     }
-    const ui::Answer answer =
-        dialogs_.ask(QStringLiteral("You have not installed the optional DISHOMAT feature.\r\n\r\n"
-                                    "Would you like to do that now?"),
-                     ui::Title::none(), ui::Buttons::YesNo, ui::Icon::None);
+    const ui::Answer answer = dialogs_.ask(tr("You have not installed the optional DISHOMAT feature.\r\n\r\n"
+                                              "Would you like to do that now?"),
+                                           ui::Title::none(), ui::Buttons::YesNo, ui::Icon::None);
     if (answer == ui::Answer::Yes)
         openCompanionWebsite();
 }

@@ -20,8 +20,8 @@ pantabt::pantabt(ui::Desktop& desktop, QWidget* parent)
     title.setBold(true);
     title.setPointSizeF(title.pointSizeF() * 1.3);
     form_->Label1_0->setFont(title);
-    form_->Label1_0->setText(QStringLiteral("Pantrix Shopping List Utility"));
-    form_->Label1_3->setText(QStringLiteral(" Version %1").arg(model::kVersion));
+    form_->Label1_0->setText(tr("Pantrix Shopping List Utility"));
+    form_->Label1_3->setText(tr(" Version %1").arg(model::kVersion));
 
     // The link shows where it leads, without the scheme.
     const QUrl website(model::kWebsite);

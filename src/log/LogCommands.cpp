@@ -43,18 +43,17 @@ void LogCommands::logput()
     std::optional<data::LogRecord> entry =
         makeLogEntry(QDate::currentDate(), views_.shoppingTotal(), couponTotal, state_.ListFile, {});
     if (!entry) {
-        dialogs_.tell(QStringLiteral("The total of this shopping list is too large for the log.  The log keeps totals "
-                                     "up to %1 and coupon savings up to %2.")
+        dialogs_.tell(tr("The total of this shopping list is too large for the log.  The log keeps totals "
+                         "up to %1 and coupon savings up to %2.")
                           .arg(data::largestMoneyWithCents(data::LogRecord::total.width),
                                data::largestMoneyWithCents(data::LogRecord::coupons.width)),
                       ui::Title::application(), ui::Icon::Exclamation);
         return;
     }
-    switch (dialogs_.ask(QStringLiteral("Do you wish to include a comment with this entry?"), ui::Title::none(),
+    switch (dialogs_.ask(tr("Do you wish to include a comment with this entry?"), ui::Title::none(),
                          ui::Buttons::YesNoCancel, ui::Icon::Question)) {
     case ui::Answer::Yes:
-        entry->set(data::LogRecord::comment,
-                   dialogs_.input(QStringLiteral("Enter your comment..."), ui::Title::application(), {}));
+        entry->set(data::LogRecord::comment, dialogs_.input(tr("Enter your comment..."), ui::Title::application(), {}));
         break;
     case ui::Answer::No:
         break;
@@ -63,7 +62,7 @@ void LogCommands::logput()
     }
     if (dialogs_.reportFailure(log.append(*entry)))
         return;
-    dialogs_.tell(QStringLiteral("Entry Filed"), ui::Title::none());
+    dialogs_.tell(tr("Entry Filed"), ui::Title::none());
 }
 
 void LogCommands::logsee()

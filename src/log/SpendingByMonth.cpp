@@ -3,6 +3,7 @@
 #include "LogRules.h"
 #include "data/Numbers.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <map>
 
@@ -118,21 +119,25 @@ QString leftOutNote(const SpendingByMonth& s)
 {
     QStringList parts;
     if (s.undated == 1)
-        parts << QStringLiteral("1 entry has a date that cannot be read");
+        parts << QCoreApplication::translate("shoplog", "1 entry has a date that cannot be read");
     else if (s.undated > 1)
-        parts << QStringLiteral("%1 entries have dates that cannot be read").arg(s.undated);
-    const QString far = s.firstYear > 0 ? QStringLiteral("(before %1 or in the future)").arg(s.firstYear)
-                                        : QStringLiteral("(in the future)");
+        parts << QCoreApplication::translate("shoplog", "%1 entries have dates that cannot be read").arg(s.undated);
+    const QString far = s.firstYear > 0
+                            ? QCoreApplication::translate("shoplog", "(before %1 or in the future)").arg(s.firstYear)
+                            : QCoreApplication::translate("shoplog", "(in the future)");
     if (s.outlying == 1)
-        parts << QStringLiteral("1 entry has a date far from the others %1").arg(far);
+        parts << QCoreApplication::translate("shoplog", "1 entry has a date far from the others %1").arg(far);
     else if (s.outlying > 1)
-        parts << QStringLiteral("%1 entries have dates far from the others %2").arg(s.outlying).arg(far);
+        parts << QCoreApplication::translate("shoplog", "%1 entries have dates far from the others %2")
+                     .arg(s.outlying)
+                     .arg(far);
     if (parts.isEmpty())
         return {};
     const bool one = s.undated + s.outlying == 1;
-    return parts.join(QStringLiteral(" and ")) +
-           (one ? QStringLiteral("; it is left off the chart and counts in the average only.")
-                : QStringLiteral("; they are left off the chart and count in the average only."));
+    return parts.join(QCoreApplication::translate("shoplog", " and ")) +
+           (one ? QCoreApplication::translate("shoplog", "; it is left off the chart and counts in the average only.")
+                : QCoreApplication::translate("shoplog",
+                                              "; they are left off the chart and count in the average only."));
 }
 
 } // namespace shoplog

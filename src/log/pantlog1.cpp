@@ -22,7 +22,7 @@ using data::LogRecord;
 
 namespace {
 
-const QString kNothingSelected = QStringLiteral("No item selected");
+const char* const kNothingSelected = QT_TRANSLATE_NOOP("shoplog::pantlog1", "No item selected");
 
 // The comment of an entry as a label shows it: a field never written shows nothing.
 QString commentOf(const LogRecord& entry)
@@ -120,7 +120,7 @@ void pantlog1::editEntry()
         return;
     const std::vector<int> rows = selectedRows();
     if (rows.empty()) {
-        dialogs_.tell(kNothingSelected, ui::Title::none());
+        dialogs_.tell(tr(kNothingSelected), ui::Title::none());
         return;
     }
     if (!form_->List1->currentIndex().isValid())
@@ -134,17 +134,17 @@ void pantlog1::restrictOrRestore()
 {
     if (state_.restriction.active()) {
         state_.restriction = {};
-        form_->limitopt->setText(QStringLiteral("Restrict List"));
-        form_->limitopt->setToolTip(QStringLiteral(" See entries only for the list you have highlighted above "));
+        form_->limitopt->setText(tr("Restrict List"));
+        form_->limitopt->setToolTip(tr(" See entries only for the list you have highlighted above "));
         makelist();
         return;
     }
     const std::vector<int> rows = selectedRows();
     if (rows.empty()) {
-        dialogs_.tell(kNothingSelected, ui::Title::none());
+        dialogs_.tell(tr(kNothingSelected), ui::Title::none());
         return;
     }
-    form_->limitopt->setText(QStringLiteral("Restore List"));
+    form_->limitopt->setText(tr("Restore List"));
     if (rows.size() == 1) {
         const LogRecord entry = state_.file.read(model_->recordAt(rows.front()));
         state_.restriction = {Restriction::Kind::List, entry.text(LogRecord::listname)};
@@ -169,11 +169,11 @@ void pantlog1::showChart()
     entries.reserve(model_->lines().size());
     for (const LogLine& line : model_->lines())
         entries.push_back(line.record);
-    QString scope = QStringLiteral("all lists");
+    QString scope = tr("all lists");
     if (state_.restriction.kind == Restriction::Kind::List)
         scope = state_.restriction.list;
     else if (state_.restriction.kind == Restriction::Kind::Picked)
-        scope = QStringLiteral("selected entries");
+        scope = tr("selected entries");
     ui::openFresh(chart_, spendingByMonth(state_.file.readAll(), entries, QDate::currentDate()), scope, dialogs_, this);
 }
 

@@ -13,7 +13,7 @@ namespace shoplog {
 using data::LogRecord;
 
 namespace {
-const QString kNotValid = QStringLiteral("Entry not valid");
+const char* const kNotValid = QT_TRANSLATE_NOOP("shoplog::pantlogadd", "Entry not valid");
 }
 
 pantlogadd::pantlogadd(LogViewerState& state, ui::Dialogs& dialogs, QWidget* parent)
@@ -65,7 +65,7 @@ bool pantlogadd::checkMoney(QLineEdit* box, bool later)
         complaintPending_ = false;
         if (!isVisible())
             return;
-        dialogs_.tell(kNotValid);
+        dialogs_.tell(tr(kNotValid));
         box->setFocus(Qt::OtherFocusReason);
     };
     if (!later) {
@@ -92,9 +92,9 @@ void pantlogadd::save()
     const std::optional<LogRecord> entry = entryFrom(fields);
     if (!entry) {
         // A sum too large for its field to the cent: said how large it may be.
-        dialogs_.tell(kNotValid + QStringLiteral("\r\nThe log keeps totals up to %1 and coupon savings up to %2.")
-                                      .arg(data::largestMoneyWithCents(LogRecord::total.width),
-                                           data::largestMoneyWithCents(LogRecord::coupons.width)));
+        dialogs_.tell(tr(kNotValid) + tr("\r\nThe log keeps totals up to %1 and coupon savings up to %2.")
+                                          .arg(data::largestMoneyWithCents(LogRecord::total.width),
+                                               data::largestMoneyWithCents(LogRecord::coupons.width)));
         form_->totaltxt->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -109,9 +109,8 @@ void pantlogadd::deleteCurrent()
     if (state_.file.count() == 0)
         return;
     const LogRecord entry = state_.file.read(state_.current);
-    const QString question =
-        QStringLiteral("Delete this record for ") + entry.text(LogRecord::entrydate) + QStringLiteral("?");
-    if (dialogs_.ask(question, ui::Title::own(QStringLiteral("Confirm")), ui::Buttons::YesNo, ui::Icon::Question) !=
+    const QString question = tr("Delete this record for ") + entry.text(LogRecord::entrydate) + QStringLiteral("?");
+    if (dialogs_.ask(question, ui::Title::own(tr("Confirm")), ui::Buttons::YesNo, ui::Icon::Question) !=
         ui::Answer::Yes)
         return;
     const data::FileResult deleted = shoplog::deleteEntry(state_.file, state_.current);

@@ -11,6 +11,7 @@
 #include <QBuffer>
 #include <QChart>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QLocale>
 #include <QValueAxis>
@@ -26,8 +27,9 @@ QString dollars(double value)
 
 QString askFileName(QWidget* parent)
 {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Save image"), QStringLiteral("Spending by month.png"),
-                                        QStringLiteral("PNG images (*.png)"));
+    return QFileDialog::getSaveFileName(parent, QCoreApplication::translate("shoplog::pantlogchart", "Save image"),
+                                        QCoreApplication::translate("shoplog::pantlogchart", "Spending by month.png"),
+                                        QCoreApplication::translate("shoplog::pantlogchart", "PNG images (*.png)"));
 }
 
 } // namespace
@@ -43,7 +45,7 @@ pantlogchart::pantlogchart(const SpendingByMonth& spending, const QString& scope
     form_->setupUi(this);
     form_->chartview->setRenderHint(QPainter::Antialiasing);
     if (spending_.byYear()) {
-        form_->yearcombo->addItem(QStringLiteral("All years"), 0);
+        form_->yearcombo->addItem(tr("All years"), 0);
         for (const MonthSpending& year : spending_.years())
             form_->yearcombo->addItem(QString::number(year.month.year()), year.month.year());
         form_->yearcombo->setVisible(true);
@@ -76,16 +78,15 @@ void pantlogchart::buildChart()
     delete previous;
 
     if (spending_.months.empty()) {
-        chart->setTitle(QStringLiteral("Nothing to chart yet: no dated entries are listed (%1)").arg(scope_));
+        chart->setTitle(tr("Nothing to chart yet: no dated entries are listed (%1)").arg(scope_));
         form_->savecmd->setEnabled(false);
         return;
     }
     const int year = form_->yearcombo->currentData().toInt();
     const bool years = spending_.byYear() && year == 0;
-    chart->setTitle(
-        QStringLiteral("Spending by %1, %2 \u2014 average per trip %3 (%4 trips)")
-            .arg(years ? QStringLiteral("year") : QStringLiteral("month"), scope_, dollars(spending_.averagePerTrip()))
-            .arg(spending_.trips));
+    chart->setTitle(tr("Spending by %1, %2 \u2014 average per trip %3 (%4 trips)")
+                        .arg(years ? tr("year") : tr("month"), scope_, dollars(spending_.averagePerTrip()))
+                        .arg(spending_.trips));
 
     const std::vector<MonthSpending> periods =
         years ? spending_.years() : (year != 0 ? spending_.monthsOf(year) : spending_.months);
@@ -95,8 +96,8 @@ void pantlogchart::buildChart()
     const QString format = years                   ? QStringLiteral("yyyy")
                            : firstYear == lastYear ? QStringLiteral("MMM")
                                                    : QStringLiteral("MMM yy");
-    auto* net = new QBarSet(QStringLiteral("Net spent"));
-    auto* coupons = new QBarSet(QStringLiteral("Coupon savings"));
+    auto* net = new QBarSet(tr("Net spent"));
+    auto* coupons = new QBarSet(tr("Coupon savings"));
     QStringList labels;
     const QLocale c = QLocale::c();
     for (const MonthSpending& m : periods) {
@@ -124,7 +125,7 @@ void pantlogchart::buildChart()
     moneyAxis->setRange(0, largest > 0 ? largest * 1.1 : 1);
     moneyAxis->applyNiceNumbers();
     moneyAxis->setLabelFormat(QStringLiteral("$%.0f"));
-    moneyAxis->setTitleText(QStringLiteral("Dollars"));
+    moneyAxis->setTitleText(tr("Dollars"));
     chart->addAxis(moneyAxis, Qt::AlignLeft);
     series->attachAxis(moneyAxis);
 }
@@ -141,8 +142,7 @@ void pantlogchart::saveImage()
     QByteArray png;
     QBuffer buffer(&png);
     if (!buffer.open(QIODevice::WriteOnly) || !form_->chartview->grab().save(&buffer, "PNG")) {
-        dialogs_.tell(QStringLiteral("Saving the chart as %1 failed.").arg(name), ui::Title::application(),
-                      ui::Icon::Critical);
+        dialogs_.tell(tr("Saving the chart as %1 failed.").arg(name), ui::Title::application(), ui::Icon::Critical);
         return;
     }
     if (const data::FileResult saved = data::replaceFileSafely(name, png); !saved)

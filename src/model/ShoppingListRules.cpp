@@ -3,6 +3,7 @@
 #include "data/Numbers.h"
 #include "model/StoreFiles.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace model {
@@ -79,7 +80,7 @@ QString listCaption(const QString& listFile, const QString& totalText)
 
 QString couponSavingsCaption(double couponTotal)
 {
-    return QStringLiteral("Coupon savings = ") + data::formatPattern(couponTotal, u"$###.00");
+    return QCoreApplication::translate("model", "Coupon savings = ") + data::formatPattern(couponTotal, u"$###.00");
 }
 
 std::optional<QString> storedQuantity(const QString& typed)
@@ -91,7 +92,7 @@ std::optional<QString> storedQuantity(const QString& typed)
 
 namespace {
 
-const QString kBadEntry = QStringLiteral("Bad entry");
+const char* const kBadEntry = QT_TRANSLATE_NOOP("model", "Bad entry");
 
 // The price text of an item, or empty with the refusal when it cannot be stored exactly.
 std::optional<QString> storedItemPrice(double price, PriceText style, QString* refusal)
@@ -101,7 +102,8 @@ std::optional<QString> storedItemPrice(double price, PriceText style, QString* r
         style == PriceText::Plain ? data::fitNumberExactly(price, width)
                                   : data::fitMoneyExactly(data::formatPattern(price, u"###.00"), width, price);
     if (!text && refusal)
-        *refusal = data::moneyDoesNotFit(kBadEntry, price, QStringLiteral("price"), width);
+        *refusal = data::moneyDoesNotFit(QCoreApplication::translate("model", kBadEntry), price,
+                                         QCoreApplication::translate("model", "price"), width);
     return text;
 }
 

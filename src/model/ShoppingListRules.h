@@ -41,7 +41,8 @@ ShoppingListView buildShoppingList(const std::vector<data::ShoppingItemRecord>& 
 
 // Told instead of writing when products a command was to take are no longer in the product
 // file; the views have been rebuilt from the files by then.
-inline const QString kProductsReloaded = QStringLiteral("The Product List changed on disk; it has been reloaded.");
+inline const char* const kProductsReloaded =
+    QT_TRANSLATE_NOOP("model", "The Product List changed on disk; it has been reloaded.");
 
 // The products at these record numbers, in the order given. Empty when any of them is no
 // longer there (another program shortened the file since the rows were built) or the file

@@ -5,6 +5,7 @@
 #include "data/RecordFile.h"
 #include "data/Records.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -78,32 +79,32 @@ QString rememberedListProblem(const QString& name)
             if (c.category() == QChar::Other_Control)
                 c = u'?';
         }
-        return QStringLiteral("%1 names the list \"%2\", %3; %4 is used instead.")
+        return QCoreApplication::translate("model", "%1 names the list \"%2\", %3; %4 is used instead.")
             .arg(kNameFile, shown, why, kDefaultList);
     };
     for (QChar c : name) {
         if (c.category() == QChar::Other_Control)
-            return problem(QStringLiteral("which holds control characters"));
+            return problem(QCoreApplication::translate("model", "which holds control characters"));
     }
     const QString fileName = QFileInfo(name).fileName();
     if (!fileName.endsWith(QLatin1String(".lst"), Qt::CaseInsensitive))
-        return problem(QStringLiteral("which is not a .lst file"));
+        return problem(QCoreApplication::translate("model", "which is not a .lst file"));
     if (fileName.startsWith(u'.'))
-        return problem(QStringLiteral("which is a hidden file"));
+        return problem(QCoreApplication::translate("model", "which is a hidden file"));
     if (isOwnFileName(fileName) && fileName.compare(kDefaultList, Qt::CaseInsensitive) != 0)
-        return problem(QStringLiteral("which is one of the program's own files"));
+        return problem(QCoreApplication::translate("model", "which is one of the program's own files"));
     if (name.split(u'/').contains(QStringLiteral("..")))
-        return problem(QStringLiteral("which leads out of its folder"));
+        return problem(QCoreApplication::translate("model", "which leads out of its folder"));
     if (name.contains(u'\\'))
-        return problem(QStringLiteral("which is a Windows path"));
+        return problem(QCoreApplication::translate("model", "which is a Windows path"));
     if (!name.contains(u'/'))
         return {};
     if (!name.startsWith(u'/'))
-        return problem(QStringLiteral("which is in no folder a list was opened from"));
+        return problem(QCoreApplication::translate("model", "which is in no folder a list was opened from"));
     // A list chosen elsewhere was there when it was chosen; one that is gone is not made again.
     struct stat info;
     if (::stat(QFile::encodeName(name).constData(), &info) != 0 || !S_ISREG(info.st_mode))
-        return problem(QStringLiteral("which is not there"));
+        return problem(QCoreApplication::translate("model", "which is not there"));
     return {};
 }
 
@@ -234,7 +235,8 @@ bool storeIsEliminable(int productCount, int itemCount, const QString& listFile)
 FileResult eliminateStore(const QString& listFile, const QString& productFile)
 {
     if (fileLength(listFile) != 0)
-        return FileResult::failure(QStringLiteral("Deleting"), listFile, QStringLiteral("the file is not empty"));
+        return FileResult::failure(QStringLiteral("Deleting"), listFile,
+                                   QCoreApplication::translate("model", "the file is not empty"));
     FileResult result = deleteFile(listFile);
     for (const QString& products : {productFile, ownProductFile(listFile)}) {
         if (result && !isSameFile(products, kDefaultProducts) && fileLength(products) == 0)

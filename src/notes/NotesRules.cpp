@@ -5,6 +5,7 @@
 #include "data/FixedField.h"
 #include "data/RecordFile.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -84,12 +85,13 @@ data::FileResult writeNotes(const QString& text)
 {
     // Notes on disk that could not be read were never shown: replacing them would lose them.
     if (const data::FileBytes old = data::readFileBytes(kNotesFile, NotesRecord::LargestFile); !old.result)
-        return {old.result.error +
-                QStringLiteral("\r\nThe notes were not saved, so that what the file holds is kept.")};
+        return {old.result.error + QCoreApplication::translate(
+                                       "notes", "\r\nThe notes were not saved, so that what the file holds is kept.")};
     if (const qsizetype used = storedNoteBytes(text); used > NotesRecord::Length) {
         return data::FileResult::failure(
             QStringLiteral("Writing"), kNotesFile,
-            QStringLiteral("the notes take %1 bytes and only %2 fit (a line break takes two); shorten them by %3")
+            QCoreApplication::translate(
+                "notes", "the notes take %1 bytes and only %2 fit (a line break takes two); shorten them by %3")
                 .arg(used)
                 .arg(NotesRecord::Length)
                 .arg(used - NotesRecord::Length));
@@ -141,14 +143,17 @@ QString leftOutMessage(const QString& leftOut)
 {
     constexpr qsizetype kShown = 400;
     const QString shown = leftOut.size() > kShown ? leftOut.left(kShown) + QStringLiteral("\u2026") : leftOut;
-    return QStringLiteral("The notes hold %1 bytes (a line break takes two), so %2 characters of what was put in "
-                          "were left out:\r\n\r\n%3")
+    return QCoreApplication::translate(
+               "notes", "The notes hold %1 bytes (a line break takes two), so %2 characters of what was put in "
+                        "were left out:\r\n\r\n%3")
         .arg(QString::number(NotesRecord::Length), QString::number(leftOut.toUcs4().size()), shown);
 }
 
 QString usedBytesText(const QString& text)
 {
-    return QStringLiteral("%1 of %2 bytes used").arg(storedNoteBytes(text)).arg(NotesRecord::Length);
+    return QCoreApplication::translate("notes", "%1 of %2 bytes used")
+        .arg(storedNoteBytes(text))
+        .arg(NotesRecord::Length);
 }
 
 QStringList wrapNoteText(const QString& text, int columns)

@@ -37,9 +37,9 @@ pantnote::~pantnote() = default;
 
 QString pantnote::whatsThis()
 {
-    return QStringLiteral("Enter comments or reminders for your shopping list.  If notes are present, you will be "
-                          "prompted to include when printing.  Only one notes file is kept.  Notes are not unique to "
-                          "a list name.");
+    return tr("Enter comments or reminders for your shopping list.  If notes are present, you will be "
+              "prompted to include when printing.  Only one notes file is kept.  Notes are not unique to "
+              "a list name.");
 }
 
 bool pantnote::save()

@@ -50,8 +50,8 @@ void PrintCommands::openNotes()
 
 void PrintCommands::printProductList()
 {
-    if (dialogs_.ask(productListQuestion(state_.CategoryFilter), ui::Title::own(QStringLiteral("Confirm")),
-                     ui::Buttons::YesNo, ui::Icon::Question) != ui::Answer::Yes)
+    if (dialogs_.ask(productListQuestion(state_.CategoryFilter), ui::Title::own(tr("Confirm")), ui::Buttons::YesNo,
+                     ui::Icon::Question) != ui::Answer::Yes)
         return;
 
     std::vector<data::ProductRecord> rows;

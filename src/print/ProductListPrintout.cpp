@@ -3,6 +3,8 @@
 #include "ShoppingListPrintout.h"
 #include "data/FixedField.h"
 
+#include <QCoreApplication>
+
 namespace print {
 
 using data::ProductRecord;
@@ -28,8 +30,9 @@ void heading(ui::PrintDocument& doc, const QString& categoryText, const QDateTim
 QString productListQuestion(const model::CategoryFilter& shown)
 {
     if (shown.isAll())
-        return QStringLiteral("Print the Product List?");
-    return QStringLiteral("Print the ") + data::trimBlanks(shown.category()) + QStringLiteral(" list?");
+        return QCoreApplication::translate("print", "Print the Product List?");
+    return QCoreApplication::translate("print", "Print the ") + data::trimBlanks(shown.category()) +
+           QCoreApplication::translate("print", " list?");
 }
 
 ui::PrintDocument buildProductListPrintout(const std::vector<ProductRecord>& products,

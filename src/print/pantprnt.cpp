@@ -134,8 +134,8 @@ ui::PrintDocument pantprnt::document()
 
     const QString notes = notes::readNotes();
     if (notes::hasPrintableNotes(notes)) {
-        in.notes = dialogs_.ask(QStringLiteral("There are notes on file.  Print them?"), ui::Title::none(),
-                                ui::Buttons::YesNo, ui::Icon::None) == ui::Answer::Yes;
+        in.notes = dialogs_.ask(tr("There are notes on file.  Print them?"), ui::Title::none(), ui::Buttons::YesNo,
+                                ui::Icon::None) == ui::Answer::Yes;
         if (in.notes)
             in.noteLines = notes::wrapNoteText(notes, kNoteColumns);
     }

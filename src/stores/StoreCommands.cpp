@@ -11,8 +11,11 @@
 namespace stores {
 
 namespace {
-const QString kChooserTitle = QStringLiteral("Open a Shopping List");
+QString chooserTitle()
+{
+    return StoreCommands::tr("Open a Shopping List");
 }
+} // namespace
 
 StoreCommands::StoreCommands(model::SharedState& state, ui::Dialogs& dialogs, QWidget* window)
     : QObject(window)
@@ -26,7 +29,7 @@ StoreCommands::~StoreCommands() = default;
 
 void StoreCommands::Open()
 {
-    const QString chosen = dialogs_.openFile(kChooserTitle, QStringLiteral("Pantrix Lists|*.lst"));
+    const QString chosen = dialogs_.openFile(chooserTitle(), QStringLiteral("Pantrix Lists|*.lst"));
     if (!chosen.isEmpty())
         OpenFile(chosen);
 }
@@ -34,7 +37,7 @@ void StoreCommands::Open()
 void StoreCommands::OpenFile(const QString& listFile)
 {
     if (!hasListExtension(listFile)) {
-        dialogs_.tell(QStringLiteral("File name must have .LST extension"));
+        dialogs_.tell(tr("File name must have .LST extension"));
         return;
     }
     if (const QString problem = openedListProblem(listFile); !problem.isEmpty()) {
@@ -44,9 +47,9 @@ void StoreCommands::OpenFile(const QString& listFile)
     // Opening would make a missing list an empty one; the chooser itself says this of a
     // name that is not there.
     if (!QFileInfo::exists(listFile)) {
-        dialogs_.tell(QStringLiteral("%1\r\nFile not found.\r\nPlease verify the correct file name was given.")
+        dialogs_.tell(tr("%1\r\nFile not found.\r\nPlease verify the correct file name was given.")
                           .arg(QFileInfo(listFile).fileName()),
-                      ui::Title::own(kChooserTitle), ui::Icon::Exclamation);
+                      ui::Title::own(chooserTitle()), ui::Icon::Exclamation);
         return;
     }
     // A list that cannot be opened at all leaves the current store in use.

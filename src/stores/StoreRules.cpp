@@ -5,6 +5,7 @@
 #include "data/Records.h"
 #include "model/StoreFiles.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -17,13 +18,15 @@ bool hasListExtension(const QString& fileName)
 
 QString storeNameProblem(const QString& trimmedName)
 {
-    const QString refused = QStringLiteral("\"%1\" cannot be used as a file name.  ").arg(trimmedName);
+    const QString refused =
+        QCoreApplication::translate("stores", "\"%1\" cannot be used as a file name.  ").arg(trimmedName);
     static const QString forbidden = QStringLiteral("/\\:*?\"<>|");
     bool unfit = trimmedName.contains(QLatin1String(".."));
     for (QChar c : trimmedName)
         unfit = unfit || c.category() == QChar::Other_Control || forbidden.contains(c);
     if (unfit)
-        return refused + QStringLiteral("Leave out / \\ : * ? \" < > | and \"..\", then try again.");
+        return refused +
+               QCoreApplication::translate("stores", "Leave out / \\ : * ? \" < > | and \"..\", then try again.");
     // A character the code page lacks would be remembered as another one.
     QString lacking;
     for (const char32_t code : trimmedName.toUcs4()) {
@@ -32,12 +35,17 @@ QString storeNameProblem(const QString& trimmedName)
             lacking += c;
     }
     if (!lacking.isEmpty())
-        return refused + QStringLiteral("The list files cannot keep %1.  Use other letters, then try again.")
-                             .arg(lacking.toUcs4().size() == 1 ? lacking : QStringLiteral("the characters ") + lacking);
+        return refused + QCoreApplication::translate(
+                             "stores", "The list files cannot keep %1.  Use other letters, then try again.")
+                             .arg(lacking.toUcs4().size() == 1
+                                      ? lacking
+                                      : QCoreApplication::translate("stores", "the characters ") + lacking);
     if (trimmedName.startsWith(u'.'))
-        return refused + QStringLiteral("A name starting with \".\" makes a hidden file.  Choose another name.");
+        return refused + QCoreApplication::translate(
+                             "stores", "A name starting with \".\" makes a hidden file.  Choose another name.");
     if (model::isOwnFileName(trimmedName))
-        return QStringLiteral("\"%1\" would take the name of one of the program's own files.  Choose another name.")
+        return QCoreApplication::translate(
+                   "stores", "\"%1\" would take the name of one of the program's own files.  Choose another name.")
             .arg(trimmedName);
     return {};
 }
@@ -50,8 +58,9 @@ QString openedListProblem(const QString& chosenPath)
     if (!model::isOwnFileName(fileName) || fileName.compare(model::kDefaultList, Qt::CaseInsensitive) == 0)
         return {};
     if (fileName.startsWith(u'.'))
-        return QStringLiteral("\"%1\" is a hidden file, not a shopping list.").arg(fileName);
-    return QStringLiteral("\"%1\" is one of the program's own files, not a shopping list.").arg(fileName);
+        return QCoreApplication::translate("stores", "\"%1\" is a hidden file, not a shopping list.").arg(fileName);
+    return QCoreApplication::translate("stores", "\"%1\" is one of the program's own files, not a shopping list.")
+        .arg(fileName);
 }
 
 QString newListFile(const QString& trimmedName)

@@ -21,13 +21,13 @@ pantnew::pantnew(model::SharedState& state, ui::Dialogs& dialogs, QWidget* paren
     : ui::SecondaryWindow(parent, Modality::Modal)
     , state_(state)
     , dialogs_(dialogs)
-    , Label1(new QLabel(QStringLiteral("Enter a name for your new list:"), this))
+    , Label1(new QLabel(tr("Enter a name for your new list:"), this))
     , fnametxt(new QLineEdit(this))
-    , createcmd(new QPushButton(QStringLiteral("Create"), this))
-    , cancelcmd(new QPushButton(QStringLiteral("Cancel"), this))
+    , createcmd(new QPushButton(tr("Create"), this))
+    , cancelcmd(new QPushButton(tr("Cancel"), this))
 {
     setObjectName(QStringLiteral("pantnew"));
-    setWindowTitle(QStringLiteral("Create new shopping list"));
+    setWindowTitle(tr("Create new shopping list"));
     Label1->setObjectName(QStringLiteral("Label1"));
     fnametxt->setObjectName(QStringLiteral("fnametxt"));
     fnametxt->setAccessibleName(Label1->text());
@@ -54,7 +54,7 @@ void pantnew::create()
 {
     const QString name = data::trimBlanks(fnametxt->text());
     if (name.isEmpty()) {
-        dialogs_.tell(QStringLiteral("Enter a name first!"), Title::own(QStringLiteral("Oops!")));
+        dialogs_.tell(tr("Enter a name first!"), Title::own(tr("Oops!")));
         return;
     }
     const QString listFile = newListFile(name);
@@ -62,16 +62,16 @@ void pantnew::create()
     // (grocery.lst, the default store).
     const bool ownListExists = model::isOwnFileName(name) && !name.contains(u'/') && listHoldsRecords(listFile);
     if (const QString problem = storeNameProblem(name); !problem.isEmpty() && !ownListExists) {
-        dialogs_.tell(problem, Title::own(QStringLiteral("Oops!")), ui::Icon::Exclamation);
+        dialogs_.tell(problem, Title::own(tr("Oops!")), ui::Icon::Exclamation);
         return;
     }
     if (listHoldsRecords(listFile)) {
-        dialogs_.tell(QStringLiteral("List already exists.  Try another name."), Title::none());
+        dialogs_.tell(tr("List already exists.  Try another name."), Title::none());
         return;
     }
-    const Answer source = dialogs_.ask(
-        QStringLiteral("Create a new product list for this file? (Answer NO to use existing grocery.dat file.)"),
-        Title::own(QStringLiteral("Set Data Source...")), ui::Buttons::YesNoCancel, ui::Icon::Question);
+    const Answer source =
+        dialogs_.ask(tr("Create a new product list for this file? (Answer NO to use existing grocery.dat file.)"),
+                     Title::own(tr("Set Data Source...")), ui::Buttons::YesNoCancel, ui::Icon::Question);
     if (source != Answer::Yes && source != Answer::No) {
         reject();
         return;
@@ -87,7 +87,7 @@ void pantnew::create()
     (void)state_.items.open(state_.ListFile);
     if (source == Answer::Yes) {
         state_.ProductFile = newProductFile(listFile);
-        dialogs_.tell(QStringLiteral("Data file created: ") + state_.ProductFile);
+        dialogs_.tell(tr("Data file created: ") + state_.ProductFile);
     } else {
         state_.ProductFile = model::kDefaultProducts;
         state_.DefaultListWarned = false;

@@ -5,6 +5,7 @@
 #include "ui/Dialogs.h"
 #include "ui/Printer.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -27,7 +28,8 @@ bool printDocument(ui::Printer& printer, ui::Dialogs& dialogs, ui::Desktop& desk
     ui::PrintOutcome outcome = busyWhile([&] { return printer.print(document); });
     if (outcome.refused) {
         // Nothing came out of the printer; a PDF still gives the user the printout.
-        const QString question = outcome.error + QStringLiteral("\r\n\r\nSave the printout as a PDF instead?");
+        const QString question =
+            outcome.error + QCoreApplication::translate("ui::PrintJob", "\r\n\r\nSave the printout as a PDF instead?");
         if (dialogs.ask(question, ui::Title::application(), ui::Buttons::YesNo, ui::Icon::Exclamation) !=
             ui::Answer::Yes)
             return false;
@@ -35,7 +37,7 @@ bool printDocument(ui::Printer& printer, ui::Dialogs& dialogs, ui::Desktop& desk
     }
     if (!outcome.ok()) {
         // The cause, when the print system gave one, is what lets the user put it right.
-        QString text = QStringLiteral("Printer error");
+        QString text = QCoreApplication::translate("ui::PrintJob", "Printer error");
         if (!outcome.error.isEmpty())
             text += QStringLiteral("\r\n") + outcome.error;
         dialogs.tell(text, ui::Title::application(), ui::Icon::Exclamation);
@@ -43,12 +45,15 @@ bool printDocument(ui::Printer& printer, ui::Dialogs& dialogs, ui::Desktop& desk
     }
     if (!outcome.savedAs.isEmpty()) {
         const QString path = QFileInfo(outcome.savedAs).absoluteFilePath();
-        QString text = QStringLiteral("The printout was saved as ") + path + QStringLiteral(".\r\n\r\nOpen it now?");
+        QString text = QCoreApplication::translate("ui::PrintJob", "The printout was saved as ") + path +
+                       QCoreApplication::translate("ui::PrintJob", ".\r\n\r\nOpen it now?");
         if (outcome.noPrinter)
-            text.prepend(QStringLiteral("No printer is installed. "));
+            text.prepend(QCoreApplication::translate("ui::PrintJob", "No printer is installed. "));
         if (dialogs.ask(text, ui::Title::application(), ui::Buttons::YesNo, ui::Icon::Question) == ui::Answer::Yes &&
             !desktop.openUrl(QUrl::fromLocalFile(path)))
-            dialogs.tell(QStringLiteral("No program to open PDF files was found, so %1 could not be opened.").arg(path),
+            dialogs.tell(QCoreApplication::translate(
+                             "ui::PrintJob", "No program to open PDF files was found, so %1 could not be opened.")
+                             .arg(path),
                          ui::Title::application(), ui::Icon::Exclamation);
     }
     return true;

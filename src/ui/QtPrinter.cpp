@@ -2,6 +2,7 @@
 
 #include "data/FileOps.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -327,7 +328,7 @@ QString QtPrinter::paint(const PrintDocument& document, QPrinter& printer)
 {
     QPainter painter;
     if (!painter.begin(&printer))
-        return QStringLiteral("The printer could not be started.");
+        return QCoreApplication::translate("ui::QtPrinter", "The printer could not be started.");
     const auto draw = [&painter](const QPointF& baseline, const QFont& font, const QString& run) {
         if (painter.font() != font)
             painter.setFont(font);
@@ -336,7 +337,7 @@ QString QtPrinter::paint(const PrintDocument& document, QPrinter& printer)
     const bool ok = Layout(document, printer, draw, [&printer] { return printer.newPage(); }).run();
     painter.end();
     if (!ok || printer.printerState() == QPrinter::Error)
-        return QStringLiteral("The printer stopped before the printout was complete.");
+        return QCoreApplication::translate("ui::QtPrinter", "The printer stopped before the printout was complete.");
     return {};
 }
 
@@ -408,7 +409,7 @@ PrintOutcome QtPrinter::print(const PrintDocument& document)
         return printToPdf(document);
     if (!wanted.isEmpty()) {
         if (QPrinterInfo::printerInfo(wanted).isNull())
-            return {QStringLiteral("The printer %1 is not installed.").arg(wanted), {}};
+            return {QCoreApplication::translate("ui::QtPrinter", "The printer %1 is not installed.").arg(wanted), {}};
         return printOn(wanted, document);
     }
     // The printer Qt would take: the default one, else the first there is.
@@ -425,7 +426,8 @@ PrintOutcome QtPrinter::print(const PrintDocument& document)
 
 PrintOutcome QtPrinter::printOn(const QString& queue, const PrintDocument& document)
 {
-    PrintOutcome refused{QStringLiteral("The printer %1 is not accepting jobs.").arg(queue), {}};
+    PrintOutcome refused{
+        QCoreApplication::translate("ui::QtPrinter", "The printer %1 is not accepting jobs.").arg(queue), {}};
     refused.refused = true;
     if (acceptance_(queue) == Acceptance::NotAccepting)
         return refused;
@@ -436,8 +438,9 @@ PrintOutcome QtPrinter::printOn(const QString& queue, const PrintDocument& docum
         return {error, {}};
     // A queue that stopped taking jobs while this one was sent refused it; Qt would not say.
     if (acceptance_(queue) == Acceptance::NotAccepting) {
-        refused.error =
-            QStringLiteral("The printer %1 did not accept the printout: it is not accepting jobs.").arg(queue);
+        refused.error = QCoreApplication::translate(
+                            "ui::QtPrinter", "The printer %1 did not accept the printout: it is not accepting jobs.")
+                            .arg(queue);
         return refused;
     }
     return {};
@@ -448,9 +451,12 @@ PrintOutcome QtPrinter::printToPdf(const PrintDocument& document)
     // Named in full, so that the user knows where to look or what to put right.
     const QString folder = QDir::current().absoluteFilePath(kFolder);
     if (!QDir().mkpath(kFolder)) {
-        const QString why =
-            QFileInfo(kFolder).exists() ? QStringLiteral(": a file of that name is in the way") : QString();
-        return {QStringLiteral("The folder %1 for printouts could not be made%2.").arg(folder, why), {}};
+        const QString why = QFileInfo(kFolder).exists()
+                                ? QCoreApplication::translate("ui::QtPrinter", ": a file of that name is in the way")
+                                : QString();
+        return {QCoreApplication::translate("ui::QtPrinter", "The folder %1 for printouts could not be made%2.")
+                    .arg(folder, why),
+                {}};
     }
     const QString savedAs = pdfPath(document.name(), QDateTime::currentDateTime());
     const QString target = QDir::current().absoluteFilePath(savedAs);
@@ -465,8 +471,9 @@ PrintOutcome QtPrinter::printToPdf(const PrintDocument& document)
     prepare(printer, document);
     QString error = paint(document, printer);
     if (error.isEmpty() && !isWholePdf(temporary.name))
-        error = data::FileResult::failure(QStringLiteral("Writing"), target,
-                                          QStringLiteral("the printout could not be written completely"))
+        error = data::FileResult::failure(
+                    QStringLiteral("Writing"), target,
+                    QCoreApplication::translate("ui::QtPrinter", "the printout could not be written completely"))
                     .error;
     if (!error.isEmpty()) {
         QFile::remove(temporary.name); // no half-written printout is left behind
