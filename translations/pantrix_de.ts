@@ -153,6 +153,10 @@
         <source>Print the product list as it appears</source>
         <translation>Produktliste so drucken, wie sie angezeigt wird</translation>
     </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QPrintPreviewDialog</name>
@@ -194,6 +198,10 @@
     <message>
         <source>Categorize shopping list</source>
         <translation>Einkaufsliste nach Kategorien ordnen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -250,10 +258,6 @@ Verwenden Sie das geöffnete Pantrix-Fenster, oder schließen Sie es und starten
     <message>
         <source>Add or Change Item Price</source>
         <translation>Preis hinzufügen oder ändern</translation>
-    </message>
-    <message>
-        <source>Bad entry.</source>
-        <translation>Ungültige Eingabe.</translation>
     </message>
     <message>
         <source>Error</source>
@@ -339,6 +343,10 @@ Verwenden Sie das geöffnete Pantrix-Fenster, oder schließen Sie es und starten
     <message>
         <source>price</source>
         <translation>Preis</translation>
+    </message>
+    <message>
+        <source>  Type a point, not a comma, before the cents: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -616,10 +624,6 @@ Soll die Datei auf das Diskettenlaufwerk A:\ verschoben werden?</translation>
     <message>
         <source>(Notice that categories that do not begin with a number are sorted at the end of the list.)</source>
         <translation>(Kategorien, die nicht mit einer Zahl beginnen, werden ans Ende der Liste sortiert.)</translation>
-    </message>
-    <message>
-        <source>Bad entry.</source>
-        <translation>Ungültige Eingabe.</translation>
     </message>
     <message>
         <source>Enter numbers only</source>
@@ -1608,20 +1612,12 @@ Die Notizen wurden nicht gespeichert, damit der Inhalt der Datei erhalten bleibt
         <translation>Zur Dishomat-Website</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Datei</translation>
-    </message>
-    <message>
         <source>&amp;Import/export</source>
         <translation>&amp;Import/Export</translation>
     </message>
     <message>
         <source>&amp;Custom lists</source>
         <translation>&amp;Eigene Listen</translation>
-    </message>
-    <message>
-        <source>Filters</source>
-        <translation>Filter</translation>
     </message>
     <message>
         <source>Open...</source>
@@ -1710,6 +1706,26 @@ Die Notizen wurden nicht gespeichert, damit der Inhalt der Datei erhalten bleibt
     <message>
         <source>F10</source>
         <translation>F10</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fil&amp;ters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Shopping List</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1942,6 +1958,12 @@ Das Ausgabenbuch nimmt Summen bis %1 und Gutscheinersparnisse bis %2 auf.</trans
     <message>
         <source>File name must have .LST extension</source>
         <translation>Der Dateiname muss die Endung .LST haben</translation>
+    </message>
+    <message>
+        <source>%1<byte value="xd"/>
+File not found.<byte value="xd"/>
+Please verify the correct file name was given.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

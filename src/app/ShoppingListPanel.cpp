@@ -255,9 +255,8 @@ void ShoppingListPanel::Change()
     const int record = view_.rows[size_t(row)].record;
     ShoppingItemRecord item = state_->items.read(record);
     for (;;) {
-        const QString quantity =
-            askQuantity(tr("Enter a NEW quantity for ") + item.text(ShoppingItemRecord::item),
-                        item.text(ShoppingItemRecord::quantity));
+        const QString quantity = askQuantity(tr("Enter a NEW quantity for ") + item.text(ShoppingItemRecord::item),
+                                             item.text(ShoppingItemRecord::quantity));
         if (quantity.isEmpty())
             return;
         QString refusal;

@@ -48,11 +48,12 @@ QString priceProblem(const QString& boxText)
         pointed.replace(u',', u'.');
         if (boxText.count(u',') == 1 && data::isNumber(pointed))
             return badEntry +
-                   QCoreApplication::translate("catalogue", "  Type a point, not a comma, before the cents: %1").arg(data::trimBlanks(pointed));
+                   QCoreApplication::translate("catalogue", "  Type a point, not a comma, before the cents: %1")
+                       .arg(data::trimBlanks(pointed));
         return badEntry;
     }
-    return data::moneyDoesNotFit(badEntry, data::parseLenient(boxText), QCoreApplication::translate("catalogue", "price"),
-                                 ProductRecord::price.width);
+    return data::moneyDoesNotFit(badEntry, data::parseLenient(boxText),
+                                 QCoreApplication::translate("catalogue", "price"), ProductRecord::price.width);
 }
 
 ProductRecord buildProduct(const EditorFields& fields, bool withAisle)
