@@ -8,6 +8,7 @@
 #include "ui_ShoppingListPanel.h"
 
 #include <QMouseEvent>
+#include <QSignalBlocker>
 
 namespace app {
 
@@ -296,6 +297,15 @@ void ShoppingListPanel::setOrder(ListOrder order)
 {
     state_->listOrder = order;
     RebuildShoppingList();
+}
+
+void ShoppingListPanel::restoreOrder(ListOrder order)
+{
+    state_->listOrder = order;
+    const QSignalBlocker quietAlpha(form_->alphasort);
+    const QSignalBlocker quietCategory(form_->sortcat);
+    form_->alphasort->setChecked(order == ListOrder::Alphabetical);
+    form_->sortcat->setChecked(order == ListOrder::ByCategory);
 }
 
 void ShoppingListPanel::showRow()

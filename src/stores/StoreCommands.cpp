@@ -22,24 +22,29 @@ void StoreCommands::Open()
 {
     const QString chosen =
         dialogs_.openFile(QStringLiteral("Open a Shopping List"), QStringLiteral("Pantrix Lists|*.lst"));
-    if (chosen.isEmpty())
-        return;
+    if (!chosen.isEmpty())
+        openListFile(chosen);
+}
+
+bool StoreCommands::openListFile(const QString& chosen)
+{
     if (!hasListExtension(chosen)) {
         dialogs_.tell(QStringLiteral("File name must have .LST extension"));
-        return;
+        return false;
     }
     if (const QString problem = openedListProblem(chosen); !problem.isEmpty()) {
         dialogs_.tell(problem);
-        return;
+        return false;
     }
     // A list that cannot be opened at all leaves the current store in use.
     {
         data::RecordFile<data::ShoppingItemRecord> probe;
         dialogs_.reportFailure(probe.open(chosen));
         if (!probe.isOpen())
-            return;
+            return false;
     }
     emit storeChosen(chosen);
+    return true;
 }
 
 void StoreCommands::New()

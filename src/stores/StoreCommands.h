@@ -26,8 +26,11 @@ public:
     StoreCommands(model::SharedState& state, ui::Dialogs& dialogs, QWidget* window);
     ~StoreCommands() override;
 
-    // "Open...": asks for a .lst file and checks that it can be opened.
+    // "Open...": asks for a .lst file and opens it as openListFile does.
     void Open();
+    // Checks that the list file can be a store and can be opened, then announces it through
+    // storeChosen; otherwise says why and leaves the current store in use.
+    bool openListFile(const QString& chosen);
     // "New...": the new-store dialog, made afresh.
     void New();
 
