@@ -17,7 +17,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     // The windows measured neither read nor write the user's own settings.
     const QTemporaryDir settings;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     QDir::setCurrent(bench::workFolder().path());
     benchmark::Initialize(&argc, argv);
     bench::RatioReporter reporter;

@@ -49,7 +49,7 @@ int main(int argc, char* argv[])
     }
     // A start as on a first run: no remembered window, and the user's settings left alone.
     const QTemporaryDir settings;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     model::SharedState state;
     bench::SilentDialogs dialogs;
     app::pantrix1 window(state, dialogs, bench::noPrinter(), bench::noDesktop());

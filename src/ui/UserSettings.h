@@ -12,7 +12,7 @@ class UserSettings : public QSettings
 {
 public:
     UserSettings()
-        : QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Pantrix"), QStringLiteral("Pantrix"))
+        : QSettings(QStringLiteral("Pantrix"), QStringLiteral("Pantrix"))
     {
     }
 };

@@ -12,17 +12,14 @@
 // or order the windows of the next.
 struct FreshSettings : ::testing::EmptyTestEventListener
 {
-    void OnTestStart(const ::testing::TestInfo&) override
-    {
-        QSettings(QSettings::IniFormat, QSettings::UserScope, "Pantrix", "Pantrix").clear();
-    }
+    void OnTestStart(const ::testing::TestInfo&) override { QSettings("Pantrix", "Pantrix").clear(); }
 };
 
 int main(int argc, char** argv)
 {
     // The user's own settings are never read or written by a test.
     const QTemporaryDir settings;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
 #ifdef PANTRIX_GUI_TESTS
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
