@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -13,6 +15,9 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // The windows measured neither read nor write the user's own settings.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     QDir::setCurrent(bench::workFolder().path());
     benchmark::Initialize(&argc, argv);
     bench::RatioReporter reporter;

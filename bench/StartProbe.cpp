@@ -11,7 +11,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -45,6 +47,9 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: pantrix_start_probe FOLDER\n");
         return 2;
     }
+    // A start as on a first run: no remembered window, and the user's settings left alone.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     model::SharedState state;
     bench::SilentDialogs dialogs;
     app::pantrix1 window(state, dialogs, bench::noPrinter(), bench::noDesktop());

@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 
 namespace app {
 
@@ -313,6 +314,15 @@ void ShoppingListPanel::setOrder(ListOrder order)
 {
     state_->listOrder = order;
     RebuildShoppingList();
+}
+
+void ShoppingListPanel::restoreOrder(ListOrder order)
+{
+    state_->listOrder = order;
+    const QSignalBlocker quietAlpha(form_->alphasort);
+    const QSignalBlocker quietCategory(form_->sortcat);
+    form_->alphasort->setChecked(order == ListOrder::Alphabetical);
+    form_->sortcat->setChecked(order == ListOrder::ByCategory);
 }
 
 void ShoppingListPanel::showRow()

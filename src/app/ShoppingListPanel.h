@@ -44,6 +44,8 @@ public:
     void showList(model::ShoppingListView view);
     // Shows the empty list without touching the file.
     void showEmpty();
+    // Sets the order and its option without rebuilding the list (before the list is read).
+    void restoreOrder(model::ListOrder order);
     // After another store was opened: opens ListFile as the shopping list and shows it (an
     // empty list is shown empty without touching the file).
     void OpenListFile();

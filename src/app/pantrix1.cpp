@@ -3,6 +3,7 @@
 #include "DataFileWatcher.h"
 #include "ListFonts.h"
 #include "ProductListPanel.h"
+#include "RecentStores.h"
 #include "ShoppingListPanel.h"
 #include "catalogue/CatalogueCommands.h"
 #include "catalogue/CategoryCommands.h"
@@ -23,15 +24,24 @@
 #include "ui/ActionButton.h"
 #include "ui/Dialogs.h"
 #include "ui/KeyboardPaths.h"
+#include "ui/UserSettings.h"
 #include "ui_pantrix1.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QToolBar>
 
+#include <algorithm>
 #include <future>
 #include <utility>
 
@@ -53,7 +63,11 @@ pantrix1::pantrix1(model::SharedState& state, ui::Dialogs& dialogs, ui::Printer&
     shopping_->setUp(state_, dialogs_, *products_);
     form_->couponpanel->setUp(state_, dialogs_, *this, shopping_->listView());
     setUpLook();
+    setUpToolBar();
+    setUpScrolling();
     setUpCommands();
+    setUpRecentStores();
+    restoreSettings();
     watcher_ = new DataFileWatcher(this);
     connect(watcher_, &DataFileWatcher::changed, this, &pantrix1::reloadViews);
     connect(shopping_, &ShoppingListPanel::productsVanished, this, &pantrix1::reloadViews);
@@ -351,6 +365,8 @@ void pantrix1::Load()
     form_->FreeLink3->setVisible(!help::companionInstalled());
     state_.Loaded = true;
     watcher_->watch({state_.ProductFile, state_.ListFile});
+    if (state_.items.isOpen())
+        recent_->add(state_.ListFile);
     updateActions();
     startupErrors_ = nullptr;
     if (backup.valid()) {
@@ -455,11 +471,6 @@ QStringList pantrix1::categories() const
     return products_->categories();
 }
 
-void pantrix1::openStore(const QString& listFile)
-{
-    stores_->OpenFile(listFile);
-}
-
 void pantrix1::switchStore(const QString& listFile)
 {
     state_.DefaultListWarned = false;
@@ -475,6 +486,7 @@ void pantrix1::switchStore(const QString& listFile)
     ProbeMergeFile();
     form_->couponpanel->hide(); // it was for an item of the store that was left
     watcher_->watch({state_.ProductFile, state_.ListFile});
+    recent_->add(state_.ListFile);
 }
 
 void pantrix1::reloadStore()
@@ -491,6 +503,7 @@ void pantrix1::reloadStore()
     ProbeMergeFile();
     form_->couponpanel->hide();
     watcher_->watch({state_.ProductFile, state_.ListFile});
+    recent_->add(state_.ListFile);
 }
 
 void pantrix1::HandleActivation()
@@ -535,6 +548,7 @@ void pantrix1::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    rememberSettings();
     QMainWindow::closeEvent(event);
 }
 
@@ -543,6 +557,85 @@ void pantrix1::changeEvent(QEvent* event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && state_.Loaded)
         HandleActivation();
+}
+
+bool pantrix1::openStore(const QString& listFile)
+{
+    return stores_->OpenFile(listFile);
+}
+
+void pantrix1::setUpToolBar()
+{
+    QToolBar* bar = form_->toolbar;
+    // Hiding the toolbar from its context menu would hide commands with it.
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    const auto actionOf = [bar](QWidget* button) {
+        const QList<QAction*> actions = bar->actions();
+        const auto found = std::find_if(actions.begin(), actions.end(),
+                                        [bar, button](QAction* a) { return bar->widgetForAction(a) == button; });
+        return found != actions.end() ? *found : nullptr;
+    };
+    // The form holds the buttons in their order; their groups are set apart here.
+    for (QWidget* first : {form_->exportbutton, form_->printlistcmd, form_->custombutton, form_->magnifycmd})
+        bar->insertSeparator(actionOf(first));
+    auto* gap = new QWidget(bar);
+    gap->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    bar->insertWidget(actionOf(form_->quitcmd), gap);
+}
+
+void pantrix1::setUpScrolling()
+{
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("centralscroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(takeCentralWidget());
+    setCentralWidget(scroller);
+}
+
+void pantrix1::setUpRecentStores()
+{
+    auto* menu = new QMenu(tr("Open recent"), this);
+    menu->setObjectName(QStringLiteral("recentmenu"));
+    const QList<QAction*> items = form_->filemenu->actions();
+    form_->filemenu->insertMenu(items.value(items.indexOf(form_->newfilecmd) + 1), menu);
+    recent_ = new RecentStores(menu, this);
+    connect(recent_, &RecentStores::chosen, this, &pantrix1::openRecentStore);
+}
+
+void pantrix1::openRecentStore(const QString& path)
+{
+    if (!QFileInfo::exists(path)) {
+        recent_->remove(path);
+        dialogs_.tell(
+            tr("%1 is no longer there. It is taken off the recent stores.").arg(QDir::toNativeSeparators(path)),
+            ui::Title::application(), ui::Icon::Exclamation);
+        return;
+    }
+    openStore(path);
+}
+
+void pantrix1::restoreSettings()
+{
+    const ui::UserSettings settings;
+    if (!restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray())) {
+        // 1180 x 720 where the screen has room for it, the screen's free area where not.
+        const QRect free = screen()->availableGeometry();
+        resize(QSize(1180, 720).boundedTo(free.size() * 0.9));
+        move(free.center() - rect().center());
+    }
+    restoreState(settings.value(QStringLiteral("window/state")).toByteArray());
+    const int order = settings.value(QStringLiteral("list/order")).toInt();
+    shopping_->restoreOrder(order == int(model::ListOrder::ByCategory) ? model::ListOrder::ByCategory
+                                                                       : model::ListOrder::Alphabetical);
+}
+
+void pantrix1::rememberSettings()
+{
+    ui::UserSettings settings;
+    settings.setValue(QStringLiteral("window/geometry"), saveGeometry());
+    settings.setValue(QStringLiteral("window/state"), saveState());
+    settings.setValue(QStringLiteral("list/order"), int(state_.listOrder));
 }
 
 } // namespace app

@@ -45,6 +45,7 @@ struct FileResult;
 namespace app {
 
 class DataFileWatcher;
+class RecentStores;
 class ProductListPanel;
 class ShoppingListPanel;
 
@@ -70,7 +71,8 @@ public:
     bool Quit();
     // Opens the named list file as the current store, with the checks and messages of
     // File > Open; a file that cannot be opened leaves the current store in use.
-    void openStore(const QString& listFile);
+    // Returns whether it became current.
+    bool openStore(const QString& listFile);
 
     // Derives the product file from the list file, opens and counts it; a store whose own
     // product file is empty uses grocery.dat.
@@ -113,6 +115,18 @@ private:
     void setUpSecondaryWindows();
     // The keys of the window's commands, beyond the menus' access keys.
     void setUpKeys();
+    // The toolbar's buttons in their groups; what does not fit goes behind its arrow.
+    void setUpToolBar();
+    // The lists and buttons scroll inside a window smaller than they need (a small screen, a
+    // large font or scale), so that every control can still be reached.
+    void setUpScrolling();
+    // Window place, toolbar, Shopping List order and recent stores from the user's settings;
+    // without saved ones the first size fits the screen.
+    void restoreSettings();
+    void rememberSettings();
+    void setUpRecentStores();
+    // A recent store whose file is gone is taken off the list with a word to the user.
+    void openRecentStore(const QString& path);
     // Makes the chosen list file the current store.
     void switchStore(const QString& listFile);
     // After pantnew made a new store current: the views are rebuilt from its files.
@@ -137,6 +151,7 @@ private:
     print::PrintCommands* print_ = nullptr;
     shoplog::LogCommands* log_ = nullptr;
     DataFileWatcher* watcher_ = nullptr;
+    RecentStores* recent_ = nullptr;
     QStringList* startupErrors_ = nullptr; // set while Load collects failures
     bool quitting_ = false;
 };

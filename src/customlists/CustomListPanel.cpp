@@ -50,8 +50,9 @@ CustomListPanel::CustomListPanel(QWidget* parent)
     , form_(std::make_unique<Ui::CustomListPanel>())
 {
     form_->setupUi(this);
-    form_->List3->setStyleSheet(QStringLiteral("QListWidget { background: rgb(255,255,224); }"));
-    form_->List5->setStyleSheet(QStringLiteral("QListWidget { background: rgb(255,224,192); }"));
+    // The views keep their light colours in any theme, so their text is always dark.
+    form_->List3->setStyleSheet(QStringLiteral("QListWidget { background: rgb(255,255,224); color: black; }"));
+    form_->List5->setStyleSheet(QStringLiteral("QListWidget { background: rgb(255,224,192); color: black; }"));
     for (QWidget* view : std::initializer_list<QWidget*>{form_->List3, form_->List4, form_->List5, form_->custompanel})
         view->hide();
     hide();
@@ -116,8 +117,8 @@ void CustomListPanel::showItems(const std::vector<ListEntry>& entries)
     form_->List4->clear();
     form_->List4->addItems(rows);
     form_->List4->setStyleSheet(state_->pickerMode == PickerMode::Get
-                                    ? QStringLiteral("QListWidget { background: rgb(192,255,255); }")
-                                    : QStringLiteral("QListWidget { background: rgb(255,192,192); }"));
+                                    ? QStringLiteral("QListWidget { background: rgb(192,255,255); color: black; }")
+                                    : QStringLiteral("QListWidget { background: rgb(255,192,192); color: black; }"));
     form_->List4->show();
     form_->List3->hide();
     updateShown();

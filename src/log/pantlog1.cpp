@@ -49,6 +49,8 @@ pantlog1::pantlog1(ui::Dialogs& dialogs, ui::Printer& printer, ui::Desktop& desk
         caption->setFont(fixed);
         caption->adjustSize();
     }
+    // The captions are placed by hand over their columns: their row is as tall as they are.
+    form_->captions->setMinimumHeight(form_->Label1->height());
     form_->List1->setModel(model_);
 
     connect(form_->List1->selectionModel(), &QItemSelectionModel::currentChanged, this,

@@ -67,6 +67,9 @@ QChart* pantlogchart::chart() const
 void pantlogchart::buildChart()
 {
     auto* chart = new QChart;
+    // The chart follows the window's theme: a white block in a dark desktop would glare.
+    const bool dark = palette().color(QPalette::Window).lightness() < palette().color(QPalette::WindowText).lightness();
+    chart->setTheme(dark ? QChart::ChartThemeDark : QChart::ChartThemeLight);
     chart->legend()->setAlignment(Qt::AlignBottom);
     QFont titleFont = chart->titleFont();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);

@@ -34,15 +34,15 @@ void StoreCommands::Open()
         OpenFile(chosen);
 }
 
-void StoreCommands::OpenFile(const QString& listFile)
+bool StoreCommands::OpenFile(const QString& listFile)
 {
     if (!hasListExtension(listFile)) {
         dialogs_.tell(tr("File name must have .LST extension"));
-        return;
+        return false;
     }
     if (const QString problem = openedListProblem(listFile); !problem.isEmpty()) {
         dialogs_.tell(problem);
-        return;
+        return false;
     }
     // Opening would make a missing list an empty one; the chooser itself says this of a
     // name that is not there.
@@ -50,16 +50,17 @@ void StoreCommands::OpenFile(const QString& listFile)
         dialogs_.tell(tr("%1\r\nFile not found.\r\nPlease verify the correct file name was given.")
                           .arg(QFileInfo(listFile).fileName()),
                       ui::Title::own(chooserTitle()), ui::Icon::Exclamation);
-        return;
+        return false;
     }
     // A list that cannot be opened at all leaves the current store in use.
     {
         data::RecordFile<data::ShoppingItemRecord> probe;
         dialogs_.reportFailure(probe.open(listFile));
         if (!probe.isOpen())
-            return;
+            return false;
     }
     emit storeChosen(listFile);
+    return true;
 }
 
 void StoreCommands::New()

@@ -29,8 +29,9 @@ public:
     // "Open...": asks for a .lst file and opens it as OpenFile does.
     void Open();
     // Checks that the named file is a list that is there and can be opened, saying why not
-    // in a box; a list that can is made the current store (storeChosen).
-    void OpenFile(const QString& listFile);
+    // in a box; a list that can is made the current store (storeChosen);
+    // returns whether it was.
+    bool OpenFile(const QString& listFile);
     // "New...": the new-store dialog, made afresh.
     void New();
 

@@ -44,7 +44,7 @@ pantnew::pantnew(model::SharedState& state, ui::Dialogs& dialogs, QWidget* paren
     layout->addWidget(Label1);
     layout->addWidget(fnametxt);
     layout->addLayout(buttons);
-    setMinimumWidth(360);
+    setMinimumWidth(fontMetrics().averageCharWidth() * 45); // room for a long store name
 
     connect(createcmd, &QPushButton::clicked, this, &pantnew::create);
     connect(cancelcmd, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,10 +1,16 @@
 #include "QtDialogs.h"
 
+#include "SecondaryWindow.h"
+#include "UserSettings.h"
+
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
 namespace ui {
 namespace {
@@ -112,6 +118,14 @@ QString QtDialogs::input(const QString& prompt, const Title& title, const QStrin
     dialog.setLabelText(shownText(prompt));
     dialog.setTextValue(defaultAnswer);
     dialog.setInputMode(QInputDialog::TextInput);
+    // A long prompt wraps within a box no wider than a third of the screen's width (the box
+    // would otherwise take the whole prompt on one line, wider than any screen).
+    if (auto* label = dialog.findChild<QLabel*>()) {
+        label->setWordWrap(true);
+        const int room = dialog.screen()->availableGeometry().width();
+        label->setMinimumWidth(qMin(label->fontMetrics().averageCharWidth() * 50, room / 2));
+    }
+    fitToScreen(&dialog);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.textValue();
@@ -124,7 +138,14 @@ QString QtDialogs::openFile(const QString& title, const QString& filter)
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
         filters.append(QStringLiteral("%1 (%2)").arg(parts[i], parts[i + 1]));
-    return QFileDialog::getOpenFileName(owner(), title, QString(), filters.join(QLatin1String(";;")));
+    // The chooser starts where the user last chose a file, in this run or an earlier one.
+    UserSettings settings;
+    const QString key = QStringLiteral("files/lastFolder");
+    const QString chosen =
+        QFileDialog::getOpenFileName(owner(), title, settings.value(key).toString(), filters.join(QLatin1String(";;")));
+    if (!chosen.isEmpty())
+        settings.setValue(key, QFileInfo(chosen).absolutePath());
+    return chosen;
 }
 
 } // namespace ui

@@ -26,8 +26,13 @@ protected:
     bool event(QEvent* event) override;
 };
 
-// Shows a window: a modal one blocks its owner, another comes to the front beside it.
+// Shows a window: a modal one blocks its owner, another comes to the front beside it. It is
+// made to fit the screen first.
 void present(QDialog* window);
+
+// Shrinks a window that is larger than its screen's free area to that area (as far as its
+// layout allows); Qt keeps it inside the screen when it shows it.
+void fitToScreen(QWidget* window);
 
 // Opens a fresh window in the slot, discarding the earlier one: the secondary windows are
 // made afresh each time they are opened, so no box keeps a value from an earlier opening.

@@ -5,14 +5,16 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSet>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace {
 
 // The menus as the user finds them: the title, then the items in order ("-" a separator).
 const std::vector<std::pair<QString, QStringList>> kMenus = {
     {"&File",
-     {"Open...", "New...", "-", "Save shopping list as a text file", "Copy Shopping List", "Notes", "-",
-      "Exit program"}},
+     {"Open...", "New...", "Open recent", "-", "Save shopping list as a text file", "Copy Shopping List", "Notes",
+      "-", "Exit program"}},
     {"&Import/export", {"Import", "Export", "Add common products...", "-", "Help"}},
     {"&Custom lists",
      {"CREATE a list", "ADD to a list", "REMOVE item(s) from a list", "PREVIEW a list",
@@ -79,12 +81,15 @@ TEST_F(MainWindowTest, EveryMenuAndButtonLeadsToACommandAndEveryCommandCanBeReac
     }
     EXPECT_EQ(shown, kMenus);
 
+    const auto* bar = find<QToolBar>("toolbar");
+    const auto* arrow = bar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"));
     for (const Button& b : kButtons) {
         auto* button = find<QAbstractButton>(b.name);
         ASSERT_NE(button, nullptr);
         EXPECT_EQ(button->text(), b.caption) << b.name;
         EXPECT_EQ(button->toolTip(), b.toolTip) << b.name;
-        EXPECT_FALSE(button->isHidden()) << b.name;
+        // What the toolbar has no room for waits behind its arrow (see the large-font test).
+        EXPECT_TRUE(!button->isHidden() || (button->parentWidget() == bar && arrow->isVisible())) << b.name;
         QAction* action = ui::boundAction(button);
         ASSERT_NE(action, nullptr) << b.name << " triggers no command";
         EXPECT_EQ(button->isEnabled(), action->isEnabled()) << b.name;

@@ -1,4 +1,5 @@
 #include "data/FileFaults.h"
+#include "support/DarkPalette.h"
 #include "support/MainWindowFixture.h"
 
 using namespace data;
@@ -205,4 +206,20 @@ TEST_F(CustomListWindowTest, AFileThatCannotBeReadIsToldOnceAndNothingMore)
     dialogs.answer(Answer::Yes).ok(told);
     key(Qt::Key_F12);
     EXPECT_EQ(TempFolder::read("pantrecp.dat"), bytesOf(kLists));
+}
+
+TEST_F(CustomListWindowTest, ItsLightViewsKeepDarkTextInADarkTheme)
+{
+    TempFolder::write("pantrecp.dat", bytesOf(kLists));
+    const DarkPalette dark;
+    start();
+    const auto readable = [this](const char* name) {
+        const QPalette shown = find<QListWidget>(name)->palette();
+        return shown.color(QPalette::Base).lightness() - shown.color(QPalette::Text).lightness() > 150;
+    };
+    trigger("recgetcmd");
+    EXPECT_TRUE(readable("List3"));
+    dialogs.ok("Select item(s) for the shopping list, then click \"Proceed\"");
+    clickRow(find<QListWidget>("List3"), 5);
+    EXPECT_TRUE(readable("List4"));
 }

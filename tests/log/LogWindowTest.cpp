@@ -3,6 +3,7 @@
 #include "log/pantlog1.h"
 #include "log/pantlogadd.h"
 #include "log/pantlogchart.h"
+#include "support/DarkPalette.h"
 #include "support/FakeListViews.h"
 #include "support/FileSizeLimit.h"
 #include "support/MainWindowFixture.h"
@@ -299,4 +300,13 @@ TEST_F(LogWindowTest, AChartOfManyYearsShowsYearsAndTheMonthsOfAChosenOne)
     EXPECT_TRUE(chart->chart()->title().startsWith("Spending by month"));
     years->setCurrentIndex(0);
     EXPECT_EQ(axis()->categories().size(), 27);
+}
+
+TEST_F(LogWindowTest, TheChartIsDarkInADarkTheme)
+{
+    writeLog({logEntry("01-10-26", "1.00", "50.00", "grocery")});
+    const DarkPalette dark;
+    openLog();
+    in("chartcmd")->click();
+    EXPECT_EQ(log.viewer()->chart()->chart()->theme(), QChart::ChartThemeDark);
 }
