@@ -42,6 +42,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication application(argc, argv); // takes the window system's own options out
+    app::giveBackAfterLongWork();
     QApplication::setApplicationName(QStringLiteral("Pantrix"));
     QApplication::setApplicationVersion(model::kVersion);
     QApplication::setDesktopFileName(model::kApplicationId);
