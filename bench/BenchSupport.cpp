@@ -1,6 +1,8 @@
 #include "BenchSupport.h"
 
+#include "data/Numbers.h"
 #include "data/RecordFile.h"
+#include "log/LogRules.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,6 +50,28 @@ QByteArray productFileBytes(int n)
         bytes.append(r.bytes.data(), data::ProductRecord::Length);
     }
     return bytes;
+}
+
+std::vector<data::LogRecord> logRecords(int n, int years)
+{
+    std::mt19937 random(4242u + unsigned(n) + unsigned(years - 10));
+    std::vector<data::LogRecord> records(size_t(n), data::LogRecord{});
+    const QDate first(2027 - years, 1, 1);
+    for (int i = 0; i < n; ++i) {
+        data::LogRecord& r = records[size_t(i)];
+        r.set(data::LogRecord::entrydate, shoplog::entryDateText(first.addDays(int(random() % unsigned(365 * years)))));
+        r.set(data::LogRecord::coupons, data::formatPattern(double(random() % 500) / 100, u"####.00"));
+        r.set(data::LogRecord::total, data::formatPattern(double(random() % 30000) / 100, u"####.00"));
+        r.set(data::LogRecord::listname, QStringLiteral("Store %1").arg(random() % 40));
+        if (i % 3 == 0)
+            r.set(data::LogRecord::comment, QStringLiteral("Weekly shop with the usual extras %1").arg(i));
+    }
+    return records;
+}
+
+QByteArray logFileBytes(int n)
+{
+    return data::bytesFromRecords(logRecords(n, 10));
 }
 
 void writeFile(const QString& name, const QByteArray& bytes)

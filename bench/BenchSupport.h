@@ -50,8 +50,8 @@ public:
 // Windows under measurement print nothing and open nothing.
 struct NoPrinter : ui::Printer
 {
-    ui::PrintOutcome print(const ui::PrintDocument&) override { return {}; }
-    ui::PrintOutcome printToPdf(const ui::PrintDocument&) override { return {}; }
+    ui::PrintOutcome print(const ui::PrintDocument&, const ui::PrintProgress& = {}) override { return {}; }
+    ui::PrintOutcome printToPdf(const ui::PrintDocument&, const ui::PrintProgress& = {}) override { return {}; }
 };
 struct NoDesktop : ui::Desktop
 {
@@ -85,6 +85,10 @@ void writeFile(const QString& name, const QByteArray& bytes);
 QByteArray mergeFileBytes(int n);
 // n custom list records naming products of the file (one in ten matches none), in lists of 25.
 QByteArray customListBytes(const std::vector<data::ProductRecord>& products, int n);
+// n log entries over the given years up to 2026, in random order, a few dozen lists, some comments.
+std::vector<data::LogRecord> logRecords(int n, int years);
+// The records of n entries over ten years.
+QByteArray logFileBytes(int n);
 // A shopping list of n items drawn from the products.
 QByteArray shoppingListBytes(const std::vector<data::ProductRecord>& products, int n);
 

@@ -5,7 +5,6 @@
 #include "BenchSupport.h"
 
 #include "data/FileOps.h"
-#include "data/Numbers.h"
 #include "log/LogListModel.h"
 #include "log/LogPrintout.h"
 #include "log/LogRules.h"
@@ -20,40 +19,16 @@
 #include <QPixmap>
 
 #include <numeric>
-#include <random>
 
 namespace {
 
 using data::LogRecord;
 
-// n entries over the given years from 2027 back, in random order, a few dozen lists, some comments.
-std::vector<LogRecord> logRecords(int n, int years)
-{
-    std::mt19937 random(4242u + unsigned(n) + unsigned(years));
-    std::vector<LogRecord> records(size_t(n), LogRecord{});
-    const QDate first(2027 - years, 1, 1);
-    for (int i = 0; i < n; ++i) {
-        LogRecord& r = records[size_t(i)];
-        r.set(LogRecord::entrydate, shoplog::entryDateText(first.addDays(int(random() % unsigned(365 * years)))));
-        r.set(LogRecord::coupons, data::formatPattern(double(random() % 500) / 100, u"####.00"));
-        r.set(LogRecord::total, data::formatPattern(double(random() % 30000) / 100, u"####.00"));
-        r.set(LogRecord::listname, QStringLiteral("Store %1").arg(random() % 40));
-        if (i % 3 == 0)
-            r.set(LogRecord::comment, QStringLiteral("Weekly shop with the usual extras %1").arg(i));
-    }
-    return records;
-}
-
-QByteArray logBytes(int n)
-{
-    return data::bytesFromRecords(logRecords(n, 10));
-}
-
 QString logFile(int n)
 {
     const QString name = QStringLiteral("log%1.dat").arg(n);
     if (!data::fileExists(name))
-        bench::writeFile(name, logBytes(n));
+        bench::writeFile(name, bench::logFileBytes(n));
     return name;
 }
 
@@ -84,21 +59,13 @@ void LogPrintout(benchmark::State& s)
 }
 BENCHMARK(LogPrintout)->Arg(100000)->Unit(benchmark::kMillisecond);
 
-class NoPrinter : public ui::Printer
-{
-public:
-    ui::PrintOutcome print(const ui::PrintDocument&) override { return {}; }
-    ui::PrintOutcome printToPdf(const ui::PrintDocument&) override { return {}; }
-};
-
 // The whole window: its file opened, the list built and shown in the list view.
 void OpenLogWindow(benchmark::State& s)
 {
     bench::writeFile(shoplog::kLogFile, data::readFileBytes(logFile(int(s.range(0)))).bytes);
     bench::SilentDialogs dialogs;
-    NoPrinter printer;
     for (auto _ : s) {
-        shoplog::pantlog1 window(dialogs, printer, bench::noDesktop());
+        shoplog::pantlog1 window(dialogs, bench::noPrinter(), bench::noDesktop());
         window.show();
         QCoreApplication::processEvents();
     }
@@ -158,7 +125,7 @@ BENCHMARK(DeleteEntry)->Arg(100000)->Unit(benchmark::kMillisecond);
 void ChartWindow(benchmark::State& s)
 {
     const int n = int(s.range(0));
-    const std::vector<LogRecord> records = logRecords(n, 30);
+    const std::vector<LogRecord> records = bench::logRecords(n, 30);
     std::vector<int> entries(static_cast<size_t>(n));
     std::iota(entries.begin(), entries.end(), 1);
     bench::SilentDialogs dialogs;

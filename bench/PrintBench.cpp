@@ -1,11 +1,26 @@
 // The Shopping List printout with unit prices: the name index built once per printout,
-// against a scan of the product file from record 1 for every item.
+// against a scan of the product file from record 1 for every item. And the three large
+// printouts (100k products, 100k log entries, 10k items) made as the user makes them, to a
+// PDF, with the longest time the window went without handling its events, against the PDF
+// writer alone putting the same text on the same pages.
 #include "BenchSupport.h"
 
 #include "data/Numbers.h"
 #include "data/RecordFile.h"
+#include "log/LogPrintout.h"
+#include "log/LogRules.h"
+#include "print/ProductListPrintout.h"
 #include "print/ShoppingListPrintout.h"
 #include "print/UnitPrices.h"
+#include "ui/PrintJob.h"
+#include "ui/QtPrinter.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QTimer>
 
 namespace {
 
@@ -86,7 +101,122 @@ void ScannedPrices(benchmark::State& s)
 // Stopped at 10k x 10k: the scan grows with items times products.
 BENCHMARK(ScannedPrices)->Args({1000, 10000})->Args({10000, 10000})->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// How late a timer that should fire every 2 ms comes while a command runs: the longest
+// time the window could not paint or take input.
+class StallMeter
+{
+public:
+    StallMeter()
+    {
+        timer_.setInterval(2);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { tick(); });
+        clock_.start();
+        timer_.start();
+    }
+    double longestMs()
+    {
+        tick();
+        return double(longest_) / 1e6;
+    }
+
+private:
+    void tick()
+    {
+        const qint64 now = clock_.nsecsElapsed();
+        longest_ = std::max(longest_, now - last_);
+        last_ = now;
+    }
+    QTimer timer_;
+    QElapsedTimer clock_;
+    qint64 last_ = 0;
+    qint64 longest_ = 0;
+};
+
+enum Printout { Products = 0, Log = 1, ShoppingList = 2 };
+
+// The printout as the command builds it, from the files as read.
+ui::PrintDocument buildPrintout(int which)
+{
+    static const QByteArray products = bench::productFileBytes(100000);
+    static const QByteArray log = bench::logFileBytes(100000);
+    switch (which) {
+    case Products:
+        return print::buildProductListPrintout(data::recordsFromBytes<ProductRecord>(products),
+                                               model::CategoryFilter::all(),
+                                               QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
+    case Log:
+        return shoplog::logPrintout(data::recordsFromBytes<data::LogRecord>(log), QDate(2026, 12, 7),
+                                    {"1.00", "2.00", ".50", "1.00"});
+    default: {
+        const print::ShoppingPrintout in = printoutOf(products, 10000);
+        return print::buildShoppingListPrintout(in, print::UnitPrices(products));
+    }
+    }
+}
+
+void removePrintouts()
+{
+    QDir(QStringLiteral("Printouts")).removeRecursively();
+}
+
+// The whole command from the records read: the document built, laid out, painted into a PDF
+// and the outcome told.
+void PrintoutToPdf(benchmark::State& s)
+{
+    qputenv("PANTRIX_PRINTER", "pdf");
+    ui::QtPrinter printer;
+    bench::SilentDialogs dialogs;
+    double stall = 0;
+    for (auto _ : s) {
+        StallMeter meter;
+        if (ui::printDocument(printer, dialogs, bench::noDesktop(), buildPrintout(int(s.range(0)))) !=
+            ui::PrintResult::Made)
+            s.SkipWithError("the printout failed");
+        stall = std::max(stall, meter.longestMs());
+        s.PauseTiming();
+        removePrintouts();
+        s.ResumeTiming();
+    }
+    qunsetenv("PANTRIX_PRINTER");
+    s.counters["stall_ms"] = stall;
+}
+BENCHMARK(PrintoutToPdf)->Arg(Products)->Arg(Log)->Arg(ShoppingList)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+// The floor: QPdfWriter alone drawing the same runs of text, in the same fonts, at the same
+// places on the same number of pages, as the printer lays them out.
+void PdfWriterFloor(benchmark::State& s)
+{
+    QPrinter layout(QPrinter::HighResolution);
+    layout.setOutputFormat(QPrinter::PdfFormat);
+    const ui::PrintDocument doc = buildPrintout(int(s.range(0)));
+    ui::QtPrinter::prepare(layout, doc);
+    const std::vector<ui::QtPrinter::PlacedRun> runs = ui::QtPrinter::layOut(doc, layout);
+    for (auto _ : s) {
+        QPdfWriter writer(QStringLiteral("floor.pdf"));
+        writer.setResolution(layout.resolution());
+        writer.setPageLayout(layout.pageLayout());
+        QPainter painter(&writer);
+        int page = 0;
+        for (const auto& run : runs) {
+            for (; page < run.page; ++page)
+                writer.newPage();
+            if (painter.font() != run.font)
+                painter.setFont(run.font);
+            painter.drawText(run.at, run.text);
+        }
+        painter.end();
+        s.counters["pages"] = page + 1;
+    }
+    QFile::remove(QStringLiteral("floor.pdf"));
+}
+BENCHMARK(PdfWriterFloor)->Arg(Products)->Arg(Log)->Arg(ShoppingList)->Iterations(3)->Unit(benchmark::kMillisecond);
+
 const int kRatios = bench::registerRatios([](const bench::RatioReporter& r) {
+    for (const char* which : {"0", "1", "2"})
+        r.printRatio(std::string("printout ") + which +
+                         " (0 products, 1 log, 2 list) to PDF: Pantrix / PDF writer alone",
+                     std::string("PrintoutToPdf/") + which + "/iterations:3",
+                     std::string("PdfWriterFloor/") + which + "/iterations:3");
     r.printRatio("unit prices 10k items x 10k products: scan / index", "ScannedPrices/10000/10000/iterations:1",
                  "PrintoutWithPrices/10000/10000");
     r.printRatio("unit prices 1k items x 10k products: scan / index", "ScannedPrices/1000/10000/iterations:1",

@@ -57,6 +57,7 @@ int main(int argc, char* argv[])
 
     QApplication application(argc, argv); // takes the window system's own options out
     const app::Translations translations; // the user's language, where Pantrix has it
+    app::giveBackAfterLongWork();
     // Also the class of the windows (WM_CLASS), which the desktop entry names.
     QApplication::setApplicationName(model::kApplicationName);
     QApplication::setApplicationVersion(model::kVersion);

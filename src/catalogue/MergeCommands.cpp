@@ -7,10 +7,11 @@
 #include "model/StoreFiles.h"
 #include "ui/BusyCursor.h"
 #include "ui/Dialogs.h"
+#include "ui/ProgressWindow.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProgressDialog>
+#include <QWidget>
 
 #include <memory>
 
@@ -72,19 +73,13 @@ void MergeCommands::importProducts()
     ImportResult outcome;
     {
         const ui::BusyCursor busy;
-        std::unique_ptr<QProgressDialog> progress;
-        if (data::fileLength(state_.MergeFile) / data::ProductRecord::Length >= kProgressFrom) {
-            progress =
-                std::make_unique<QProgressDialog>(tr("Importing ") + state_.MergeFile, QString(), 0, 100, window_);
-            progress->setWindowModality(Qt::WindowModal);
-            progress->setMinimumDuration(500);
-        }
+        std::unique_ptr<ui::ProgressWindow> progress;
+        if (data::fileLength(state_.MergeFile) / data::ProductRecord::Length >= kProgressFrom)
+            progress = std::make_unique<ui::ProgressWindow>(tr("Importing ") + state_.MergeFile,
+                                                            ui::ProgressWindow::Stop::No, 500, window_);
         outcome = importMergeFile(state_.products, state_.MergeFile, [&progress](qsizetype done, qsizetype total) {
-            if (!progress)
-                return;
-            progress->setValue(int(done * 100 / std::max<qsizetype>(total, 1)));
-            // Keeps the window painted; the progress window keeps the user's input out.
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            if (progress)
+                progress->advance(done, total);
         });
         if (outcome.found && outcome.result) {
             state_.MergeFileReady = false;

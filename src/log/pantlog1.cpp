@@ -6,6 +6,7 @@
 #include "data/FixedField.h"
 #include "pantlogadd.h"
 #include "pantlogchart.h"
+#include "ui/BusyCursor.h"
 #include "ui/Dialogs.h"
 #include "ui/PrintJob.h"
 #include "ui_pantlog1.h"
@@ -162,7 +163,11 @@ void pantlog1::printLog()
 {
     const LogFigures shown{form_->coupontot->text(), form_->nettot->text(), form_->couponavg->text(),
                            form_->netavg->text()};
-    ui::printDocument(printer_, dialogs_, desktop_, logPrintout(state_.file.readAll(), QDate::currentDate(), shown));
+    const ui::PrintDocument doc = [&] {
+        const ui::BusyCursor busy;
+        return logPrintout(state_.file.readAll(), QDate::currentDate(), shown);
+    }();
+    ui::printDocument(printer_, dialogs_, desktop_, doc);
 }
 
 void pantlog1::showChart()

@@ -166,11 +166,14 @@ void pantprnt::printList()
 
 void pantprnt::printAndClose(const ui::PrintDocument& doc)
 {
-    // Settings that cannot be saved are reported; the printout is still made.
+    // A printout the user stopped leaves everything as it was, the dialog open with the
+    // choices made.
+    if (ui::printDocument(printer_, dialogs_, desktop_, doc) == ui::PrintResult::Cancelled)
+        return;
+    // Settings that cannot be saved are reported; the printout is made all the same.
     saveComments();
     saveparameters();
     printed_ = true;
-    ui::printDocument(printer_, dialogs_, desktop_, doc);
     accept();
 }
 

@@ -11,7 +11,17 @@ class BusyCursor
 {
 public:
     BusyCursor() { QApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    ~BusyCursor()
+    {
+        QApplication::restoreOverrideCursor();
+        longWorkEnded() = true;
+    }
+    // Set when long work has ended; whoever gives the memory it freed back clears it.
+    static bool& longWorkEnded()
+    {
+        static bool ended = false;
+        return ended;
+    }
     BusyCursor(const BusyCursor&) = delete;
     BusyCursor& operator=(const BusyCursor&) = delete;
 };

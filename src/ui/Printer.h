@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace ui {
 
 // What became of a printout.
@@ -20,18 +22,26 @@ struct PrintOutcome
     // The printer would not take the printout (error says which and why); nothing was
     // printed, and a PDF may be made instead.
     bool refused = false;
+    // The user stopped it: nothing was printed or saved, and there is nothing to tell.
+    bool cancelled = false;
 
     bool ok() const { return error.isEmpty(); }
 };
 
+// Told after every page how far a printout has come (done of total, in the document's
+// steps); answers false to stop it.
+using PrintProgress = std::function<bool(qsizetype done, qsizetype total)>;
+
 // The printer service: prints whole documents on the default printer without a dialog.
+// Stopped through the progress, it prints nothing and leaves no file: the outcome is
+// cancelled.
 class Printer
 {
 public:
     virtual ~Printer() = default;
-    virtual PrintOutcome print(const PrintDocument& document) = 0;
+    virtual PrintOutcome print(const PrintDocument& document, const PrintProgress& progress = {}) = 0;
     // Saves the printout as a PDF in Printouts/ whatever printer there is.
-    virtual PrintOutcome printToPdf(const PrintDocument& document) = 0;
+    virtual PrintOutcome printToPdf(const PrintDocument& document, const PrintProgress& progress = {}) = 0;
 };
 
 } // namespace ui

@@ -8,10 +8,12 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QLibrary>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QTemporaryFile>
 
 #include <algorithm>
 #include <functional>
@@ -50,6 +52,39 @@ QFont fontFor(const PrintDocument::Op& op)
     return font;
 }
 
+// Sends a finished job file to a CUPS queue as Qt's own print engine does (the paper named;
+// the rest as the queue is set up). libcups is there wherever Qt can print to a printer;
+// it is looked up when needed rather than linked, as Qt itself does not expose it.
+QString sendToCups(const QString& queue, const QString& file, const QString& title, const QString& media)
+{
+    struct Option
+    {
+        const char* name;
+        const char* value;
+    };
+    using PrintFile = int (*)(const char* queue, const char* file, const char* title, int count, Option* options);
+    using LastError = const char* (*)();
+    QLibrary cups(QStringLiteral("cups"), 2);
+    const auto printFile = reinterpret_cast<PrintFile>(cups.resolve("cupsPrintFile"));
+    const auto lastError = reinterpret_cast<LastError>(cups.resolve("cupsLastErrorString"));
+    if (!printFile)
+        return QCoreApplication::translate("ui::QtPrinter", "The printer %1 could not be reached: %2")
+            .arg(queue, cups.errorString());
+    // CUPS takes the queue's name without an instance ("Office/duplex" is queue Office).
+    const QByteArray name = queue.section(QLatin1Char('/'), 0, 0).toLocal8Bit();
+    const QByteArray path = QFile::encodeName(file);
+    const QByteArray caption = title.toLocal8Bit();
+    const QByteArray paper = media.toLocal8Bit();
+    Option options[] = {{"media", paper.constData()}};
+    if (printFile(name.constData(), path.constData(), caption.constData(), 1, options) > 0)
+        return {};
+    const QString why = lastError ? QString::fromLocal8Bit(lastError()) : QString();
+    return why.isEmpty()
+               ? QCoreApplication::translate("ui::QtPrinter", "The printer %1 did not take the printout.").arg(queue)
+               : QCoreApplication::translate("ui::QtPrinter", "The printer %1 did not take the printout: %2")
+                     .arg(queue, why);
+}
+
 using DrawRun = std::function<void(const QPointF& baseline, const QFont& font, const QString& run)>;
 
 // Lays the document out line by line page by page, in device pixels from the top
@@ -72,12 +107,23 @@ public:
         setFont(QFont());
     }
 
-    bool run()
+    // Tells the progress at every page begun; a progress that answers false stops the layout.
+    bool run(const PrintProgress& progress = {})
     {
-        for (size_t i = 0; i < ops_.size() && ok_; ++i)
+        int told = 0;
+        for (size_t i = 0; i < ops_.size() && ok_; ++i) {
             apply(i);
+            if (progress && pages_ != told) {
+                told = pages_;
+                if (!progress(qsizetype(i), qsizetype(ops_.size()))) {
+                    cancelled_ = true;
+                    return false;
+                }
+            }
+        }
         return ok_;
     }
+    bool cancelled() const { return cancelled_; }
 
 private:
     using Kind = PrintDocument::Op::Kind;
@@ -269,6 +315,7 @@ private:
             ok_ = false;
             return;
         }
+        ++pages_;
         x_ = y_ = 0;
         open_ = false;
         due_ = false;
@@ -303,6 +350,8 @@ private:
     bool inked_ = false;   // the line has text other than blanks
     double lineStart_ = 0; // where that text begins
     bool ok_ = true;
+    bool cancelled_ = false;
+    int pages_ = 0; // pages begun after the first
     // The page heading: its ops, the font it starts in, the lines a page holds below it.
     size_t headingFrom_ = 0;
     size_t headingTo_ = 0;
@@ -324,21 +373,25 @@ void QtPrinter::prepare(QPrinter& printer, const PrintDocument& document)
     printer.setPageMargins(QMarginsF(12.7, 12.7, 12.7, 12.7), QPageLayout::Millimeter);
 }
 
-QString QtPrinter::paint(const PrintDocument& document, QPrinter& printer)
+PrintOutcome QtPrinter::paint(const PrintDocument& document, QPrinter& printer, const PrintProgress& progress)
 {
     QPainter painter;
     if (!painter.begin(&printer))
-        return QCoreApplication::translate("ui::QtPrinter", "The printer could not be started.");
+        return {QCoreApplication::translate("ui::QtPrinter", "The printer could not be started."), {}};
     const auto draw = [&painter](const QPointF& baseline, const QFont& font, const QString& run) {
         if (painter.font() != font)
             painter.setFont(font);
         painter.drawText(baseline, run);
     };
-    const bool ok = Layout(document, printer, draw, [&printer] { return printer.newPage(); }).run();
+    Layout layout(document, printer, draw, [&printer] { return printer.newPage(); });
+    const bool ok = layout.run(progress);
     painter.end();
-    if (!ok || printer.printerState() == QPrinter::Error)
-        return QCoreApplication::translate("ui::QtPrinter", "The printer stopped before the printout was complete.");
-    return {};
+    PrintOutcome outcome;
+    outcome.cancelled = layout.cancelled();
+    if (!outcome.cancelled && (!ok || printer.printerState() == QPrinter::Error))
+        outcome.error =
+            QCoreApplication::translate("ui::QtPrinter", "The printer stopped before the printout was complete.");
+    return outcome;
 }
 
 std::vector<QtPrinter::PlacedRun> QtPrinter::layOut(const PrintDocument& document, QPrinter& printer)
@@ -346,7 +399,7 @@ std::vector<QtPrinter::PlacedRun> QtPrinter::layOut(const PrintDocument& documen
     std::vector<PlacedRun> runs;
     int page = 0;
     const auto draw = [&](const QPointF& baseline, const QFont& font, const QString& run) {
-        runs.push_back({page, baseline, QFontMetricsF(font, &printer).horizontalAdvance(run), run});
+        runs.push_back({page, baseline, QFontMetricsF(font, &printer).horizontalAdvance(run), run, font});
     };
     Layout(document, printer, draw, [&page] {
         ++page;
@@ -402,41 +455,51 @@ QtPrinter::Acceptance QtPrinter::askCups(const QString& queue)
     return acceptanceFrom(queue, lpstat.exitCode(), lpstat.readAllStandardOutput());
 }
 
-PrintOutcome QtPrinter::print(const PrintDocument& document)
+PrintOutcome QtPrinter::print(const PrintDocument& document, const PrintProgress& progress)
 {
     const QString wanted = qEnvironmentVariable("PANTRIX_PRINTER");
     if (wanted.compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0)
-        return printToPdf(document);
+        return printToPdf(document, progress);
     if (!wanted.isEmpty()) {
         if (QPrinterInfo::printerInfo(wanted).isNull())
             return {QCoreApplication::translate("ui::QtPrinter", "The printer %1 is not installed.").arg(wanted), {}};
-        return printOn(wanted, document);
+        return printOn(wanted, document, progress);
     }
     // The printer Qt would take: the default one, else the first there is.
     QString queue = QPrinterInfo::defaultPrinterName();
     if (queue.isEmpty())
         queue = QPrinterInfo::availablePrinterNames().value(0);
     if (queue.isEmpty()) {
-        PrintOutcome outcome = printToPdf(document);
+        PrintOutcome outcome = printToPdf(document, progress);
         outcome.noPrinter = true;
         return outcome;
     }
-    return printOn(queue, document);
+    return printOn(queue, document, progress);
 }
 
-PrintOutcome QtPrinter::printOn(const QString& queue, const PrintDocument& document)
+PrintOutcome QtPrinter::printOn(const QString& queue, const PrintDocument& document, const PrintProgress& progress)
 {
     PrintOutcome refused{
         QCoreApplication::translate("ui::QtPrinter", "The printer %1 is not accepting jobs.").arg(queue), {}};
     refused.refused = true;
     if (acceptance_(queue) == Acceptance::NotAccepting)
         return refused;
+    // Qt hands whatever was drawn to the print system when painting ends, even a printout
+    // the user stopped halfway. So the job is drawn for this printer into a file of its own,
+    // and sent only once it is whole.
+    QTemporaryFile spool(QDir::temp().filePath(QStringLiteral("pantrix-XXXXXX.job")));
+    if (!spool.open())
+        return {QCoreApplication::translate("ui::QtPrinter", "The printer could not be started."), {}};
     QPrinter printer(QPrinter::HighResolution);
     printer.setPrinterName(queue);
+    printer.setOutputFileName(spool.fileName()); // not a .pdf: the printer's own engine writes it
     prepare(printer, document);
-    if (QString error = paint(document, printer); !error.isEmpty())
+    if (PrintOutcome painted = paint(document, printer, progress); !painted.ok() || painted.cancelled)
+        return painted;
+    if (QString error = sendToCups(queue, spool.fileName(), document.name(), printer.pageLayout().pageSize().key());
+        !error.isEmpty())
         return {error, {}};
-    // A queue that stopped taking jobs while this one was sent refused it; Qt would not say.
+    // A queue that stopped taking jobs while this one was sent refused it.
     if (acceptance_(queue) == Acceptance::NotAccepting) {
         refused.error = QCoreApplication::translate(
                             "ui::QtPrinter", "The printer %1 did not accept the printout: it is not accepting jobs.")
@@ -446,7 +509,7 @@ PrintOutcome QtPrinter::printOn(const QString& queue, const PrintDocument& docum
     return {};
 }
 
-PrintOutcome QtPrinter::printToPdf(const PrintDocument& document)
+PrintOutcome QtPrinter::printToPdf(const PrintDocument& document, const PrintProgress& progress)
 {
     // Named in full, so that the user knows where to look or what to put right.
     const QString folder = QDir::current().absoluteFilePath(kFolder);
@@ -469,15 +532,15 @@ PrintOutcome QtPrinter::printToPdf(const PrintDocument& document)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QDir::current().absoluteFilePath(temporary.name));
     prepare(printer, document);
-    QString error = paint(document, printer);
-    if (error.isEmpty() && !isWholePdf(temporary.name))
-        error = data::FileResult::failure(
-                    QStringLiteral("Writing"), target,
-                    QCoreApplication::translate("ui::QtPrinter", "the printout could not be written completely"))
-                    .error;
-    if (!error.isEmpty()) {
+    PrintOutcome painted = paint(document, printer, progress);
+    if (painted.ok() && !painted.cancelled && !isWholePdf(temporary.name))
+        painted.error = data::FileResult::failure(QStringLiteral("Writing"), target,
+                                                  QCoreApplication::translate(
+                                                      "ui::QtPrinter", "the printout could not be written completely"))
+                            .error;
+    if (!painted.ok() || painted.cancelled) {
         QFile::remove(temporary.name); // no half-written printout is left behind
-        return {error, {}};
+        return painted;
     }
     if (const data::FileResult moved = data::moveTemporaryInPlace(temporary.name, target); !moved)
         return {moved.error, {}};

@@ -3,6 +3,7 @@
 #include "Printer.h"
 
 #include <QDateTime>
+#include <QFont>
 #include <QPointF>
 
 #include <vector>
@@ -26,8 +27,8 @@ public:
     // query: asks the print system about a queue (by default CUPS, through lpstat).
     explicit QtPrinter(AcceptanceQuery query = askCups);
 
-    PrintOutcome print(const PrintDocument& document) override;
-    PrintOutcome printToPdf(const PrintDocument& document) override;
+    PrintOutcome print(const PrintDocument& document, const PrintProgress& progress = {}) override;
+    PrintOutcome printToPdf(const PrintDocument& document, const PrintProgress& progress = {}) override;
 
     // What `lpstat -a <queue>` answered (its exit code and output) says of the queue.
     static Acceptance acceptanceFrom(const QString& queue, int exitCode, const QByteArray& output);
@@ -38,8 +39,10 @@ public:
     // character column n is n average character widths of the current font from the left
     // margin (in its regular weight); text that would pass the right margin goes on below from
     // the column it began at; a line that would pass the bottom margin goes to a new page,
-    // which begins with the page heading. Returns why it failed, empty when it worked.
-    static QString paint(const PrintDocument& document, QPrinter& printer);
+    // which begins with the page heading. The progress is told at every page; when it answers
+    // false, painting stops and the outcome is cancelled. The outcome's error says why it
+    // failed.
+    static PrintOutcome paint(const PrintDocument& document, QPrinter& printer, const PrintProgress& progress = {});
     // Where paint() puts each run of text: the page (from 0), its baseline's start and its
     // width, in device pixels from the top left of the margins.
     struct PlacedRun
@@ -48,6 +51,7 @@ public:
         QPointF at;
         double width = 0;
         QString text;
+        QFont font;
     };
     static std::vector<PlacedRun> layOut(const PrintDocument& document, QPrinter& printer);
     // Sets the margins and the document name every printout uses.
@@ -57,7 +61,7 @@ public:
     static QString pdfPath(const QString& documentName, const QDateTime& moment);
 
 private:
-    PrintOutcome printOn(const QString& queue, const PrintDocument& document);
+    PrintOutcome printOn(const QString& queue, const PrintDocument& document, const PrintProgress& progress);
 
     AcceptanceQuery acceptance_;
 };

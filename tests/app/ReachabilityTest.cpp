@@ -13,8 +13,8 @@ namespace {
 // The menus as the user finds them: the title, then the items in order ("-" a separator).
 const std::vector<std::pair<QString, QStringList>> kMenus = {
     {"&File",
-     {"Open...", "New...", "Open recent", "-", "Save shopping list as a text file", "Copy Shopping List", "Notes",
-      "-", "Exit program"}},
+     {"Open...", "New...", "Open recent", "-", "Save shopping list as a text file", "Copy Shopping List", "Notes", "-",
+      "Exit program"}},
     {"&Import/export", {"Import", "Export", "Add common products...", "-", "Help"}},
     {"&Custom lists",
      {"CREATE a list", "ADD to a list", "REMOVE item(s) from a list", "PREVIEW a list",

@@ -6,12 +6,14 @@
 #include "support/FakeListViews.h"
 #include "support/FileSizeLimit.h"
 #include "support/MainWindowFixture.h"
+#include "ui/PrintJob.h"
 #include "ui/QtPrinter.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPrintPreviewDialog>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
 
@@ -100,7 +102,7 @@ TEST_F(PrintWindowsTest, FirstRunPreviewsSavesBothFilesThenPrintsTheListAsShown)
     EXPECT_TRUE(lines.value(5).endsWith("  6.97") && lines.contains("Buy stamps") && lines.contains("Bags"));
     EXPECT_TRUE(commands.printed() && commands.printDialog()->isHidden());
     EXPECT_EQ(closings, 3) << "Cancel, Exit, Print";
-    EXPECT_TRUE(TempFolder::read("pantnote.dat").startsWith("Bags")) << "saved before printing";
+    EXPECT_TRUE(TempFolder::read("pantnote.dat").startsWith("Bags")) << "saved with the printout";
 
     // After a printout the comment lines start empty; the printer's failures are told.
     commands.openPrintDialog();
@@ -132,6 +134,35 @@ TEST_F(PrintWindowsTest, ThePreviewsPrintPrintsAsPrintDoes)
     ASSERT_EQ(printer.printed.size(), 1u);
     EXPECT_TRUE(printer.lastText().contains("Bags") && commands.printed() && commands.printDialog()->isHidden());
     EXPECT_TRUE(TempFolder::exists("pantlpt.cfg") && TempFolder::read("pantnote.dat").startsWith("Bags"));
+}
+
+TEST_F(PrintWindowsTest, ALongListCancelledWhilePrintingChangesNothing)
+{
+    std::vector<data::ShoppingItemRecord> items(ui::kPrintProgressFrom, listItem("Milk", " 2.49", "1", "Dairy"));
+    TempFolder::write("grocery.lst", bytesOf(items));
+    views.rows = QStringList(qsizetype(items.size()), "     Milk");
+    TempFolder::write("pantlpt.cfg", QByteArray(11, ' ') + QByteArray(497, 'S'));
+    TempFolder::write("pantnote.dat", QByteArray(180, ' '));
+    commands.openPrintDialog();
+    box("notetxt_0")->setText("Bags");
+    in("bold")->click();
+    printer.onPage = [](int) {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->objectName() == "progress")
+                QTest::mouseClick(w->findChild<QPushButton*>(), Qt::LeftButton);
+    };
+    in("printcmd")->click();
+    ASSERT_EQ(printer.printed.size(), 1u);
+    EXPECT_FALSE(commands.printed());
+    EXPECT_TRUE(commands.printDialog()->isVisible() && in("bold")->isChecked());
+    EXPECT_EQ(TempFolder::read("pantlpt.cfg"), QByteArray(11, ' ') + QByteArray(497, 'S'));
+    EXPECT_EQ(TempFolder::read("pantnote.dat"), QByteArray(180, ' '));
+
+    // Printed to its end, it is saved and the dialog closes.
+    printer.onPage = {};
+    in("printcmd")->click();
+    EXPECT_TRUE(commands.printed() && commands.printDialog()->isHidden());
+    EXPECT_TRUE(TempFolder::read("pantnote.dat").startsWith("Bags"));
 }
 
 TEST_F(PrintWindowsTest, OptionsStayConsistentSpareSurvivesAndFailedWritesAreTold)
@@ -307,6 +338,11 @@ TEST(QtPrinter, WritesPdfPagesWhenToldTo)
     const QString saved = printer.print(longer).savedAs;
     EXPECT_NE(saved, outcome.savedAs);
     EXPECT_GE(pagesIn(TempFolder::read(saved)), 3);
+
+    // Stopped on its second page, it leaves no file.
+    const ui::PrintOutcome stopped = printer.print(longer, [](qsizetype, qsizetype) { return false; });
+    EXPECT_TRUE(stopped.cancelled && stopped.ok() && stopped.savedAs.isEmpty());
+    EXPECT_EQ(QDir("Printouts").entryList(QDir::Files | QDir::Hidden).size(), 2);
 
     // A printout that cannot be written is an error, and leaves no file.
     QDir("Printouts").removeRecursively();
