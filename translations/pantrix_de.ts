@@ -155,7 +155,7 @@
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
 </context>
 <context>
@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
 </context>
 <context>
@@ -325,6 +325,14 @@ Verwenden Sie das geöffnete Pantrix-Fenster, oder schließen Sie es und starten
         <source> is empty and will be eliminated.</source>
         <translation> ist leer und wird entfernt.</translation>
     </message>
+    <message>
+        <source>Open recent</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there. It is taken off the recent stores.</source>
+        <translation>%1 ist nicht mehr vorhanden. Der Eintrag wird aus den zuletzt geöffneten Listen genommen.</translation>
+    </message>
 </context>
 <context>
     <name>catalogue</name>
@@ -346,7 +354,7 @@ Verwenden Sie das geöffnete Pantrix-Fenster, oder schließen Sie es und starten
     </message>
     <message>
         <source>  Type a point, not a comma, before the cents: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>  Geben Sie vor den Cent einen Punkt ein, kein Komma: %1</translation>
     </message>
 </context>
 <context>
@@ -1709,23 +1717,27 @@ Die Notizen wurden nicht gespeichert, damit der Inhalt der Datei erhalten bleibt
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>Fil&amp;ters</source>
-        <translation type="unfinished"></translation>
+        <translation>Fil&amp;ter</translation>
     </message>
     <message>
         <source>&amp;Log</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausgabenbuch</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Copy Shopping List</source>
-        <translation type="unfinished"></translation>
+        <translation>Einkaufsliste kopieren</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>Werkzeugleiste</translation>
     </message>
 </context>
 <context>
@@ -1963,7 +1975,9 @@ Das Ausgabenbuch nimmt Summen bis %1 und Gutscheinersparnisse bis %2 auf.</trans
         <source>%1<byte value="xd"/>
 File not found.<byte value="xd"/>
 Please verify the correct file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1<byte value="xd"/>
+Datei nicht gefunden.<byte value="xd"/>
+Bitte prüfen Sie, ob der Dateiname richtig angegeben wurde.</translation>
     </message>
 </context>
 <context>
@@ -2043,6 +2057,17 @@ Jetzt öffnen?</translation>
         <source>No program to open PDF files was found, so %1 could not be opened.</source>
         <translation>Es wurde kein Programm für PDF-Dateien gefunden, daher ließ sich %1 nicht öffnen.</translation>
     </message>
+    <message>
+        <source>Printing the %1...</source>
+        <translation>Drucken: %1...</translation>
+    </message>
+</context>
+<context>
+    <name>ui::ProgressWindow</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>ui::QtPrinter</name>
@@ -2077,6 +2102,18 @@ Jetzt öffnen?</translation>
     <message>
         <source>the printout could not be written completely</source>
         <translation>der Ausdruck ließ sich nicht vollständig schreiben</translation>
+    </message>
+    <message>
+        <source>The printer %1 could not be reached: %2</source>
+        <translation>Der Drucker %1 war nicht erreichbar: %2</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the printout.</source>
+        <translation>Der Drucker %1 hat den Ausdruck nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>The printer %1 did not take the printout: %2</source>
+        <translation>Der Drucker %1 hat den Ausdruck nicht angenommen: %2</translation>
     </message>
 </context>
 </TS>

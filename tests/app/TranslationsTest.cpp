@@ -25,14 +25,15 @@ TEST_F(MainWindowTest, TextsFollowTheDesktopLanguage)
         EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Ja");
         start();
         EXPECT_EQ(menuTitles(*window),
-                  (QStringList{"Datei", "&Import/Export", "&Eigene Listen", "Filter", "Ausgabenbuch", "Hilfe"}));
+                  (QStringList{"&Datei", "&Import/Export", "&Eigene Listen", "Fil&ter", "&Ausgabenbuch", "&Hilfe"}));
         EXPECT_EQ(text("productlist"), "Produktliste");
         dialogs.ok("Einen Eintrag auswählen!", ui::Title::own("Hinzufügen..."));
         key(Qt::Key_F2);
         window.reset();
     }
     start();
-    EXPECT_EQ(menuTitles(*window), (QStringList{"File", "&Import/export", "&Custom lists", "Filters", "Log", "Help"}));
+    EXPECT_EQ(menuTitles(*window),
+              (QStringList{"&File", "&Import/export", "&Custom lists", "Fil&ters", "&Log", "&Help"}));
     EXPECT_EQ(text("productlist"), "Product List");
     dialogs.ok("Select an item!", ui::Title::own("Add..."));
     key(Qt::Key_F2);
