@@ -259,7 +259,10 @@ template<class Command> Measured measure(Command command)
     loop.exec();
     settle();
     const qint64 end = clock.nsecsElapsed();
-    longest = std::max(longest, end - lastTick);
+    // Work the command sets off later (the file watcher seeing its own write) blocks the
+    // loop as much: the ticks go on a while longer, outside the whole time.
+    QTest::qWait(150);
+    longest = std::max(longest, clock.nsecsElapsed() - lastTick);
     return {double(end) / 1e6, double(longest) / 1e6};
 }
 
