@@ -1,28 +1,41 @@
 // Whole commands as the user feels them, through the real main window, from the event to the
 // window at rest: start-up with 100k products and 10k items against an empty folder (as a
-// whole run of the program and inside this process), and at that size merge import, the
-// deletion of one product, Add of 100 products, a category switch and F12. Each is set
-// against the empty-folder start-up and against its rule alone, measured in the same run.
+// whole run of the program and inside this process), and at that size (with 5k custom list
+// records and 100k log entries) every command a user reaches from the window. Each command
+// reports its whole time and the longest stretch the event loop was blocked (a 5 ms timer
+// measuring its own gaps); a table at the end sets both against the goal of 200 ms whole and
+// 100 ms blocked.
 #include "BenchSupport.h"
 
 #include "app/pantrix1.h"
+#include "catalogue/pantadd.h"
 #include "customlists/CustomListRules.h"
 #include "data/FileOps.h"
 #include "data/RecordFile.h"
+#include "log/LogRules.h"
+#include "log/pantlog1.h"
 #include "model/SharedState.h"
 #include "model/ShoppingListRules.h"
 #include "model/StoreFiles.h"
 #include "ui/Dialogs.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
+
+#include <algorithm>
 
 #include <memory>
 
@@ -32,6 +45,8 @@ namespace {
 
 constexpr int kProducts = 100000;
 constexpr int kItems = 10000;
+constexpr int kListRecords = 5000;
+constexpr int kLogEntries = 100000;
 
 // Handles everything the command queued (layouts, paints, deferred deletions).
 void settle()
@@ -43,7 +58,7 @@ void settle()
 }
 
 // The folders: "empty", and "full" with 100k products, 10k items, a merge file of 100k
-// records and 10k custom list records. Made once; restore() puts the full one back after a
+// records, 5k custom list records and 100k log entries. Made once; restore() puts the full one back after a
 // command changed it.
 struct Folders
 {
@@ -53,6 +68,7 @@ struct Folders
     QByteArray items;
     QByteArray merge;
     QByteArray lists;
+    QByteArray log;
 
     static Folders& get()
     {
@@ -67,6 +83,7 @@ struct Folders
         bench::writeFile(model::kDefaultList, items);
         bench::writeFile(model::mergeFileFor(model::kDefaultProducts), merge);
         bench::writeFile(customlists::kCustomListFile, lists);
+        bench::writeFile(shoplog::kLogFile, log);
         bench::mustWork(data::deleteFile(model::kNameFile));
         QDir::setCurrent(back);
     }
@@ -83,16 +100,25 @@ private:
         const auto records = data::recordsFromBytes<data::ProductRecord>(products);
         items = bench::shoppingListBytes(records, kItems);
         merge = bench::mergeFileBytes(kProducts);
-        lists = bench::customListBytes(records, kItems);
+        lists = bench::customListBytes(records, kListRecords);
+        log = bench::logFileBytes(kLogEntries);
         restore();
     }
+};
+
+// Says yes to every question and types the same answer into every input box (an empty one
+// cancels), as a user who knows what the command asks.
+struct TypingDialogs : bench::AgreeingDialogs
+{
+    QString typed;
+    QString input(const QString&, const ui::Title&, const QString&) override { return typed; }
 };
 
 // The main window started as the program starts it, in one of the folders.
 struct Started
 {
     model::SharedState state;
-    bench::AgreeingDialogs dialogs;
+    TypingDialogs dialogs;
     std::unique_ptr<app::pantrix1> window;
 
     explicit Started(const QString& folder)
@@ -111,6 +137,14 @@ struct Started
     }
     template<class T> T* find(const char* name) const { return window->findChild<T*>(QLatin1String(name)); }
     void trigger(const char* action) const { find<QAction>(action)->trigger(); }
+    void click(const char* button, const QWidget* in = nullptr) const
+    {
+        auto* b = (in ? in : window.get())->findChild<QAbstractButton*>(QLatin1String(button));
+        if (!b)
+            qFatal("no button %s", button);
+        b->click();
+    }
+    template<class T> T* secondary() const { return window->findChild<T*>(); }
     void selectProducts(int first, int count) const
     {
         QListView* list = find<QListView>("List1");
@@ -194,27 +228,87 @@ void StartupWindow(benchmark::State& s)
 }
 BENCHMARK(StartupWindow)->Arg(0)->Arg(kProducts)->Iterations(5)->Unit(benchmark::kMillisecond);
 
-// Runs a command on a freshly started full window, timing only the command.
-template<class Command> void timeCommand(benchmark::State& s, Command command)
+// One command as the event loop sees it: posted to the loop, run, and everything it queued
+// handled. A timer ticking every 5 ms measures the gaps between its own ticks; the longest is
+// the longest the window could not answer the user.
+struct Measured
 {
+    double wholeMs = 0;
+    double blockedMs = 0;
+};
+template<class Command> Measured measure(Command command)
+{
+    QElapsedTimer clock;
+    qint64 lastTick = 0;
+    qint64 longest = 0;
+    QTimer ticks;
+    ticks.setTimerType(Qt::PreciseTimer);
+    ticks.setInterval(5);
+    QObject::connect(&ticks, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        longest = std::max(longest, now - lastTick);
+        lastTick = now;
+    });
+    QEventLoop loop;
+    clock.start();
+    ticks.start();
+    QTimer::singleShot(0, &loop, [&] {
+        command();
+        loop.quit();
+    });
+    loop.exec();
+    settle();
+    const qint64 end = clock.nsecsElapsed();
+    // Work the command sets off later (the file watcher seeing its own write) blocks the
+    // loop as much: the ticks go on a while longer, outside the whole time.
+    QTest::qWait(150);
+    longest = std::max(longest, clock.nsecsElapsed() - lastTick);
+    return {double(end) / 1e6, double(longest) / 1e6};
+}
+
+// Runs a command on a freshly started full window, after an untimed preparation (opening the
+// window the command is given in, a selection), timing only the command. The iteration time
+// is the whole command's; the counters are the worst whole time and the longest block.
+template<class Prepare, class Command> void timeCommand(benchmark::State& s, Prepare prepare, Command command)
+{
+    Measured worst;
     for (auto _ : s) {
-        s.PauseTiming();
         Folders::get().restore();
         auto started = std::make_unique<Started>(Folders::get().full);
-        s.ResumeTiming();
-        command(*started);
+        prepare(*started);
         settle();
-        s.PauseTiming();
+        const Measured m = measure([&] { command(*started); });
+        s.SetIterationTime(m.wholeMs / 1e3);
+        worst.wholeMs = std::max(worst.wholeMs, m.wholeMs);
+        worst.blockedMs = std::max(worst.blockedMs, m.blockedMs);
         started.reset();
-        s.ResumeTiming();
+        settle();
     }
+    s.counters["worst_ms"] = worst.wholeMs;
+    s.counters["blocked_ms"] = worst.blockedMs;
 }
+template<class Command> void timeCommand(benchmark::State& s, Command command)
+{
+    timeCommand(
+        s, [](Started&) {}, command);
+}
+
+// Every command measured through the window, in the order of the table; registered as
+// NAME/iterations:3/manual_time.
+std::vector<std::string>& commandNames()
+{
+    static std::vector<std::string> names;
+    return names;
+}
+#define WINDOW_COMMAND(name)                                                                                           \
+    BENCHMARK(name)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);                                    \
+    const int name##Listed = (commandNames().push_back(#name), 0)
 
 void MergeImportWindow(benchmark::State& s)
 {
     timeCommand(s, [](Started& w) { w.trigger("mergecmd"); });
 }
-BENCHMARK(MergeImportWindow)->Iterations(3)->Unit(benchmark::kMillisecond);
+WINDOW_COMMAND(MergeImportWindow);
 
 void DeleteOneWindow(benchmark::State& s)
 {
@@ -223,7 +317,7 @@ void DeleteOneWindow(benchmark::State& s)
         w.trigger("deleteProductAction");
     });
 }
-BENCHMARK(DeleteOneWindow)->Iterations(3)->Unit(benchmark::kMillisecond);
+WINDOW_COMMAND(DeleteOneWindow);
 
 void Add100Window(benchmark::State& s)
 {
@@ -232,7 +326,7 @@ void Add100Window(benchmark::State& s)
         w.trigger("addAction");
     });
 }
-BENCHMARK(Add100Window)->Iterations(3)->Unit(benchmark::kMillisecond);
+WINDOW_COMMAND(Add100Window);
 
 // Add's rules alone: 100 items made from their products and the list view rebuilt.
 void Add100RuleOnly(benchmark::State& s)
@@ -256,13 +350,152 @@ void CategorySwitchWindow(benchmark::State& s)
                           categories->visualItemRect(categories->item(3)).center());
     });
 }
-BENCHMARK(CategorySwitchWindow)->Iterations(3)->Unit(benchmark::kMillisecond);
+WINDOW_COMMAND(CategorySwitchWindow);
 
 void F12Window(benchmark::State& s)
 {
     timeCommand(s, [](Started& w) { QTest::keyClick(w.window.get(), Qt::Key_F12); });
 }
-BENCHMARK(F12Window)->Iterations(3)->Unit(benchmark::kMillisecond);
+WINDOW_COMMAND(F12Window);
+
+void OpenEditorWindow(benchmark::State& s)
+{
+    timeCommand(
+        s, [](Started& w) { w.selectProducts(kProducts / 2, 1); }, [](Started& w) { w.click("editfoodcmd"); });
+}
+WINDOW_COMMAND(OpenEditorWindow);
+
+void SaveEditWindow(benchmark::State& s)
+{
+    timeCommand(
+        s,
+        [](Started& w) {
+            w.selectProducts(kProducts / 2, 1);
+            w.click("editfoodcmd");
+            w.secondary<catalogue::pantadd>()->findChild<QLineEdit*>(QStringLiteral("pricetxt"))->setText("3.33");
+        },
+        [](Started& w) { w.click("savecmd", w.secondary<catalogue::pantadd>()); });
+}
+WINDOW_COMMAND(SaveEditWindow);
+
+void CouponPanelWindow(benchmark::State& s)
+{
+    timeCommand(
+        s,
+        [](Started& w) {
+            auto* list = w.find<QListView>("List2");
+            list->selectionModel()->setCurrentIndex(list->model()->index(0, 0), QItemSelectionModel::ClearAndSelect);
+        },
+        [](Started& w) {
+            QTest::mouseClick(w.find<QListView>("List2")->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        });
+}
+WINDOW_COMMAND(CouponPanelWindow);
+
+void PriceEntryWindow(benchmark::State& s)
+{
+    timeCommand(
+        s,
+        [](Started& w) {
+            w.selectProducts(0, 1);
+            w.dialogs.typed = QStringLiteral("3.33");
+        },
+        [](Started& w) {
+            QTest::mouseClick(w.find<QListView>("List1")->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        });
+}
+WINDOW_COMMAND(PriceEntryWindow);
+
+void clickCategory(Started& w, int row)
+{
+    auto* categories = w.find<QListWidget>("Combo1");
+    QTest::mouseClick(categories->viewport(), Qt::LeftButton, {},
+                      categories->visualItemRect(categories->item(row)).center());
+}
+
+void RenameCategoryWindow(benchmark::State& s)
+{
+    timeCommand(
+        s,
+        [](Started& w) {
+            clickCategory(w, 3);
+            w.dialogs.typed = QStringLiteral("Renamed Aisle");
+        },
+        [](Started& w) { w.click("categorycmd"); });
+}
+WINDOW_COMMAND(RenameCategoryWindow);
+
+void F10Window(benchmark::State& s)
+{
+    timeCommand(
+        s, [](Started& w) { w.dialogs.typed = QStringLiteral("yes"); },
+        [](Started& w) { QTest::keyClick(w.window.get(), Qt::Key_F10); });
+}
+WINDOW_COMMAND(F10Window);
+
+void TextExportWindow(benchmark::State& s)
+{
+    timeCommand(
+        s, [](Started& w) { w.dialogs.typed = QStringLiteral("benchlist"); },
+        [](Started& w) { w.trigger("printtext"); });
+}
+WINDOW_COMMAND(TextExportWindow);
+
+void CategoriesToTextWindow(benchmark::State& s)
+{
+    timeCommand(
+        s, [](Started& w) { w.dialogs.typed = QStringLiteral("benchcats"); },
+        [](Started& w) { w.click("cattotxtcmd"); });
+}
+WINDOW_COMMAND(CategoriesToTextWindow);
+
+void LoFatWindow(benchmark::State& s)
+{
+    timeCommand(s, [](Started& w) { w.click("fatbutton"); });
+}
+WINDOW_COMMAND(LoFatWindow);
+
+void LoCarbWindow(benchmark::State& s)
+{
+    timeCommand(s, [](Started& w) { w.click("locarbbutton"); });
+}
+WINDOW_COMMAND(LoCarbWindow);
+
+void SortSwitchWindow(benchmark::State& s)
+{
+    timeCommand(s, [](Started& w) { w.click("sortcat"); });
+}
+WINDOW_COMMAND(SortSwitchWindow);
+
+void OpenLogWindow(benchmark::State& s)
+{
+    timeCommand(s, [](Started& w) { w.trigger("logsee"); });
+}
+WINDOW_COMMAND(OpenLogWindow);
+
+void openLogAt(Started& w, int row)
+{
+    w.trigger("logsee");
+    settle();
+    auto* list = w.secondary<shoplog::pantlog1>()->findChild<QListView*>(QStringLiteral("List1"));
+    list->selectionModel()->setCurrentIndex(list->model()->index(row, 0), QItemSelectionModel::ClearAndSelect);
+}
+
+void RestrictLogWindow(benchmark::State& s)
+{
+    timeCommand(
+        s, [](Started& w) { openLogAt(w, 10); },
+        [](Started& w) { w.click("limitopt", w.secondary<shoplog::pantlog1>()); });
+}
+WINDOW_COMMAND(RestrictLogWindow);
+
+void LogChartWindow(benchmark::State& s)
+{
+    timeCommand(
+        s, [](Started& w) { openLogAt(w, 10); },
+        [](Started& w) { w.click("chartcmd", w.secondary<shoplog::pantlog1>()); });
+}
+WINDOW_COMMAND(LogChartWindow);
 
 const int ratios = bench::registerRatios([](const bench::RatioReporter& r) {
     const std::string empty = "StartupRun/iterations:15/manual_time#empty_ms";
@@ -278,10 +511,21 @@ const int ratios = bench::registerRatios([](const bench::RatioReporter& r) {
                                        {"CategorySwitchWindow", "FilterOnly/100000"},
                                        {"F12Window", "Refresh/100000"}};
     for (const auto& [command, rule] : commands) {
-        const std::string name = std::string(command) + "/iterations:3";
+        const std::string name = std::string(command) + "/iterations:3/manual_time";
         r.printRatio(std::string(command) + " / empty-folder start-up", name, empty);
         if (*rule)
             r.printRatio(std::string(command) + " / " + rule, name, rule);
+    }
+    std::printf("\nCommands through the window at 100k products (goal: whole <= 200 ms, blocked <= 100 ms):\n");
+    std::printf("  %-26s %12s %12s %12s\n", "command", "mean ms", "worst ms", "blocked ms");
+    for (const std::string& command : commandNames()) {
+        const std::string name = command + "/iterations:3/manual_time";
+        const double whole = r.seconds(name) * 1e3;
+        const double worst = r.seconds(name + "#worst_ms") * 1e3;
+        const double blocked = r.seconds(name + "#blocked_ms") * 1e3;
+        if (whole > 0)
+            std::printf("  %-26s %12.1f %12.1f %12.1f%s\n", command.c_str(), whole, worst, blocked,
+                        worst > 200 || blocked > 100 ? "  over" : "");
     }
 });
 

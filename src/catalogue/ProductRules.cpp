@@ -7,6 +7,8 @@
 #include <QSet>
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_set>
 
 namespace catalogue {
 
@@ -76,12 +78,19 @@ ProductRecord buildProduct(const EditorFields& fields, bool withAisle)
     return record;
 }
 
-QStringList editorCategories(const std::vector<ProductRecord>& products)
+QStringList editorCategories(const QByteArray& productBytes)
 {
+    // A product file holds few categories among many products: the stored bytes are told
+    // apart first, and only the distinct ones decoded.
+    constexpr qsizetype length = ProductRecord::Length;
+    std::unordered_set<std::string_view> seenBytes;
     QSet<QString> seen;
     QStringList names;
-    for (const ProductRecord& product : products) {
-        const QString category = product.text(ProductRecord::category);
+    for (qsizetype at = 0; at + length <= productBytes.size(); at += length) {
+        const auto [from, to] = ProductRecord::category.trimmedBytes(productBytes.constData() + at);
+        if (from == to || !seenBytes.emplace(from, size_t(to - from)).second)
+            continue;
+        const QString category = ProductRecord::category.text(productBytes.constData() + at);
         if (!category.isEmpty() && !seen.contains(category)) {
             seen.insert(category);
             names.append(category);

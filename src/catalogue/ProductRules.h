@@ -2,6 +2,7 @@
 
 #include "data/Records.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -47,9 +48,9 @@ QString priceProblem(const QString& boxText);
 // when withAisle is set ("01.00 Dairy"), cut to the field's width.
 data::ProductRecord buildProduct(const EditorFields& fields, bool withAisle);
 
-// The distinct categories the editor's box offers: exact comparison (Dairy and dairy are
-// two), blanks left out, sorted by character code.
-QStringList editorCategories(const std::vector<data::ProductRecord>& products);
+// The distinct categories the editor's box offers from the product file's whole records:
+// exact comparison (Dairy and dairy are two), blanks left out, sorted by character code.
+QStringList editorCategories(const QByteArray& productBytes);
 
 // The Shopping List item for a product the editor has just saved: the quantity as
 // model::storedQuantity keeps it and the price times that quantity written with "###.00",

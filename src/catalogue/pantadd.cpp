@@ -156,7 +156,7 @@ void pantadd::fillCategories()
         if (!own.isEmpty())
             state_.EditorCategory = own;
     }
-    form_->Combo1->addItems(editorCategories(state_.products.readAll()));
+    form_->Combo1->addItems(editorCategories(state_.products.readAllBytes()));
 
     const bool nothingToPreselect =
         state_.EditorCategory.isEmpty() || state_.EditorCategory.toUpper() == QLatin1String("ALL");

@@ -26,22 +26,38 @@ static_assert(CustomListRecord::category.width == ProductRecord::category.width)
 
 int refreshRecords(std::vector<CustomListRecord>& records, const std::vector<ProductRecord>& products)
 {
-    // One pass over the products instead of one per record. Filled from the last product
-    // to the first, so of several products with one name the first stays, as a scan from
-    // the top finds it.
-    QHash<QString, int> byName;
-    byName.reserve(qsizetype(products.size()));
-    for (size_t p = products.size(); p-- > 0;)
-        byName.insert(products[p].text(ProductRecord::item).toUpper(), int(p));
+    // One pass over the products instead of one per record, looking each product up among
+    // the names the records want (far fewer than the products). The first product of a
+    // name is the one taken, as a scan from the top finds it.
+    QHash<QString, int> wanted; // name upper-cased -> index into found
+    std::vector<int> found;
+    std::vector<int> nameOf(records.size(), -1);
+    for (size_t r = 0; r < records.size(); ++r) {
+        const QString name = records[r].text(CustomListRecord::item).toUpper();
+        auto at = wanted.constFind(name);
+        if (at == wanted.constEnd()) {
+            at = wanted.insert(name, int(found.size()));
+            found.push_back(-1);
+        }
+        nameOf[r] = *at;
+    }
+    size_t missing = found.size();
+    for (size_t p = 0; p < products.size() && missing > 0; ++p) {
+        const auto at = wanted.constFind(products[p].text(ProductRecord::item).toUpper());
+        if (at != wanted.constEnd() && found[size_t(*at)] < 0) {
+            found[size_t(*at)] = int(p);
+            --missing;
+        }
+    }
 
     int updated = 0;
-    for (CustomListRecord& r : records) {
-        const auto found = byName.constFind(r.text(CustomListRecord::item).toUpper());
-        if (found == byName.constEnd())
+    for (size_t r = 0; r < records.size(); ++r) {
+        const int p = found[size_t(nameOf[r])];
+        if (p < 0)
             continue;
-        const ProductRecord& product = products[size_t(*found)];
-        copyAsStored(r, CustomListRecord::price, product, ProductRecord::price);
-        copyAsStored(r, CustomListRecord::category, product, ProductRecord::category);
+        const ProductRecord& product = products[size_t(p)];
+        copyAsStored(records[r], CustomListRecord::price, product, ProductRecord::price);
+        copyAsStored(records[r], CustomListRecord::category, product, ProductRecord::category);
         ++updated;
     }
     return updated;

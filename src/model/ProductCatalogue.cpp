@@ -117,8 +117,17 @@ static_assert(RawCategories::kWidth > 24, "three words and a last byte");
 
 void ProductCatalogue::Fingerprint::add(const char* bytes, qsizetype length)
 {
+    // Only the fields the catalogue keeps: a price written leaves it as it was, and the
+    // next look finds nothing to rebuild.
     size += length;
-    hash = qHashBits(bytes, size_t(length), hash);
+    using data::ProductRecord;
+    static_assert(ProductRecord::fat.offset + 1 == ProductRecord::carb.offset);
+    for (const char* record = bytes; record + ProductRecord::Length <= bytes + length;
+         record += ProductRecord::Length) {
+        hash = qHashBits(record + ProductRecord::item.offset, size_t(ProductRecord::item.width), hash);
+        hash = qHashBits(record + ProductRecord::fat.offset, 2, hash);
+        hash = qHashBits(record + ProductRecord::category.offset, size_t(ProductRecord::category.width), hash);
+    }
 }
 
 bool ProductCatalogue::load(const QByteArray& bytes)

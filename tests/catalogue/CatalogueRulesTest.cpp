@@ -58,7 +58,7 @@ TEST(ProductRules, EditorCategoriesFieldsNeverWrittenAndTheNewProductsItem)
                                product("e", "", ""),
                                product("f", "", "Bakery"),
                                merged};
-    EXPECT_EQ(editorCategories(products), (QStringList{"01.00 Deli", "Bakery", "Dairy", "dairy"}))
+    EXPECT_EQ(editorCategories(bytesOf(products)), (QStringList{"01.00 Deli", "Bakery", "Dairy", "dairy"}))
         << "exact, distinct, by code; none from an empty or unwritten field";
     EXPECT_EQ(merged.text(ProductRecord::price), "") << "what the price box is given";
     // Saved back from the boxes as they were offered.

@@ -118,6 +118,8 @@ TEST(ProductList, SortsEveryCodePageCharacterAndIsRebuiltExactlyWhenTheFileChang
         EXPECT_FALSE(rebuilt.refresh(file));
         ASSERT_TRUE(file.write(record, product("Tea")));
         EXPECT_TRUE(rebuilt.refresh(file)) << record;
+        ASSERT_TRUE(file.write(record, product("Tea", "9.99")));
+        EXPECT_FALSE(rebuilt.refresh(file)) << "a price is not in the list: nothing to rebuild " << record;
     }
 
     ASSERT_TRUE(QFile::resize("grocery.dat", 10 * data::ProductRecord::Length + 7));
