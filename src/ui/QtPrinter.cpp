@@ -8,15 +8,21 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QLibrary>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QRawFont>
 #include <QTemporaryFile>
 
 #include <algorithm>
+#include <array>
+#include <deque>
 #include <functional>
+#include <vector>
 
 namespace ui {
 
@@ -85,6 +91,148 @@ QString sendToCups(const QString& queue, const QString& file, const QString& tit
                      .arg(queue, why);
 }
 
+// Measures and draws runs of text in the printer's fonts. Most of a large printout's time
+// went into shaping every run twice, once to measure it and once to draw it. Text of the
+// Latin scripts needs no shaping beyond the font's glyphs and its kerning pairs, so such
+// runs are measured from a table of the font's glyphs and drawn as those glyphs at those
+// places, where the shaper would put them; any other text is shaped as before.
+class RunShaper
+{
+public:
+    explicit RunShaper(QPaintDevice* device)
+        : device_(device)
+    {
+    }
+
+    void setFont(const QFont& font)
+    {
+        for (Face& face : faces_) {
+            if (face.font == font) {
+                current_ = &face;
+                return;
+            }
+        }
+        faces_.emplace_back(font, device_);
+        current_ = &faces_.back();
+    }
+
+    const QFontMetricsF& metrics() const { return current_->metrics; }
+
+    double width(const QString& run)
+    {
+        if (run.isEmpty())
+            return 0;
+        if (!glyphsOf(run))
+            return current_->metrics.horizontalAdvance(run);
+        double sum = 0;
+        for (const QPointF& advance : advances_)
+            sum += advance.x();
+        return sum;
+    }
+
+    // Draws the run with its baseline starting at the point, in the current font.
+    void draw(QPainter& painter, const QPointF& baseline, const QString& run)
+    {
+        // Only a PDF takes glyphs as they are; a preview records text and would draw the
+        // glyphs as outlines.
+        if (painter.paintEngine()->type() != QPaintEngine::Pdf || !glyphsOf(run)) {
+            if (painter.font() != current_->font)
+                painter.setFont(current_->font);
+            painter.drawText(baseline, run);
+            return;
+        }
+        // The records' fields come padded with blanks, which print nothing: a blank is put
+        // in only where it stands alone between two words, so that text copied from the PDF
+        // reads as printed.
+        drawn_.clear();
+        positions_.clear();
+        QPointF at;
+        for (size_t i = 0; i < advances_.size(); ++i) {
+            const bool blank = run[qsizetype(i)] == u' ';
+            if (!blank || (!drawn_.empty() && run[qsizetype(i) - 1] != u' ' && i + 1 < advances_.size() &&
+                           run[qsizetype(i) + 1] != u' ')) {
+                drawn_.push_back(glyphs_[i]);
+                positions_.push_back(at);
+            }
+            at.rx() += advances_[i].x();
+        }
+        if (drawn_.empty())
+            return;
+        QGlyphRun glyphs;
+        glyphs.setRawFont(current_->raw);
+        glyphs.setRawData(drawn_.data(), positions_.data(), int(drawn_.size()));
+        painter.drawGlyphRun(baseline, glyphs);
+    }
+
+private:
+    static constexpr quint32 kUnknown = 0xffffffff; // not looked up yet
+    static constexpr quint32 kShaped = 0;           // shaped text: the font has no glyph, or the
+                                                    // character needs more than a glyph
+    // The characters taken from the table: Latin letters, punctuation and currency signs,
+    // none of which combines with its neighbours or is invisible.
+    static bool plain(char16_t c)
+    {
+        return (c >= 0x20 && c < 0x250 && c != 0x7f && !(c >= 0x80 && c < 0xa0) && c != 0xad) ||
+               (c >= 0x2010 && c < 0x2028) || (c >= 0x2030 && c < 0x203b) || (c >= 0x20a0 && c < 0x20c0) || c == 0x2122;
+    }
+
+    struct Face
+    {
+        Face(const QFont& requested, QPaintDevice* device)
+            : font(requested)
+            , metrics(requested, device)
+            , raw(QRawFont::fromFont(QFont(requested, device)))
+        {
+            glyphs.fill(kUnknown);
+        }
+        QFont font;
+        QFontMetricsF metrics;
+        QRawFont raw;
+        std::array<quint32, 0x2123> glyphs;
+    };
+
+    // The run's glyphs and kerned advances, when every character is in the table.
+    bool glyphsOf(const QString& run)
+    {
+        if (run.isEmpty() || !current_->raw.isValid())
+            return false;
+        if (run == last_ && current_ == lastFace_)
+            return true;
+        lastFace_ = nullptr;
+        glyphs_.resize(size_t(run.size()));
+        for (qsizetype i = 0; i < run.size(); ++i) {
+            const char16_t c = run[i].unicode();
+            if (c >= current_->glyphs.size())
+                return false;
+            quint32& glyph = current_->glyphs[c];
+            if (glyph == kUnknown) {
+                const QList<quint32> found = current_->raw.glyphIndexesForString(QString(QChar(c)));
+                glyph = plain(c) && found.size() == 1 ? found[0] : kShaped;
+            }
+            if (glyph == kShaped)
+                return false;
+            glyphs_[size_t(i)] = glyph;
+        }
+        advances_.resize(glyphs_.size());
+        if (!current_->raw.advancesForGlyphIndexes(glyphs_.data(), advances_.data(), int(glyphs_.size()),
+                                                   QRawFont::KernedAdvances))
+            return false;
+        last_ = run;
+        lastFace_ = current_;
+        return true;
+    }
+
+    QPaintDevice* device_;
+    std::deque<Face> faces_; // a printout uses a few fonts
+    Face* current_ = nullptr;
+    std::vector<quint32> glyphs_;
+    std::vector<QPointF> advances_;
+    std::vector<quint32> drawn_;
+    std::vector<QPointF> positions_;
+    QString last_;
+    const Face* lastFace_ = nullptr;
+};
+
 using DrawRun = std::function<void(const QPointF& baseline, const QFont& font, const QString& run)>;
 
 // Lays the document out line by line page by page, in device pixels from the top
@@ -95,12 +243,13 @@ class Layout
 public:
     // draw puts a run at its place on the current page; turnPage begins the next page and
     // says whether it could.
-    Layout(const PrintDocument& document, QPrinter& printer, DrawRun draw, std::function<bool()> turnPage)
+    Layout(const PrintDocument& document, QPrinter& printer, RunShaper& shaper, DrawRun draw,
+           std::function<bool()> turnPage)
         : ops_(document.ops())
         , printer_(printer)
+        , shaper_(shaper)
         , draw_(std::move(draw))
         , turnPage_(std::move(turnPage))
-        , metrics_(QFont(), &printer)
         , width_(printer.width())
         , height_(printer.height())
     {
@@ -171,7 +320,7 @@ private:
     void setFont(const QFont& font)
     {
         font_ = font;
-        metrics_ = QFontMetricsF(font, &printer_);
+        shaper_.setFont(font);
         // Columns are measured in the regular weight, so that a bold heading's columns
         // stand over the same columns of the lines below it.
         QFont regular = font;
@@ -188,7 +337,7 @@ private:
         qsizetype lead = 0;
         while (lead < rest.size() && rest[lead] == u' ')
             ++lead;
-        double from = x_ + metrics_.horizontalAdvance(rest.left(lead));
+        double from = x_ + shaper_.width(rest.left(lead));
         if (!inked_ && lead < rest.size()) {
             lineStart_ = from;
             inked_ = true;
@@ -198,7 +347,7 @@ private:
         if (width_ - from < 10 * column_)
             from = width_ - lineStart_ < 10 * column_ ? 0 : lineStart_;
         for (;;) {
-            const double advance = metrics_.horizontalAdvance(rest);
+            const double advance = shaper_.width(rest);
             if (x_ + advance <= width_) {
                 draw(rest);
                 x_ += advance;
@@ -207,7 +356,7 @@ private:
             QString kept = rest;
             while (kept.endsWith(u' '))
                 kept.chop(1);
-            if (x_ + metrics_.horizontalAdvance(kept) <= width_) {
+            if (x_ + shaper_.width(kept) <= width_) {
                 draw(kept); // blanks alone pass the margin
                 x_ = width_;
                 return;
@@ -216,7 +365,7 @@ private:
             qsizetype low = 0, high = kept.size();
             while (low < high) {
                 const qsizetype middle = (low + high + 1) / 2;
-                if (x_ + metrics_.horizontalAdvance(kept.left(middle)) <= width_)
+                if (x_ + shaper_.width(kept.left(middle)) <= width_)
                     low = middle;
                 else
                     high = middle - 1;
@@ -246,7 +395,7 @@ private:
         const double target = column * column_;
         // Past the column, so near it that two fields would touch, or a column beyond the
         // margin: one blank after the text so far.
-        const double blank = metrics_.horizontalAdvance(QLatin1Char(' '));
+        const double blank = shaper_.metrics().horizontalAdvance(QLatin1Char(' '));
         if (x_ > 0 && (x_ + blank / 2 > target || target >= width_))
             x_ += blank;
         else
@@ -257,7 +406,7 @@ private:
     {
         if (!open_) {
             // An empty line at the foot of a full page is left out rather than begin a page.
-            if (!due_ && pageFull(metrics_.lineSpacing()))
+            if (!due_ && pageFull(shaper_.metrics().lineSpacing()))
                 return;
             startLine();
         }
@@ -271,7 +420,7 @@ private:
     void draw(const QString& run)
     {
         if (!run.isEmpty())
-            draw_(QPointF(x_, y_ + metrics_.ascent()), font_, run);
+            draw_(QPointF(x_, y_ + shaper_.metrics().ascent()), font_, run);
     }
 
     bool pageFull(double lineHeight) const
@@ -287,12 +436,12 @@ private:
     void startLine()
     {
         if (open_) {
-            lineHeight_ = std::max(lineHeight_, metrics_.lineSpacing());
+            lineHeight_ = std::max(lineHeight_, shaper_.metrics().lineSpacing());
             return;
         }
-        if (pageFull(metrics_.lineSpacing()))
+        if (pageFull(shaper_.metrics().lineSpacing()))
             breakPage();
-        lineHeight_ = metrics_.lineSpacing();
+        lineHeight_ = shaper_.metrics().lineSpacing();
         open_ = true;
         inked_ = false;
     }
@@ -302,9 +451,9 @@ private:
     {
         y_ += lineHeight_;
         open_ = false;
-        if (!replaying_ && y_ > bodyTop_ + 0.5 && y_ + metrics_.lineSpacing() > height_)
+        if (!replaying_ && y_ > bodyTop_ + 0.5 && y_ + shaper_.metrics().lineSpacing() > height_)
             breakPage();
-        lineHeight_ = metrics_.lineSpacing();
+        lineHeight_ = shaper_.metrics().lineSpacing();
         open_ = true;
         x_ = from;
     }
@@ -336,10 +485,10 @@ private:
 
     const std::vector<PrintDocument::Op>& ops_;
     QPrinter& printer_;
+    RunShaper& shaper_;
     DrawRun draw_;
     std::function<bool()> turnPage_;
     QFont font_;
-    QFontMetricsF metrics_;
     double column_ = 0; // width of one character column
     const double width_;
     const double height_;
@@ -378,12 +527,11 @@ PrintOutcome QtPrinter::paint(const PrintDocument& document, QPrinter& printer, 
     QPainter painter;
     if (!painter.begin(&printer))
         return {QCoreApplication::translate("ui::QtPrinter", "The printer could not be started."), {}};
-    const auto draw = [&painter](const QPointF& baseline, const QFont& font, const QString& run) {
-        if (painter.font() != font)
-            painter.setFont(font);
-        painter.drawText(baseline, run);
+    RunShaper shaper(&printer);
+    const auto draw = [&painter, &shaper](const QPointF& baseline, const QFont&, const QString& run) {
+        shaper.draw(painter, baseline, run);
     };
-    Layout layout(document, printer, draw, [&printer] { return printer.newPage(); });
+    Layout layout(document, printer, shaper, draw, [&printer] { return printer.newPage(); });
     const bool ok = layout.run(progress);
     painter.end();
     PrintOutcome outcome;
@@ -398,10 +546,11 @@ std::vector<QtPrinter::PlacedRun> QtPrinter::layOut(const PrintDocument& documen
 {
     std::vector<PlacedRun> runs;
     int page = 0;
+    RunShaper shaper(&printer);
     const auto draw = [&](const QPointF& baseline, const QFont& font, const QString& run) {
-        runs.push_back({page, baseline, QFontMetricsF(font, &printer).horizontalAdvance(run), run, font});
+        runs.push_back({page, baseline, shaper.width(run), run, font});
     };
-    Layout(document, printer, draw, [&page] {
+    Layout(document, printer, shaper, draw, [&page] {
         ++page;
         return true;
     }).run();

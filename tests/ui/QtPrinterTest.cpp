@@ -5,6 +5,7 @@
 #include "print/ShoppingListPrintout.h"
 #include "print/UnitPrices.h"
 
+#include <QFontMetricsF>
 #include <QPrinter>
 
 #include "support/Fixtures.h"
@@ -174,4 +175,27 @@ TEST(QtPrinterLayout, ProductListPagesAndTheLargestIndentLeaveFortyColumns)
             EXPECT_GT((indent + 41) * column, paper.width()) << size << " no room left unused";
         }
     }
+}
+
+// Runs are measured from the font's glyphs and kerning pairs; the widths must be the ones the
+// text shaper gives, or columns and line breaks move. Text outside the table is shaped.
+TEST(QtPrinterLayout, RunsMeasureAsTheTextShaperMeasuresThem)
+{
+    const QStringList texts = {"AVAVAV WAX T.V.",      "To Ya Wa, Jr.",  "Café au lait ñandú Łódź",
+                               "Crème ™ – “Deluxe” ‰", "Tea 日本 green", "  12.49   "};
+    ui::PrintDocument doc;
+    for (const bool bold : {false, true}) {
+        for (const double size : {8.0, 18.0}) {
+            doc.font(print::kItemFont, size, bold);
+            for (const QString& text : texts)
+                doc.text(text).endLine();
+        }
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const Runs runs = ui::QtPrinter::layOut(doc, printer);
+    ASSERT_EQ(runs.size(), size_t(4 * texts.size()));
+    for (const auto& run : runs)
+        EXPECT_NEAR(run.width, QFontMetricsF(run.font, &printer).horizontalAdvance(run.text), 0.5)
+            << run.text.toStdString() << run.font.pointSizeF() << run.font.bold();
 }
