@@ -29,6 +29,7 @@ ui::PrintDocument logPrintout(const std::vector<LogRecord>& records, const QDate
     doc.font(kFont, 12).beginHeading();
     heading(doc, today);
     doc.endHeading().pageLines(kEntriesPerPage);
+    doc.reserve(records.size() * 10 + 16);
     for (const LogRecord& r : records) {
         doc.text(r.text(LogRecord::listname)).tab(30).text(r.text(LogRecord::entrydate));
         doc.tab(38).text(r.get(LogRecord::coupons)).tab(46).text(r.get(LogRecord::total));

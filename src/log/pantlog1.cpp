@@ -163,10 +163,9 @@ void pantlog1::printLog()
 {
     const LogFigures shown{form_->coupontot->text(), form_->nettot->text(), form_->couponavg->text(),
                            form_->netavg->text()};
-    const ui::PrintDocument doc = [&] {
-        const ui::BusyCursor busy;
-        return logPrintout(state_.file.readAll(), QDate::currentDate(), shown);
-    }();
+    const ui::PrintDocument doc = ui::whileBusy([records = state_.file.readAll(), today = QDate::currentDate(), shown] {
+        return logPrintout(records, today, shown);
+    });
     ui::printDocument(printer_, dialogs_, desktop_, doc);
 }
 

@@ -54,19 +54,21 @@ void PrintCommands::printProductList()
                      ui::Icon::Question) != ui::Answer::Yes)
         return;
 
-    ui::PrintDocument doc;
+    // The rows the Product List shows, in its order (category, diet filters and quick
+    // search applied).
+    std::vector<data::ProductRecord> rows;
     {
         const ui::BusyCursor busy;
-        // The rows the Product List shows, in its order (category, diet filters and quick
-        // search applied).
-        std::vector<data::ProductRecord> rows;
         const auto records = state_.products.readAll();
         for (const int record : views_.shownProductRecords()) {
             if (record >= 1 && record <= int(records.size()))
                 rows.push_back(records[size_t(record - 1)]);
         }
-        doc = buildProductListPrintout(rows, state_.CategoryFilter, QDateTime::currentDateTime());
     }
+    const ui::PrintDocument doc =
+        ui::whileBusy([rows = std::move(rows), shown = state_.CategoryFilter, now = QDateTime::currentDateTime()] {
+            return buildProductListPrintout(rows, shown, now);
+        });
     ui::printDocument(printer_, dialogs_, desktop_, doc);
 }
 

@@ -46,6 +46,7 @@ ui::PrintDocument buildProductListPrintout(const std::vector<ProductRecord>& pro
     heading(doc, categoryText, now);
     // A page is begun for the product that follows a full one, never for the heading alone.
     doc.endHeading().pageLines(kProductsPerPage);
+    doc.reserve(products.size() * 6 + 1);
     for (const ProductRecord& product : products) {
         doc.text(stored(product, ProductRecord::item)).tab(44).text(stored(product, ProductRecord::price));
         if (all)

@@ -54,6 +54,8 @@ public:
     // A page is begun only for a line that has text or follows an explicit newPage(), so
     // empty lines at the foot of a page never make a page of their own.
     PrintDocument& pageLines(int lines);
+    // Room for that many more operations, for a document built from many records.
+    void reserve(size_t more) { ops_.reserve(ops_.size() + more); }
 
     const QString& name() const { return name_; }
     const std::vector<Op>& ops() const { return ops_; }

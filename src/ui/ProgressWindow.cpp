@@ -31,6 +31,11 @@ ProgressWindow::~ProgressWindow() = default;
 
 bool ProgressWindow::advance(qsizetype done, qsizetype total)
 {
+    // Painting the window at every step of quick steps (the pages of a long printout) would
+    // take longer than the work.
+    if (sinceShown_.isValid() && sinceShown_.elapsed() < 30)
+        return !dialog_->wasCanceled();
+    sinceShown_.start();
     dialog_->setValue(int(done * 100 / std::max<qsizetype>(total, 1)));
     // Keeps the windows painted. Without Cancel nothing may take input meanwhile; with it,
     // the modal progress window is the only one that can.

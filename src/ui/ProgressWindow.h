@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 
 #include <memory>
@@ -24,12 +25,14 @@ public:
     ProgressWindow(const ProgressWindow&) = delete;
     ProgressWindow& operator=(const ProgressWindow&) = delete;
 
-    // Shows done of total and handles the events that wait; false once the user cancelled.
+    // Shows done of total and handles the events that wait, a few dozen times a second at
+    // most however often it is told; false once the user cancelled.
     bool advance(qsizetype done, qsizetype total);
 
 private:
     std::unique_ptr<QProgressDialog> dialog_;
     bool cancellable_ = false;
+    QElapsedTimer sinceShown_; // since the progress was last shown
 };
 
 } // namespace ui
