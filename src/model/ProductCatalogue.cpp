@@ -118,15 +118,32 @@ static_assert(RawCategories::kWidth > 24, "three words and a last byte");
 void ProductCatalogue::Fingerprint::add(const char* bytes, qsizetype length)
 {
     // Only the fields the catalogue keeps: a price written leaves it as it was, and the
-    // next look finds nothing to rebuild.
+    // next look finds nothing to rebuild. The names apart, so that a change elsewhere (a
+    // category renamed) keeps their order.
     size += length;
     using data::ProductRecord;
     static_assert(ProductRecord::fat.offset + 1 == ProductRecord::carb.offset);
-    for (const char* record = bytes; record + ProductRecord::Length <= bytes + length;
-         record += ProductRecord::Length) {
-        hash = qHashBits(record + ProductRecord::item.offset, size_t(ProductRecord::item.width), hash);
-        hash = qHashBits(record + ProductRecord::fat.offset, 2, hash);
-        hash = qHashBits(record + ProductRecord::category.offset, size_t(ProductRecord::category.width), hash);
+    // Gathered side by side and hashed in one go: hashing short fields one by one, the
+    // calls cost more than the hashing.
+    constexpr auto item = size_t(ProductRecord::item.width);
+    constexpr auto category = size_t(ProductRecord::category.width);
+    constexpr size_t rest = 2 + category;
+    std::array<char, kPieceRecords * item> itemFields;
+    std::array<char, kPieceRecords * rest> restFields;
+    const char* record = bytes;
+    while (record + ProductRecord::Length <= bytes + length) {
+        char* toItem = itemFields.data();
+        char* toRest = restFields.data();
+        for (int n = 0; n < kPieceRecords && record + ProductRecord::Length <= bytes + length;
+             ++n, record += ProductRecord::Length) {
+            std::memcpy(toItem, record + ProductRecord::item.offset, item);
+            std::memcpy(toRest, record + ProductRecord::fat.offset, 2);
+            std::memcpy(toRest + 2, record + ProductRecord::category.offset, category);
+            toItem += item;
+            toRest += rest;
+        }
+        names = qHashBits(itemFields.data(), size_t(toItem - itemFields.data()), names);
+        others = qHashBits(restFields.data(), size_t(toRest - restFields.data()), others);
     }
 }
 
@@ -152,21 +169,29 @@ bool ProductCatalogue::refresh(const data::RecordFileBase& file)
 
 bool ProductCatalogue::rebuild(const Pieces& pieces, qint64 size)
 {
+    bool sameNames = false;
     if (size == fingerprint_.size) {
         // Most likely unchanged: a pass of reading and hashing tells.
         Fingerprint now;
-        if (size == 0 ||
-            (pieces([&now](const char* bytes, qsizetype length) { now.add(bytes, length); }) && now == fingerprint_))
+        if (size == 0)
             return false;
+        if (pieces([&now](const char* bytes, qsizetype length) { now.add(bytes, length); })) {
+            if (now == fingerprint_)
+                return false;
+            sameNames = now.names == fingerprint_.names && !entries_.empty();
+        }
     }
     fingerprint_ = {};
     const auto count = size_t(size / ProductRecord::Length);
     entries_.clear();
     entries_.reserve(count);
-    nameAt_.assign(1, 0);
-    nameAt_.reserve(count + 1);
-    names_ = QByteArray(qsizetype(count) * ProductRecord::item.width, Qt::Uninitialized);
-    char* name = names_.data();
+    char* name = nullptr;
+    if (!sameNames) {
+        nameAt_.assign(1, 0);
+        nameAt_.reserve(count + 1);
+        names_ = QByteArray(qsizetype(count) * ProductRecord::item.width, Qt::Uninitialized);
+        name = names_.data();
+    }
     categories_.clear();
     // Products share few categories: each distinct field is decoded once, and forms of
     // one upper-cased key share one entry.
@@ -193,12 +218,24 @@ bool ProductCatalogue::rebuild(const Pieces& pieces, qint64 size)
             });
             entries_.push_back({int(entries_.size()) + 1, category, record[ProductRecord::fat.offset] == '1',
                                 record[ProductRecord::carb.offset] == '1'});
+            if (sameNames)
+                continue;
             const auto [first, last] = ProductRecord::item.trimmedBytes(record);
             for (const char* c = first; c < last; ++c)
                 *name++ = char(rank[static_cast<unsigned char>(*c)]);
             nameAt_.push_back(std::uint32_t(name - names_.constData()));
         }
     }));
+    // The names read the same (the pass above hashed them): their layout and order stand,
+    // unless fewer records could be read this time.
+    if (sameNames && entries_.size() == count)
+        return true;
+    if (sameNames) {
+        // Read anew as a whole next time.
+        fingerprint_ = {};
+        entries_.clear();
+        return rebuild(pieces, size);
+    }
     names_.truncate(name - names_.constData());
     names_.squeeze();
     indexNames();

@@ -46,8 +46,9 @@ struct ProductFilter
 // The decoded product file: entries in file order and their order by name. Rebuilding it
 // is the expensive part of a Product List rebuild, so it is redone only when the file's
 // bytes differ from those it was built from. Only what the list shows is kept, not the
-// file's bytes: those are told apart by their length and a 64-bit hash, as cheap to
-// check as comparing the bytes was (each Quick Search keystroke checks).
+// file's bytes: those are told apart by their length and 64-bit hashes (of the names, and
+// of the rest), as cheap to check as comparing the bytes was (each Quick Search keystroke
+// checks). Where only the rest differs, the names keep their order.
 class ProductCatalogue
 {
 public:
@@ -78,7 +79,8 @@ private:
     struct Fingerprint
     {
         qint64 size = 0;
-        std::size_t hash = 0;
+        std::size_t names = 0;
+        std::size_t others = 0;
 
         void add(const char* bytes, qsizetype size);
         bool operator==(const Fingerprint&) const = default;

@@ -120,6 +120,13 @@ TEST(ProductList, SortsEveryCodePageCharacterAndIsRebuiltExactlyWhenTheFileChang
         EXPECT_TRUE(rebuilt.refresh(file)) << record;
         ASSERT_TRUE(file.write(record, product("Tea", "9.99")));
         EXPECT_FALSE(rebuilt.refresh(file)) << "a price is not in the list: nothing to rebuild " << record;
+        // Another category, the names as they were.
+        ASSERT_TRUE(file.write(record, product("Tea", "9.99", "Herbal")));
+        EXPECT_TRUE(rebuilt.refresh(file)) << record;
+        EXPECT_EQ(rebuilt.categories()[size_t(rebuilt.entry(record - 1).category)].form, "Herbal");
+        EXPECT_EQ(shown(rebuilt, filter("tea", false, false, "herbal")), QStringList{"Tea"});
+        ASSERT_TRUE(file.write(record, product("Tea", "9.99")));
+        EXPECT_TRUE(rebuilt.refresh(file)) << record;
     }
 
     ASSERT_TRUE(QFile::resize("grocery.dat", 10 * data::ProductRecord::Length + 7));
