@@ -24,6 +24,10 @@ void tuneHeap()
     // the reserve below, which would otherwise be handed back at once).
     mallopt(M_MMAP_THRESHOLD, 256 * kMiB);
     mallopt(M_TRIM_THRESHOLD, 256 * kMiB);
+    // Work done on a second thread (a printout built while the window paints) allocates from
+    // this one heap too: a heap of its own would keep what it freed at its top, which only the
+    // main heap gives back when asked.
+    mallopt(M_ARENA_MAX, 1);
     // Grow the heap once by 128 MB of address space (memory is taken only when touched) and
     // advise huge pages over it: later growth would form a region without the advice.
     mallopt(M_TOP_PAD, 128 * kMiB);

@@ -163,9 +163,9 @@ void pantlog1::printLog()
 {
     const LogFigures shown{form_->coupontot->text(), form_->nettot->text(), form_->couponavg->text(),
                            form_->netavg->text()};
-    const ui::PrintDocument doc = ui::whileBusy([records = state_.file.readAll(), today = QDate::currentDate(), shown] {
-        return logPrintout(records, today, shown);
-    });
+    // The log is read there too: only log commands touch it, and they wait for input.
+    const ui::PrintDocument doc = ui::whileBusy([&file = std::as_const(state_.file), today = QDate::currentDate(),
+                                                 shown] { return logPrintout(file.readAll(), today, shown); });
     ui::printDocument(printer_, dialogs_, desktop_, doc);
 }
 

@@ -130,38 +130,52 @@ public:
         return sum;
     }
 
-    // Draws the run with its baseline starting at the point, in the current font.
+    // Draws the run with its baseline starting at the point, in the current font. Glyphs
+    // wait to be drawn together, a page's worth in one font at a time: each run drawn on
+    // its own cost the PDF engine more than its glyphs. flush() draws what waits; call it
+    // before the page turns and before painting ends.
     void draw(QPainter& painter, const QPointF& baseline, const QString& run)
     {
         // Only a PDF takes glyphs as they are; a preview records text and would draw the
         // glyphs as outlines.
         if (painter.paintEngine()->type() != QPaintEngine::Pdf || !glyphsOf(run)) {
+            flush(painter);
             if (painter.font() != current_->font)
                 painter.setFont(current_->font);
             painter.drawText(baseline, run);
             return;
         }
+        if (waiting_ != current_)
+            flush(painter);
+        waiting_ = current_;
         // The records' fields come padded with blanks, which print nothing: a blank is put
         // in only where it stands alone between two words, so that text copied from the PDF
         // reads as printed.
-        drawn_.clear();
-        positions_.clear();
-        QPointF at;
+        QPointF at = baseline;
+        bool inked = false;
         for (size_t i = 0; i < advances_.size(); ++i) {
             const bool blank = run[qsizetype(i)] == u' ';
-            if (!blank || (!drawn_.empty() && run[qsizetype(i) - 1] != u' ' && i + 1 < advances_.size() &&
-                           run[qsizetype(i) + 1] != u' ')) {
+            if (!blank ||
+                (inked && run[qsizetype(i) - 1] != u' ' && i + 1 < advances_.size() && run[qsizetype(i) + 1] != u' ')) {
                 drawn_.push_back(glyphs_[i]);
                 positions_.push_back(at);
+                inked = true;
             }
             at.rx() += advances_[i].x();
         }
-        if (drawn_.empty())
-            return;
-        QGlyphRun glyphs;
-        glyphs.setRawFont(current_->raw);
-        glyphs.setRawData(drawn_.data(), positions_.data(), int(drawn_.size()));
-        painter.drawGlyphRun(baseline, glyphs);
+    }
+
+    void flush(QPainter& painter)
+    {
+        if (!drawn_.empty()) {
+            QGlyphRun glyphs;
+            glyphs.setRawFont(waiting_->raw);
+            glyphs.setRawData(drawn_.data(), positions_.data(), int(drawn_.size()));
+            painter.drawGlyphRun(QPointF(), glyphs);
+        }
+        drawn_.clear();
+        positions_.clear();
+        waiting_ = nullptr;
     }
 
 private:
@@ -227,6 +241,8 @@ private:
     Face* current_ = nullptr;
     std::vector<quint32> glyphs_;
     std::vector<QPointF> advances_;
+    // Glyphs waiting to be drawn, in one font, at their places on the page.
+    const Face* waiting_ = nullptr;
     std::vector<quint32> drawn_;
     std::vector<QPointF> positions_;
     QString last_;
@@ -531,8 +547,12 @@ PrintOutcome QtPrinter::paint(const PrintDocument& document, QPrinter& printer, 
     const auto draw = [&painter, &shaper](const QPointF& baseline, const QFont&, const QString& run) {
         shaper.draw(painter, baseline, run);
     };
-    Layout layout(document, printer, shaper, draw, [&printer] { return printer.newPage(); });
+    Layout layout(document, printer, shaper, draw, [&printer, &painter, &shaper] {
+        shaper.flush(painter);
+        return printer.newPage();
+    });
     const bool ok = layout.run(progress);
+    shaper.flush(painter);
     painter.end();
     PrintOutcome outcome;
     outcome.cancelled = layout.cancelled();
