@@ -158,10 +158,11 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs)
         if (run.run_type != Run::RT_Iteration || run.iterations == 0)
             continue;
         seconds_[run.benchmark_name()] = run.real_accumulated_time / double(run.iterations);
-        // Times a benchmark measured itself, as counters in milliseconds: "name#key".
+        // Times a benchmark measured itself, as counters in milliseconds, and its other
+        // counters as they are: "name#key".
         for (const auto& [key, counter] : run.counters) {
-            if (key.size() > 3 && key.compare(key.size() - 3, 3, "_ms") == 0)
-                seconds_[run.benchmark_name() + "#" + key] = counter.value / 1e3;
+            const bool ms = key.size() > 3 && key.compare(key.size() - 3, 3, "_ms") == 0;
+            seconds_[run.benchmark_name() + "#" + key] = ms ? counter.value / 1e3 : double(counter.value);
         }
     }
 }

@@ -103,6 +103,8 @@ public:
     // Seconds per iteration of a finished benchmark, or 0 when it did not run; "name#key"
     // for a time the benchmark reported as counter key, in milliseconds ending "_ms".
     double seconds(const std::string& name) const;
+    // A counter other than a time, "name#key", as the benchmark set it.
+    double value(const std::string& name) const { return seconds(name); }
     void printRatio(const std::string& label, const std::string& slow, const std::string& fast) const;
 
 private:

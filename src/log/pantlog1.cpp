@@ -43,6 +43,8 @@ pantlog1::pantlog1(ui::Dialogs& dialogs, ui::Printer& printer, ui::Desktop& desk
     , model_(new LogListModel(this))
 {
     form_->setupUi(this);
+    // It holds the whole log's lines: closed, it goes, and the memory with it.
+    setAttribute(Qt::WA_DeleteOnClose);
     // The columns of the lines line up only in a fixed-pitch face.
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     form_->List1->setFont(fixed);
@@ -71,7 +73,11 @@ pantlog1::pantlog1(ui::Dialogs& dialogs, ui::Printer& printer, ui::Desktop& desk
     makelist();
 }
 
-pantlog1::~pantlog1() = default;
+pantlog1::~pantlog1()
+{
+    // What the lines took is given back once the window is at rest, as after long work.
+    ui::BusyCursor::longWorkEnded() = true;
+}
 
 pantlogadd* pantlog1::editor() const
 {

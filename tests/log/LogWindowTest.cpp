@@ -165,6 +165,8 @@ TEST_F(LogWindowTest, TheLogListsByDateShowsTheClickedEntryAndRestrictsAndRestor
     in("quitcmd")->click();
     EXPECT_FALSE(viewer->isVisible());
     EXPECT_EQ(closed.count(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(log.viewer(), nullptr) << "closed, the window lets the log's lines go";
 }
 
 TEST_F(LogWindowTest, TheEditorChecksItsBoxesSavesOverTheEntryAndDeletes)
