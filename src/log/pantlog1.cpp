@@ -91,7 +91,11 @@ pantlogchart* pantlog1::chart() const
 
 void pantlog1::makelist()
 {
-    showLines(buildLogView(state_.file.readAll(), state_.restriction));
+    // Read and ordered on a second thread while the windows paint: only log commands touch
+    // the log, and they wait for input.
+    showLines(ui::whileBusy([&file = std::as_const(state_.file), restriction = state_.restriction] {
+        return buildLogView(file.readAll(), restriction);
+    }));
 }
 
 void pantlog1::showLines(LogView view)

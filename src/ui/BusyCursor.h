@@ -36,7 +36,7 @@ template<class Work> auto whileBusy(Work work)
 {
     const BusyCursor busy;
     auto done = std::async(std::launch::async, std::move(work));
-    while (done.wait_for(std::chrono::milliseconds(15)) != std::future_status::ready)
+    while (done.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     return done.get();
 }
