@@ -25,6 +25,23 @@ QString linesOf(std::initializer_list<const char*> lines)
     return text;
 }
 
+// The paragraph both aisle texts hold, on a category other products share.
+QString sharedCategoryNote()
+{
+    return linesOf({
+        QT_TRANSLATE_NOOP(
+            "catalogue::pantadd",
+            "Please note that, if you are adding an aisle number to an existing category which contains "),
+        QT_TRANSLATE_NOOP(
+            "catalogue::pantadd",
+            "other products, you should edit the category name so that all products in the category will "),
+        QT_TRANSLATE_NOOP(
+            "catalogue::pantadd",
+            "contain the same aisle number.  (See 'Program Help' for more information on editing categories.) "),
+        "",
+    });
+}
+
 ui::Title errorTitle()
 {
     return ui::Title::own(pantadd::tr("Error"));
@@ -39,64 +56,52 @@ ui::Title aisleHelpTitle()
 QString pantadd::aisleNote()
 {
     return linesOf({
-        QT_TRANSLATE_NOOP(
-            "catalogue::pantadd",
-            "If you include an aisle number, it will be added to the front of the category name for this"),
-        QT_TRANSLATE_NOOP("catalogue::pantadd",
-                          "product.  This is useful for sorting purposes when printing or viewing the shopping list."),
-        "",
-        QT_TRANSLATE_NOOP(
-            "catalogue::pantadd",
-            "Please note that, if you are adding an aisle number to an existing category which contains "),
-        QT_TRANSLATE_NOOP(
-            "catalogue::pantadd",
-            "other products, you should edit the category name so that all products in the category will "),
-        QT_TRANSLATE_NOOP(
-            "catalogue::pantadd",
-            "contain the same aisle number.  (See 'Program Help' for more information on editing categories.) "),
-        "",
-        QT_TRANSLATE_NOOP("catalogue::pantadd", "Aisle numbers should be added in the format ##.## ."),
-        "",
-    });
+               QT_TRANSLATE_NOOP(
+                   "catalogue::pantadd",
+                   "If you include an aisle number, it will be added to the front of the category name for this"),
+               QT_TRANSLATE_NOOP(
+                   "catalogue::pantadd",
+                   "product.  This is useful for sorting purposes when printing or viewing the shopping list."),
+               "",
+           }) +
+           sharedCategoryNote() +
+           linesOf({
+               QT_TRANSLATE_NOOP("catalogue::pantadd", "Aisle numbers should be added in the format ##.## ."),
+               "",
+           });
 }
 
 QString pantadd::aisleInfo()
 {
     return linesOf({
-        QT_TRANSLATE_NOOP(
-            "catalogue::pantadd",
-            "For sorting purposes, you may include an aisle number at the front of the category name for a"),
-        QT_TRANSLATE_NOOP("catalogue::pantadd", "product.  This is useful when printing or viewing the shopping list."),
-        "",
-        QT_TRANSLATE_NOOP(
-            "catalogue::pantadd",
-            "Please note that, if you are adding an aisle number to an existing category which contains "),
-        QT_TRANSLATE_NOOP(
-            "catalogue::pantadd",
-            "other products, you should edit the category name so that all products in the category will "),
-        QT_TRANSLATE_NOOP(
-            "catalogue::pantadd",
-            "contain the same aisle number.  (See 'Program Help' for more information on editing categories.) "),
-        "",
-        QT_TRANSLATE_NOOP(
-            "catalogue::pantadd",
-            "Aisle numbers should contain leading zeros for a uniform sort.  Here is an example of categories"),
-        QT_TRANSLATE_NOOP("catalogue::pantadd", "with aisle numbers:"),
-        "",
-        QT_TRANSLATE_NOOP("catalogue::pantadd", "00.1 Deli"),
-        QT_TRANSLATE_NOOP("catalogue::pantadd", "00.2 Bakery"),
-        QT_TRANSLATE_NOOP("catalogue::pantadd", "00.3 Meats"),
-        QT_TRANSLATE_NOOP("catalogue::pantadd", "00.4 Produce"),
-        QT_TRANSLATE_NOOP("catalogue::pantadd", "01.0 Chips and soda"),
-        QT_TRANSLATE_NOOP("catalogue::pantadd", "02.0 Vegetables canned"),
-        QT_TRANSLATE_NOOP("catalogue::pantadd", "02.1 Fruit canned"),
-        "Miscellaneous",
-        "",
-        QT_TRANSLATE_NOOP(
-            "catalogue::pantadd",
-            "(Notice that categories that do not begin with a number are sorted at the end of the list.)"),
-        "",
-    });
+               QT_TRANSLATE_NOOP(
+                   "catalogue::pantadd",
+                   "For sorting purposes, you may include an aisle number at the front of the category name for a"),
+               QT_TRANSLATE_NOOP("catalogue::pantadd",
+                                 "product.  This is useful when printing or viewing the shopping list."),
+               "",
+           }) +
+           sharedCategoryNote() +
+           linesOf({
+               QT_TRANSLATE_NOOP(
+                   "catalogue::pantadd",
+                   "Aisle numbers should contain leading zeros for a uniform sort.  Here is an example of categories"),
+               QT_TRANSLATE_NOOP("catalogue::pantadd", "with aisle numbers:"),
+               "",
+               QT_TRANSLATE_NOOP("catalogue::pantadd", "00.1 Deli"),
+               QT_TRANSLATE_NOOP("catalogue::pantadd", "00.2 Bakery"),
+               QT_TRANSLATE_NOOP("catalogue::pantadd", "00.3 Meats"),
+               QT_TRANSLATE_NOOP("catalogue::pantadd", "00.4 Produce"),
+               QT_TRANSLATE_NOOP("catalogue::pantadd", "01.0 Chips and soda"),
+               QT_TRANSLATE_NOOP("catalogue::pantadd", "02.0 Vegetables canned"),
+               QT_TRANSLATE_NOOP("catalogue::pantadd", "02.1 Fruit canned"),
+               "Miscellaneous",
+               "",
+               QT_TRANSLATE_NOOP(
+                   "catalogue::pantadd",
+                   "(Notice that categories that do not begin with a number are sorted at the end of the list.)"),
+               "",
+           });
 }
 
 pantadd::pantadd(model::SharedState& state, ui::Dialogs& dialogs, QWidget* parent)
